@@ -1,0 +1,64 @@
+#pragma once
+// The calculation state: the named fields a run reads and writes. The window owns one
+// and keeps it from one press of "计算" to the next; a run overwrites the fields it
+// reaches and leaves every other field as an earlier run left it.
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace wallcalc {
+
+// A bar diameter in mm, or the text "太大了" when no bar of the table fits.
+using Diameter = std::variant<int, std::string>;
+inline constexpr std::string_view kTooLarge = "太大了";
+
+// The steel strength: a whole number in ordinary works, a double in civil-defence
+// works (the product with the civil-defence factor).
+using SteelStrength = std::variant<int, double>;
+
+struct CalcState {
+    // Inputs, held exactly as typed.
+    std::string h1, h2, h3, h4;  // elevations (m)
+    std::string h5;              // wall thickness (mm)
+    std::string fxxs;            // load factor η
+    std::string c1;              // cover on the water face (mm)
+    std::string TRZ;             // soil unit weight γ (kN/m3)
+    std::string FJHZ;            // surcharge Qfj (kN/m2)
+    std::string Wmax;            // crack-width limit (mm)
+    std::string ss;              // bar spacing (mm)
+    float RFHZ = 0;              // civil-defence load Qrf (kN/m2), converted when read
+    float c2 = 0;                // cover on the dry face: shown, never read
+
+    double h0 = 0;  // effective depth h5 − c1 (mm)
+    double L = 0;   // span h3 − h4 (m)
+
+    // Material strengths (N/mm2); empty until a lookup has found them.
+    std::optional<double> Fc, Ft, Ftk;
+    std::optional<SteelStrength> Fy;
+
+    // Line loads (kN/m) and the partial lengths of case B (m), never rounded.
+    double q11 = 0, q12 = 0, q21 = 0, q22 = 0, q31 = 0, q32 = 0, q42 = 0;
+    float q52 = 0;  // the civil-defence load, a copy of RFHZ
+    double a = 0, b = 0;
+
+    // Moments at the base B (kN·m per metre), rounded to three decimals.
+    float MB11 = 0, MB12 = 0, MB21 = 0, MB22 = 0, MB31 = 0, MB32 = 0, MB42 = 0, MB52 = 0;
+    float MBk = 0;  // characteristic base moment
+    float MB = 0;   // design base moment η·MBk
+
+    // Strength design and bars.
+    float alfas = 0;  // αs
+    float kese = 0;   // ζ
+    float Aas = 0;    // As (mm2 per metre); the crack check replaces it
+    float SAas = 0;   // area one bar must have (mm2)
+    Diameter d = 0;   // bars for strength
+    Diameter deq = 0;  // bars for crack control
+
+    // Crack check.
+    float Rte = 0;  // ρte
+    float Csk = 0;  // σsk (N/mm2)
+    float Fai = 0;  // ψ
+    float W = 0;    // crack width (mm)
+};
+
+}  // namespace wallcalc

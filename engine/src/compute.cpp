@@ -1,0 +1,235 @@
+// One press of "计算": mode, materials, inputs, case procedure, strength design, bars,
+// crack check, result boxes and the calculation text, in that order.
+#include "wallcalc/engine/compute.hpp"
+
+#include "loads.hpp"
+#include "report_values.hpp"
+#include "run.hpp"
+#include "wallcalc/engine/bars.hpp"
+#include "wallcalc/engine/crack.hpp"
+#include "wallcalc/engine/design.hpp"
+#include "wallcalc/engine/number_input.hpp"
+#include "wallcalc/engine/rounding.hpp"
+#include "wallcalc/report/number_text.hpp"
+
+namespace wallcalc {
+namespace {
+
+using detail::Input;
+using detail::Run;
+using detail::Step;
+using detail::Stop;
+
+inline constexpr std::string_view kReminder = "注意人防选择，搞结构的要细心哟！";
+inline constexpr std::string_view kMomentTooLarge = "所受弯矩过大，请增加外墙厚度";
+inline constexpr std::string_view kNoBarFits = "算不出来，请增加外墙厚度，或采取其他措施";
+
+// The six result boxes in the order a run writes them.
+constexpr Box kResultBoxes[] = {Box::Text6, Box::Text7, Box::Text19,
+                                Box::Text9, Box::Text11, Box::Text18};
+
+class Driver {
+public:
+    Driver(Host& host, CalcState& state, Mode mode) : run_(host, state, mode) {}
+
+    RunOutcome operator()() {
+        lookupMaterials();
+        if (auto stop = readInputs()) return stopped(*stop);
+        const int position = run_.host.selected(List::Combo3);
+        if (position < 0 || position > 2) return {RunEnd::NoCase};
+        run_.loadCase = static_cast<report::Case>(position);
+
+        if (auto stop = detail::caseProcedure(run_)) return stopped(*stop);
+        if (auto stop = designStrength()) return stopped(*stop);
+        if (auto stop = chooseBarsStep()) return stopped(*stop);
+        report::CrackSection crack = report::CrackSection::CivilDefence;
+        if (auto stop = crackStep(crack)) return stopped(*stop);
+        writeText(crack);
+        return {RunEnd::Completed};
+    }
+
+private:
+    CalcState& s() { return run_.s; }
+    Host& host() { return run_.host; }
+
+    void lookupMaterials() {
+        // A list without a selection finds nothing; the previous run's values stay.
+        if (const auto concrete = concreteStrengths(host().selected(List::Combo1), run_.mode)) {
+            s().Fc = concrete->Fc;
+            s().Ft = concrete->Ft;
+            s().Ftk = concrete->Ftk;
+        }
+        if (const auto steel = steelStrength(host().selected(List::Combo2), run_.mode)) {
+            s().Fy = *steel;
+        }
+    }
+
+    Step readInputs() {
+        CalcState& st = s();
+        st.h1 = host().text(Box::Text1);
+        st.h2 = host().text(Box::Text2);
+        st.h3 = host().text(Box::Text3);
+        st.h4 = host().text(Box::Text16);
+        st.h5 = host().text(Box::Text4);
+        st.fxxs = host().text(Box::Text5);
+        st.c1 = host().text(Box::Text13);
+        double h5 = 0, c1 = 0, h3 = 0, h4 = 0;
+        if (auto stop = run_.number(Input::h5, h5)) return stop;
+        if (auto stop = run_.number(Input::c1, c1)) return stop;
+        st.h0 = h5 - c1;
+        st.TRZ = host().text(Box::Text14);
+        st.FJHZ = host().text(Box::Text15);
+        if (auto stop = run_.number(Input::h3, h3)) return stop;
+        if (auto stop = run_.number(Input::h4, h4)) return stop;
+        st.L = h3 - h4;
+        st.Wmax = host().text(Box::Text8);
+        st.ss = host().text(Box::Text10);
+        if (run_.mode == Mode::CivilDefence) {
+            // The civil-defence load goes straight into single precision.
+            const std::string text = host().text(Box::Text20);
+            const auto qrf = toNumber(text);
+            if (!qrf) return Stop{detail::notANumberMessage(Box::Text20, text)};
+            const auto single = toSingle(*qrf);
+            if (!single) return Stop{detail::outOfRangeMessage(boxLabel(Box::Text20))};
+            st.RFHZ = *single;
+        }
+        return std::nullopt;
+    }
+
+    Step designStrength() {
+        CalcState& st = s();
+        if (!st.Fc) return Stop{"没有选择砼强度等级，请在“砼强度等级：”中选择"};
+        if (!st.Fy) return Stop{"没有选择钢筋种类，请在“钢筋种类：”中选择"};
+        if (!(st.h0 > 0)) {
+            return Stop{"墙厚度h5（mm）减去迎水面保护层厚度c1(mm)得到的有效高度h0=" +
+                        report::doubleText(st.h0) + "，不大于0，请检查墙厚度和保护层厚度"};
+        }
+        const StrengthDesign design = strengthDesign(st.MB, *st.Fc, st.h0, value(*st.Fy));
+        if (!design.outOfRange.empty()) return Stop{detail::outOfRangeMessage(design.outOfRange)};
+        st.alfas = design.alfas;
+        if (design.momentTooLarge) host().showMessage(kMessageTitle, kMomentTooLarge);
+        st.kese = design.kese;
+        st.Aas = design.Aas;
+        writeResult(report::singleText(st.MBk));
+        writeResult(report::singleText(st.Aas));
+        return std::nullopt;
+    }
+
+    Step chooseBarsStep() {
+        CalcState& st = s();
+        double spacing = 0;
+        if (auto stop = run_.number(Input::ss, spacing)) return stop;
+        if (!(spacing > 0)) return Stop{detail::mustBePositiveMessage(Box::Text10, st.ss)};
+        const BarChoice bars = chooseBars(st.Aas, spacing);
+        if (!bars.outOfRange.empty()) return Stop{detail::outOfRangeMessage(bars.outOfRange)};
+        st.SAas = bars.SAas;
+        st.d = bars.d;
+        st.deq = bars.d;
+        if (bars.noneFits) host().showMessage(kMessageTitle, kNoBarFits);
+        writeResult(diameterText(st.d));
+        return std::nullopt;
+    }
+
+    Step crackStep(report::CrackSection& crack) {
+        using report::CrackSection;
+        CalcState& st = s();
+        if (run_.mode == Mode::CivilDefence || std::holds_alternative<std::string>(st.d)) {
+            // No crack width for civil-defence works, nor without a bar to check.
+            crack = run_.mode == Mode::CivilDefence ? CrackSection::CivilDefence
+                                                    : CrackSection::NoBarFits;
+            for (int i = 0; i < 3; ++i) writeResult(" ");
+            return std::nullopt;
+        }
+
+        double limit = 0;
+        if (auto stop = run_.number(Input::Wmax, limit)) return stop;
+        if (!(limit > 0)) return Stop{detail::mustBePositiveMessage(Box::Text8, st.Wmax)};
+
+        if (!(st.MBk > 0)) {
+            // The water face is not in tension under MBk: no crack width to check.
+            crack = CrackSection::NoTension;
+            st.W = 0;
+            writeResult(host().text(Box::Text7));
+            writeResult("0");
+            writeResult(diameterText(st.deq));
+            return std::nullopt;
+        }
+
+        CrackInputs section;
+        section.MBk = st.MBk;
+        section.h0 = st.h0;
+        section.Ftk = *st.Ftk;
+        section.limit = limit;
+        // h5, c1 and the spacing were converted earlier in this run.
+        (void)run_.number(Input::h5, section.h5);
+        (void)run_.number(Input::c1, section.c1);
+        (void)run_.number(Input::ss, section.spacing);
+
+        const CrackCheck check = crackCheck(section, st.Aas, std::get<int>(st.deq));
+        if (check.end == CrackEnd::OutOfRange) {
+            return Stop{detail::outOfRangeMessage(check.outOfRange)};
+        }
+        st.Rte = check.last.Rte;
+        st.Csk = check.last.Csk;
+        st.Fai = check.last.Fai;
+        st.W = check.last.W;
+        st.Aas = check.Aas;
+        st.deq = check.deq;
+
+        if (check.end == CrackEnd::NotMet) {
+            crack = CrackSection::LimitNotReached;
+            host().showMessage(kMessageTitle,
+                               "选用50mm钢筋时裂缝宽度仍大于裂缝限值，请增加外墙厚度或减小钢筋间距");
+            for (int i = 0; i < 3; ++i) writeResult(" ");
+            return std::nullopt;
+        }
+        crack = CrackSection::Checked;
+        writeResult(report::singleText(st.Aas));
+        writeResult(report::singleText(st.W));
+        writeResult(diameterText(st.deq));
+        return std::nullopt;
+    }
+
+    void writeText(report::CrackSection crack) {
+        const std::string text7 = host().text(Box::Text7);
+        const std::string text9 = host().text(Box::Text9);
+        const auto mode = run_.mode == Mode::CivilDefence ? report::Mode::CivilDefence
+                                                          : report::Mode::Ordinary;
+        host().setText(Box::Text12,
+                       report::calculationText(mode, run_.loadCase, crack,
+                                               detail::reportValues(s(), text7, text9)));
+    }
+
+    // The next result box in the order of a run.
+    void writeResult(std::string_view text) { host().setText(kResultBoxes[written_++], text); }
+
+    // A run that ends early shows its message. Result boxes it had already written keep
+    // their new texts; the ones it had not reached are emptied, so that no result of an
+    // earlier run stands beside them. The calculation text is left as it was.
+    RunOutcome stopped(const Stop& stop) {
+        if (!stop.message.empty()) host().showMessage(kMessageTitle, stop.message);
+        if (written_ > 0) {
+            while (written_ < std::size(kResultBoxes)) writeResult("");
+        }
+        return {RunEnd::Stopped};
+    }
+
+    Run run_;
+    std::size_t written_ = 0;
+};
+
+}  // namespace
+
+RunOutcome COMPUTE(Host& host, int X, CalcState& state) {
+    // The choice is tested three times, each test on its own; a run never changes X.
+    RunOutcome outcome;
+    if (X == kOrdinary) outcome = Driver(host, state, Mode::Ordinary)();
+    if (X == kCivilDefence) outcome = Driver(host, state, Mode::CivilDefence)();
+    if (X == kNoChoiceYet) {
+        host.showMessage(kMessageTitle, kReminder);
+        outcome = {RunEnd::Reminder};
+    }
+    return outcome;
+}
+
+}  // namespace wallcalc

@@ -1,0 +1,40 @@
+#include "wallcalc/engine/design.hpp"
+
+#include <cmath>
+
+#include "wallcalc/engine/rounding.hpp"
+
+namespace wallcalc {
+
+StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy) {
+    StrengthDesign out;
+    const auto alfas = SSWR(MB * 1e6 / (Fc * 1000 * (h0 * h0)));
+    if (!alfas) {
+        out.outOfRange = "αs";
+        return out;
+    }
+    out.alfas = *alfas;
+
+    if (out.alfas >= 0.5) {
+        // Past this point 1 − 2αs is negative: the section cannot carry the moment.
+        out.momentTooLarge = true;
+        out.kese = 1;
+    } else {
+        const auto kese = SSWR(1 - std::sqrt(1 - 2 * static_cast<double>(out.alfas)));
+        if (!kese) {
+            out.outOfRange = "ζ";
+            return out;
+        }
+        out.kese = *kese;
+    }
+
+    const auto as = SSWR(Fc * 1000 * h0 * out.kese / Fy);
+    if (!as) {
+        out.outOfRange = "As";
+        return out;
+    }
+    out.Aas = *as;
+    return out;
+}
+
+}  // namespace wallcalc

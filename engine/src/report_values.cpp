@@ -1,0 +1,78 @@
+#include "report_values.hpp"
+
+namespace wallcalc::detail {
+namespace {
+
+report::Value diameterValue(const Diameter& d) {
+    if (const int* mm = std::get_if<int>(&d)) return static_cast<long long>(*mm);
+    return std::string_view(std::get<std::string>(d));
+}
+
+}  // namespace
+
+report::Values reportValues(const CalcState& s, const std::string& text7,
+                            const std::string& text9) {
+    using report::Slot;
+    report::Values v;
+    // Inputs, exactly as typed.
+    v.set(Slot::h1, std::string_view(s.h1));
+    v.set(Slot::h2, std::string_view(s.h2));
+    v.set(Slot::h3, std::string_view(s.h3));
+    v.set(Slot::h4, std::string_view(s.h4));
+    v.set(Slot::h5, std::string_view(s.h5));
+    v.set(Slot::c1, std::string_view(s.c1));
+    v.set(Slot::TRZ, std::string_view(s.TRZ));
+    v.set(Slot::FJHZ, std::string_view(s.FJHZ));
+    v.set(Slot::fxxs, std::string_view(s.fxxs));
+    v.set(Slot::ss, std::string_view(s.ss));
+    v.set(Slot::Wmax, std::string_view(s.Wmax));
+    // Unrounded double-precision values.
+    v.set(Slot::L, s.L);
+    v.set(Slot::a, s.a);
+    v.set(Slot::b, s.b);
+    v.set(Slot::q11, s.q11);
+    v.set(Slot::q12, s.q12);
+    v.set(Slot::q21, s.q21);
+    v.set(Slot::q22, s.q22);
+    v.set(Slot::q31, s.q31);
+    v.set(Slot::q32, s.q32);
+    v.set(Slot::q42, s.q42);
+    v.set(Slot::h0, s.h0);
+    v.set(Slot::Fc, s.Fc.value_or(0));
+    v.set(Slot::Ftk, s.Ftk.value_or(0));
+    if (s.Fy) {
+        if (const int* whole = std::get_if<int>(&*s.Fy)) {
+            v.set(Slot::Fy, static_cast<long long>(*whole));
+        } else {
+            v.set(Slot::Fy, std::get<double>(*s.Fy));
+        }
+    }
+    // Single-precision values: the civil-defence load and the three-decimal results.
+    v.set(Slot::q52, s.q52);
+    v.set(Slot::Qrf, s.RFHZ);
+    v.set(Slot::MB11, s.MB11);
+    v.set(Slot::MB12, s.MB12);
+    v.set(Slot::MB21, s.MB21);
+    v.set(Slot::MB22, s.MB22);
+    v.set(Slot::MB31, s.MB31);
+    v.set(Slot::MB32, s.MB32);
+    v.set(Slot::MB42, s.MB42);
+    v.set(Slot::MB52, s.MB52);
+    v.set(Slot::MBk, s.MBk);
+    v.set(Slot::MB, s.MB);
+    v.set(Slot::alfas, s.alfas);
+    v.set(Slot::kese, s.kese);
+    v.set(Slot::Aas, s.Aas);
+    v.set(Slot::Rte, s.Rte);
+    v.set(Slot::Csk, s.Csk);
+    v.set(Slot::Fai, s.Fai);
+    v.set(Slot::W, s.W);
+    // Texts read back from the result boxes, and the bar diameters.
+    v.set(Slot::Text7, std::string_view(text7));
+    v.set(Slot::Text9, std::string_view(text9));
+    v.set(Slot::d, diameterValue(s.d));
+    v.set(Slot::deq, diameterValue(s.deq));
+    return v;
+}
+
+}  // namespace wallcalc::detail

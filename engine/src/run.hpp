@@ -1,0 +1,54 @@
+#pragma once
+// The frame of one calculation run: the host, the state, the mode and the inputs'
+// numeric values, converted at their first use.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "wallcalc/engine/host.hpp"
+#include "wallcalc/engine/materials.hpp"
+#include "wallcalc/engine/state.hpp"
+#include "wallcalc/report/calculation_text.hpp"
+
+namespace wallcalc::detail {
+
+// Why a run ends early: the message to show first (none when empty).
+struct Stop {
+    std::string message;
+};
+// The result of a step: empty when the run goes on.
+using Step = std::optional<Stop>;
+
+// Inputs that take part in arithmetic, each converted from its box's text.
+enum class Input : std::uint8_t { h1, h2, h3, h4, h5, c1, TRZ, FJHZ, fxxs, Wmax, ss, Count };
+
+class Run {
+public:
+    Run(Host& host, CalcState& state, Mode mode) : host(host), s(state), mode(mode) {}
+
+    // The value of an input; the run stops with a message naming the box when its
+    // text is not a number.
+    Step number(Input input, double& out);
+    // Three-decimal rounding (SSWR) of a computed quantity; the run stops with a
+    // message naming the quantity when it is out of range.
+    Step round(double value, std::string_view quantity, float& out);
+
+    Host& host;
+    CalcState& s;
+    const Mode mode;
+    report::Case loadCase = report::Case::A;
+
+private:
+    std::array<std::optional<double>, static_cast<std::size_t>(Input::Count)> numbers_{};
+};
+
+// The box an input is typed into.
+Box boxOf(Input input);
+
+// Messages of a run.
+std::string notANumberMessage(Box box, std::string_view text);
+std::string outOfRangeMessage(std::string_view quantity);
+std::string mustBePositiveMessage(Box box, std::string_view text);
+
+}  // namespace wallcalc::detail

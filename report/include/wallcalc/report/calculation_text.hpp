@@ -1,0 +1,61 @@
+#pragma once
+// The calculation text of one completed run: section 1 (loads and base moment),
+// section 2 (steel design) and section 3 (crack width, or the civil-defence line),
+// lines separated by CR LF, no break after the last line.
+//
+// The report knows nothing of the calculation: the engine hands it the values, each
+// already in the form it must be written in (a text as typed, a single- or
+// double-precision number, a whole number), and the report fills its line tables.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace wallcalc::report {
+
+enum class Mode : std::uint8_t { Ordinary, CivilDefence };
+enum class Case : std::uint8_t { A, B, C };
+
+// What section 3 holds.
+enum class CrackSection : std::uint8_t {
+    Checked,          // ordinary works: the crack width of the last pass and the notes
+    CivilDefence,     // "3.人防工程不计算裂缝。"
+    NoBarFits,        // ordinary works, no bar of the table fits: width not calculated
+    LimitNotReached,  // ordinary works, even 50 mm bars exceed the limit
+    NoTension,        // ordinary works, MBk <= 0: the water face is not in tension
+};
+
+// The places a value can take in a line, named as the calculation state names them.
+enum class Slot : std::uint8_t {
+    h1, h2, h3, h4, h5, c1, TRZ, FJHZ, fxxs, ss, Wmax,
+    L, a, b, q11, q12, q21, q22, q31, q32, q42, q52, Qrf,
+    MB11, MB12, MB21, MB22, MB31, MB32, MB42, MB52, MBk, MB,
+    Fc, Fy, h0, alfas, kese, Text7, d,
+    Aas, Rte, Csk, Ftk, Fai, deq, W, Text9,
+    Count
+};
+inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::Count);
+
+// A text written unchanged, a single-precision number (7 significant digits), a
+// double-precision number (15 significant digits) or a whole number.
+using Value = std::variant<std::monostate, std::string_view, float, double, long long>;
+
+class Values {
+public:
+    void set(Slot slot, Value value) { values_[static_cast<std::size_t>(slot)] = value; }
+    const Value& operator[](Slot slot) const { return values_[static_cast<std::size_t>(slot)]; }
+
+private:
+    std::array<Value, kSlotCount> values_{};
+};
+
+// Line counts of a text: 39/31/23 and so on, by mode, case and section 3.
+int lineCount(Mode mode, Case c, CrackSection crack);
+
+std::string calculationText(Mode mode, Case c, CrackSection crack, const Values& values);
+
+// The name of a slot as written between braces in the line tables ("MB12", "TRZ").
+std::string_view slotName(Slot slot);
+
+}  // namespace wallcalc::report

@@ -1,0 +1,19 @@
+#pragma once
+// How the program writes a number: in the result boxes and in the calculation text.
+//
+// Single-precision values (the three-decimal results) get 7 significant digits,
+// double-precision values (loads, spans, strengths) get 15. Plain decimal form with
+// no trailing zeros, "0" before the point, the point whatever the locale; the exponent
+// form "1.234568E+07" when the exponent is below -4 or reaches the digit count.
+#include <string>
+
+namespace wallcalc::report {
+
+void appendSingle(std::string& out, float value);
+void appendDouble(std::string& out, double value);
+void appendWhole(std::string& out, long long value);
+
+std::string singleText(float value);
+std::string doubleText(double value);
+
+}  // namespace wallcalc::report

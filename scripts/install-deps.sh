@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages this project builds, tests and runs with.
+# Idempotent: packages already present are left alone; apt is only called when
+# something is missing.  Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  cmake g++ make ninja-build pkg-config
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-wqy-microhei
+  xvfb xauth imagemagick
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+SUDO=""
+if [[ $(id -u) -ne 0 ]]; then
+  SUDO="sudo"
+fi
+
+echo "installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
