@@ -3,7 +3,8 @@
 namespace wallcalc {
 
 HeadlessWindow::HeadlessWindow() {
-    for (std::size_t i = 0; i < kBoxCount; ++i) boxes_[i] = boxDefault(static_cast<Box>(i));
+    for (std::size_t i = 0; i < kBoxCount; ++i)
+        boxes_[i] = boxDefault(static_cast<Box>(i));
     lists_.fill(0);
 }
 

@@ -22,11 +22,13 @@ constexpr int kEndedEarly = 1;
 constexpr int kUsage = 2;
 
 void usage(std::ostream& out) {
-    out << "usage: wallcalc-cli --mode ordinary|civil-defence [--case A|B|C] [--concrete C15..C80]\n"
+    out << "usage: wallcalc-cli --mode ordinary|civil-defence [--case A|B|C] [--concrete "
+           "C15..C80]\n"
            "                    [--steel HPB235|HRB335|HRB400|RRB400] [--INPUT TEXT]... [--json]\n"
            "       wallcalc-cli --session FILE|-\n"
            "INPUT: ";
-    for (const auto& k : cli::inputKeys()) out << k.key << ' ';
+    for (const auto& k : cli::inputKeys())
+        out << k.key << ' ';
     out << "\n(an input left out keeps the window's default; without --mode the run is that of\n"
            " a window in which no option was clicked)\n";
 }
@@ -55,9 +57,7 @@ int runSession(const std::string& path) {
 }
 
 void printResults(const HeadlessWindow& w) {
-    auto row = [&](Box box) {
-        std::cout << "  " << boxLabel(box) << w.boxText(box) << '\n';
-    };
+    auto row = [&](Box box) { std::cout << "  " << boxLabel(box) << w.boxText(box) << '\n'; };
     std::cout << "配筋计算结果：\n";
     row(Box::Text6);
     row(Box::Text7);
@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
                 return kUsage;
             }
         }
-        for (const auto& k : cli::inputKeys()) known = known || k.key == key;
+        for (const auto& k : cli::inputKeys())
+            known = known || k.key == key;
         const bool list = key == "case" || key == "concrete" || key == "steel";
         if (!known && !list) {
             std::cerr << "wallcalc-cli: unknown option --" << key << '\n';
@@ -151,7 +152,8 @@ int main(int argc, char** argv) {
     if (json) {
         std::cout << cli::pressJson(window, outcome) << '\n';
     } else {
-        for (const auto& m : window.messages()) std::cerr << m.title << ' ' << m.text << '\n';
+        for (const auto& m : window.messages())
+            std::cerr << m.title << ' ' << m.text << '\n';
         if (outcome.completed()) printResults(window);
     }
     return outcome.completed() ? kCompleted : kEndedEarly;

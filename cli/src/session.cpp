@@ -10,10 +10,9 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr InputKey kInputKeys[] = {
-    {"h1", Box::Text1},      {"h2", Box::Text2},     {"h3", Box::Text3},
-    {"h4", Box::Text16},     {"h5", Box::Text4},     {"c1", Box::Text13},
-    {"c2", Box::Text17},     {"gamma", Box::Text14}, {"qfj", Box::Text15},
-    {"eta", Box::Text5},     {"spacing", Box::Text10}, {"limit", Box::Text8},
+    {"h1", Box::Text1},   {"h2", Box::Text2},  {"h3", Box::Text3},       {"h4", Box::Text16},
+    {"h5", Box::Text4},   {"c1", Box::Text13}, {"c2", Box::Text17},      {"gamma", Box::Text14},
+    {"qfj", Box::Text15}, {"eta", Box::Text5}, {"spacing", Box::Text10}, {"limit", Box::Text8},
     {"qrf", Box::Text20},
 };
 
@@ -52,7 +51,9 @@ std::string errorJson(const std::string& why) {
 
 }  // namespace
 
-std::span<const InputKey> inputKeys() { return kInputKeys; }
+std::span<const InputKey> inputKeys() {
+    return kInputKeys;
+}
 
 std::optional<int> concretePosition(std::string_view name) {
     return itemPosition(List::Combo1, name);
@@ -84,9 +85,9 @@ std::string pressJson(const HeadlessWindow& window, const RunOutcome& outcome) {
     }
     out["messages"] = std::move(messages);
     out["results"] = Json{
-        {"MBk", window.boxText(Box::Text6)},     {"As", window.boxText(Box::Text7)},
-        {"bars", window.boxText(Box::Text19)},   {"crackAs", window.boxText(Box::Text9)},
-        {"Wmax", window.boxText(Box::Text11)},   {"crackBars", window.boxText(Box::Text18)},
+        {"MBk", window.boxText(Box::Text6)},   {"As", window.boxText(Box::Text7)},
+        {"bars", window.boxText(Box::Text19)}, {"crackAs", window.boxText(Box::Text9)},
+        {"Wmax", window.boxText(Box::Text11)}, {"crackBars", window.boxText(Box::Text18)},
     };
     out["report"] = window.boxText(Box::Text12);
     return out.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -128,8 +129,10 @@ std::string sessionLine(HeadlessWindow& window, std::string_view line) {
 
     if (mode == "ordinary") window.clickOrdinary();
     if (mode == "civil-defence") window.clickCivilDefence();
-    for (auto& [box, text] : typed) window.type(box, std::move(text));
-    for (const auto& [list, position] : selections) window.select(list, position);
+    for (auto& [box, text] : typed)
+        window.type(box, std::move(text));
+    for (const auto& [list, position] : selections)
+        window.select(list, position);
 
     window.clearMessages();
     const RunOutcome outcome = window.pressCompute();

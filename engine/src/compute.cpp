@@ -25,11 +25,11 @@ inline constexpr std::string_view kMomentTooLarge = "所受弯矩过大，请增
 inline constexpr std::string_view kNoBarFits = "算不出来，请增加外墙厚度，或采取其他措施";
 
 // The six result boxes in the order a run writes them.
-constexpr Box kResultBoxes[] = {Box::Text6, Box::Text7, Box::Text19,
+constexpr Box kResultBoxes[] = {Box::Text6, Box::Text7,  Box::Text19,
                                 Box::Text9, Box::Text11, Box::Text18};
 
 class Driver {
-public:
+  public:
     Driver(Host& host, CalcState& state, Mode mode) : run_(host, state, mode) {}
 
     RunOutcome operator()() {
@@ -48,7 +48,7 @@ public:
         return {RunEnd::Completed};
     }
 
-private:
+  private:
     CalcState& s() { return run_.s; }
     Host& host() { return run_.host; }
 
@@ -137,7 +137,8 @@ private:
             // No crack width for civil-defence works, nor without a bar to check.
             crack = run_.mode == Mode::CivilDefence ? CrackSection::CivilDefence
                                                     : CrackSection::NoBarFits;
-            for (int i = 0; i < 3; ++i) writeResult(" ");
+            for (int i = 0; i < 3; ++i)
+                writeResult(" ");
             return std::nullopt;
         }
 
@@ -178,9 +179,11 @@ private:
 
         if (check.end == CrackEnd::NotMet) {
             crack = CrackSection::LimitNotReached;
-            host().showMessage(kMessageTitle,
-                               "选用50mm钢筋时裂缝宽度仍大于裂缝限值，请增加外墙厚度或减小钢筋间距");
-            for (int i = 0; i < 3; ++i) writeResult(" ");
+            host().showMessage(
+                kMessageTitle,
+                "选用50mm钢筋时裂缝宽度仍大于裂缝限值，请增加外墙厚度或减小钢筋间距");
+            for (int i = 0; i < 3; ++i)
+                writeResult(" ");
             return std::nullopt;
         }
         crack = CrackSection::Checked;
@@ -193,8 +196,8 @@ private:
     void writeText(report::CrackSection crack) {
         const std::string text7 = host().text(Box::Text7);
         const std::string text9 = host().text(Box::Text9);
-        const auto mode = run_.mode == Mode::CivilDefence ? report::Mode::CivilDefence
-                                                          : report::Mode::Ordinary;
+        const auto mode =
+            run_.mode == Mode::CivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
         host().setText(Box::Text12,
                        report::calculationText(mode, run_.loadCase, crack,
                                                detail::reportValues(s(), text7, text9)));
@@ -209,7 +212,8 @@ private:
     RunOutcome stopped(const Stop& stop) {
         if (!stop.message.empty()) host().showMessage(kMessageTitle, stop.message);
         if (written_ > 0) {
-            while (written_ < std::size(kResultBoxes)) writeResult("");
+            while (written_ < std::size(kResultBoxes))
+                writeResult("");
         }
         return {RunEnd::Stopped};
     }

@@ -34,15 +34,20 @@ constexpr BoxInfo kBoxes[kBoxCount] = {
 
 constexpr std::string_view kConcrete[] = {"C15", "C20", "C25", "C30", "C35", "C40", "C45",
                                           "C50", "C55", "C60", "C65", "C70", "C75", "C80"};
-constexpr std::string_view kSteel[] = {"Ⅰ级(HPB235)", "Ⅱ级(HRB335)", "Ⅲ级(HRB400)",
-                                       "Ⅳ级(RRB400)"};
+constexpr std::string_view kSteel[] = {"Ⅰ级(HPB235)", "Ⅱ级(HRB335)", "Ⅲ级(HRB400)", "Ⅳ级(RRB400)"};
 constexpr std::string_view kCases[] = {"情况A", "情况B", "情况C"};
 
 }  // namespace
 
-std::string_view boxName(Box box) { return kBoxes[index(box)].name; }
-std::string_view boxLabel(Box box) { return kBoxes[index(box)].label; }
-std::string_view boxDefault(Box box) { return kBoxes[index(box)].initial; }
+std::string_view boxName(Box box) {
+    return kBoxes[index(box)].name;
+}
+std::string_view boxLabel(Box box) {
+    return kBoxes[index(box)].label;
+}
+std::string_view boxDefault(Box box) {
+    return kBoxes[index(box)].initial;
+}
 
 std::string_view listName(List list) {
     constexpr std::string_view names[] = {"Combo1", "Combo2", "Combo3"};
@@ -56,9 +61,12 @@ std::string_view listLabel(List list) {
 
 std::span<const std::string_view> listItems(List list) {
     switch (list) {
-        case List::Combo1: return kConcrete;
-        case List::Combo2: return kSteel;
-        case List::Combo3: return kCases;
+        case List::Combo1:
+            return kConcrete;
+        case List::Combo2:
+            return kSteel;
+        case List::Combo3:
+            return kCases;
     }
     return {};
 }

@@ -42,9 +42,12 @@ constexpr ElevationTest kTestsC[] = {{Input::h2, Input::h4, Holds::Above},
 
 std::span<const ElevationTest> elevationTests(Case c) {
     switch (c) {
-        case Case::A: return kTestsA;
-        case Case::B: return kTestsB;
-        case Case::C: return kTestsC;
+        case Case::A:
+            return kTestsA;
+        case Case::B:
+            return kTestsB;
+        case Case::C:
+            return kTestsC;
     }
     return {};
 }
@@ -125,7 +128,8 @@ Step caseB(Run& r, float& sum) {
     s.a = e.h3 - e.h2;
     s.b = e.h2 - e.h4;
     const double a = s.a, b = s.b;
-    if (auto stop = r.round(s.q11 * (a * a) * (1 - 0.6 * ((a / L) * (a / L))) / 6, "MB11", s.MB11)) {
+    if (auto stop =
+            r.round(s.q11 * (a * a) * (1 - 0.6 * ((a / L) * (a / L))) / 6, "MB11", s.MB11)) {
         return stop;
     }
     // submerged earth along the lower part b
@@ -194,9 +198,15 @@ Step caseProcedure(Run& r) {
     float sum = 0;
     Step stop;
     switch (r.loadCase) {
-        case Case::A: stop = caseA(r, sum); break;
-        case Case::B: stop = caseB(r, sum); break;
-        case Case::C: stop = caseC(r, sum); break;
+        case Case::A:
+            stop = caseA(r, sum);
+            break;
+        case Case::B:
+            stop = caseB(r, sum);
+            break;
+        case Case::C:
+            stop = caseC(r, sum);
+            break;
     }
     if (stop) return stop;
     if (r.mode == Mode::CivilDefence) {

@@ -6,10 +6,13 @@
 namespace wallcalc {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view s, std::size_t i) {
-    while (i < s.size() && isDigit(s[i])) ++i;
+    while (i < s.size() && isDigit(s[i]))
+        ++i;
     return i;
 }
 

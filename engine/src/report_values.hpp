@@ -9,7 +9,6 @@ namespace wallcalc::detail {
 // The values of the calculation text as they stand at the end of a run, each in the
 // form the text writes it. `text7` and `text9` are the steel areas read back from
 // their boxes. The views point into the state and the two texts.
-report::Values reportValues(const CalcState& s, const std::string& text7,
-                            const std::string& text9);
+report::Values reportValues(const CalcState& s, const std::string& text7, const std::string& text9);
 
 }  // namespace wallcalc::detail

@@ -8,18 +8,30 @@ namespace {
 
 const std::string& textOf(const CalcState& s, Input input) {
     switch (input) {
-        case Input::h1: return s.h1;
-        case Input::h2: return s.h2;
-        case Input::h3: return s.h3;
-        case Input::h4: return s.h4;
-        case Input::h5: return s.h5;
-        case Input::c1: return s.c1;
-        case Input::TRZ: return s.TRZ;
-        case Input::FJHZ: return s.FJHZ;
-        case Input::fxxs: return s.fxxs;
-        case Input::Wmax: return s.Wmax;
-        case Input::ss: return s.ss;
-        case Input::Count: break;
+        case Input::h1:
+            return s.h1;
+        case Input::h2:
+            return s.h2;
+        case Input::h3:
+            return s.h3;
+        case Input::h4:
+            return s.h4;
+        case Input::h5:
+            return s.h5;
+        case Input::c1:
+            return s.c1;
+        case Input::TRZ:
+            return s.TRZ;
+        case Input::FJHZ:
+            return s.FJHZ;
+        case Input::fxxs:
+            return s.fxxs;
+        case Input::Wmax:
+            return s.Wmax;
+        case Input::ss:
+            return s.ss;
+        case Input::Count:
+            break;
     }
     return s.h1;
 }
@@ -38,8 +50,11 @@ std::string quoted(std::string_view text) {
             break;
         }
         const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = c < 0x80 ? 1 : c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3
-                                           : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+        std::size_t length = c < 0x80                 ? 1
+                             : c >= 0xC2 && c <= 0xDF ? 2
+                             : c >= 0xE0 && c <= 0xEF ? 3
+                             : c >= 0xF0 && c <= 0xF4 ? 4
+                                                      : 0;
         bool valid = length != 0 && i + length <= text.size();
         for (std::size_t k = 1; valid && k < length; ++k) {
             valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
@@ -71,9 +86,9 @@ std::string quoted(std::string_view text) {
 }  // namespace
 
 Box boxOf(Input input) {
-    constexpr Box boxes[] = {Box::Text1,  Box::Text2,  Box::Text3, Box::Text16,
-                             Box::Text4,  Box::Text13, Box::Text14, Box::Text15,
-                             Box::Text5,  Box::Text8,  Box::Text10};
+    constexpr Box boxes[] = {Box::Text1, Box::Text2,  Box::Text3,  Box::Text16,
+                             Box::Text4, Box::Text13, Box::Text14, Box::Text15,
+                             Box::Text5, Box::Text8,  Box::Text10};
     return boxes[static_cast<std::size_t>(input)];
 }
 

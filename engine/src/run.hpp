@@ -24,7 +24,7 @@ using Step = std::optional<Stop>;
 enum class Input : std::uint8_t { h1, h2, h3, h4, h5, c1, TRZ, FJHZ, fxxs, Wmax, ss, Count };
 
 class Run {
-public:
+  public:
     Run(Host& host, CalcState& state, Mode mode) : host(host), s(state), mode(mode) {}
 
     // The value of an input; the run stops with a message naming the box when its
@@ -39,7 +39,7 @@ public:
     const Mode mode;
     report::Case loadCase = report::Case::A;
 
-private:
+  private:
     std::array<std::optional<double>, static_cast<std::size_t>(Input::Count)> numbers_{};
 };
 

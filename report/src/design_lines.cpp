@@ -56,14 +56,32 @@ constexpr std::string_view kNoBarClosing[] = {
 
 }  // namespace
 
-std::span<const std::string_view> designLines() { return kDesign; }
-std::span<const std::string_view> crackHeading() { return kCrackHeading; }
-std::span<const std::string_view> crackPass() { return kCrackPass; }
-std::span<const std::string_view> crackResult() { return kCrackResult; }
-std::span<const std::string_view> crackNotMet() { return kCrackNotMet; }
-std::span<const std::string_view> crackNoTension() { return kCrackNoTension; }
-std::span<const std::string_view> crackNotes() { return kCrackNotes; }
-std::span<const std::string_view> civilDefenceClosing() { return kCivilDefenceClosing; }
-std::span<const std::string_view> noBarClosing() { return kNoBarClosing; }
+std::span<const std::string_view> designLines() {
+    return kDesign;
+}
+std::span<const std::string_view> crackHeading() {
+    return kCrackHeading;
+}
+std::span<const std::string_view> crackPass() {
+    return kCrackPass;
+}
+std::span<const std::string_view> crackResult() {
+    return kCrackResult;
+}
+std::span<const std::string_view> crackNotMet() {
+    return kCrackNotMet;
+}
+std::span<const std::string_view> crackNoTension() {
+    return kCrackNoTension;
+}
+std::span<const std::string_view> crackNotes() {
+    return kCrackNotes;
+}
+std::span<const std::string_view> civilDefenceClosing() {
+    return kCivilDefenceClosing;
+}
+std::span<const std::string_view> noBarClosing() {
+    return kNoBarClosing;
+}
 
 }  // namespace wallcalc::report::tables

@@ -17,8 +17,12 @@ struct LoadLine {
 
 // Markers in the tables above: the civil-defence line is the ordinary one, or the
 // line is absent in that mode.
-inline constexpr std::string_view kSame = "\x01" "same";
-inline constexpr std::string_view kAbsent = "\x01" "absent";
+inline constexpr std::string_view kSame =
+    "\x01"
+    "same";
+inline constexpr std::string_view kAbsent =
+    "\x01"
+    "absent";
 
 std::span<const LoadLine> loadLines(Case c);
 
@@ -26,11 +30,11 @@ std::span<const std::string_view> designLines();  // section 2
 
 // Pieces of section 3.
 std::span<const std::string_view> crackHeading();
-std::span<const std::string_view> crackPass();      // ρte, σsk, ψ, Wmax of the last pass
-std::span<const std::string_view> crackResult();    // the area and bars that meet the limit
-std::span<const std::string_view> crackNotMet();    // 50 mm bars still exceed the limit
+std::span<const std::string_view> crackPass();       // ρte, σsk, ψ, Wmax of the last pass
+std::span<const std::string_view> crackResult();     // the area and bars that meet the limit
+std::span<const std::string_view> crackNotMet();     // 50 mm bars still exceed the limit
 std::span<const std::string_view> crackNoTension();  // MBk <= 0
-std::span<const std::string_view> crackNotes();     // empty line, "说明：" and the notes
+std::span<const std::string_view> crackNotes();      // empty line, "说明：" and the notes
 std::span<const std::string_view> civilDefenceClosing();
 std::span<const std::string_view> noBarClosing();
 

@@ -94,9 +94,12 @@ constexpr LoadLine kCaseC[] = {
 
 std::span<const LoadLine> loadLines(Case c) {
     switch (c) {
-        case Case::A: return kCaseA;
-        case Case::B: return kCaseB;
-        case Case::C: return kCaseC;
+        case Case::A:
+            return kCaseA;
+        case Case::B:
+            return kCaseB;
+        case Case::C:
+            return kCaseC;
     }
     return {};
 }

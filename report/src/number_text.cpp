@@ -37,7 +37,8 @@ void appendSignificant(std::string& out, double value, int digits) {
     }
     int exponent = 0;
     std::from_chars(p + 1 + (p[1] == '+'), res.ptr, exponent);
-    while (count > 1 && mantissa[count - 1] == '0') --count;
+    while (count > 1 && mantissa[count - 1] == '0')
+        --count;
 
     if (negative) out += '-';
     if (exponent < -4 || exponent >= digits) {
@@ -76,7 +77,9 @@ void appendSingle(std::string& out, float value) {
     appendSignificant(out, static_cast<double>(value), 7);
 }
 
-void appendDouble(std::string& out, double value) { appendSignificant(out, value, 15); }
+void appendDouble(std::string& out, double value) {
+    appendSignificant(out, value, 15);
+}
 
 void appendWhole(std::string& out, long long value) {
     std::array<char, 24> buf{};

@@ -17,7 +17,7 @@ struct Message {
 };
 
 class HeadlessWindow final : public Host {
-public:
+  public:
     // The window as it opens: defaults in every box, the first item of every list,
     // X = 20, the civil-defence load "0" and disabled, neither option checked.
     HeadlessWindow();
@@ -42,7 +42,7 @@ public:
     const std::vector<Message>& messages() const { return messages_; }
     void clearMessages() { messages_.clear(); }
 
-private:
+  private:
     std::array<std::string, kBoxCount> boxes_;
     std::array<int, kListCount> lists_{};
     int X_ = kNoChoiceYet;

@@ -9,20 +9,44 @@
 namespace wallcalc {
 
 enum class Box : std::uint8_t {
-    Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
-    Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
+    Text1,
+    Text2,
+    Text3,
+    Text4,
+    Text5,
+    Text6,
+    Text7,
+    Text8,
+    Text9,
+    Text10,
+    Text11,
+    Text12,
+    Text13,
+    Text14,
+    Text15,
+    Text16,
+    Text17,
+    Text18,
+    Text19,
+    Text20,
 };
 inline constexpr std::size_t kBoxCount = 20;
 
 enum class List : std::uint8_t { Combo1, Combo2, Combo3 };
 inline constexpr std::size_t kListCount = 3;
 
-constexpr std::size_t index(Box box) { return static_cast<std::size_t>(box); }
-constexpr std::size_t index(List list) { return static_cast<std::size_t>(list); }
-constexpr Box boxNumber(int n) { return static_cast<Box>(n - 1); }  // 1 → Text1
+constexpr std::size_t index(Box box) {
+    return static_cast<std::size_t>(box);
+}
+constexpr std::size_t index(List list) {
+    return static_cast<std::size_t>(list);
+}
+constexpr Box boxNumber(int n) {
+    return static_cast<Box>(n - 1);
+}  // 1 → Text1
 
-std::string_view boxName(Box box);    // "Text4"
-std::string_view boxLabel(Box box);   // "墙厚度h5（mm）：" (empty for Text12)
+std::string_view boxName(Box box);     // "Text4"
+std::string_view boxLabel(Box box);    // "墙厚度h5（mm）：" (empty for Text12)
 std::string_view boxDefault(Box box);  // the text when the window opens
 std::string_view listName(List list);  // "Combo1"
 std::string_view listLabel(List list);

@@ -14,11 +14,11 @@ namespace wallcalc {
 inline constexpr int kLargestBar = 50;  // mm
 
 struct CrackInputs {
-    float MBk = 0;     // kN·m per metre, > 0
-    double h0 = 0;     // mm
-    double h5 = 0;     // mm
-    double c1 = 0;     // mm
-    double Ftk = 0;    // N/mm2
+    float MBk = 0;       // kN·m per metre, > 0
+    double h0 = 0;       // mm
+    double h5 = 0;       // mm
+    double c1 = 0;       // mm
+    double Ftk = 0;      // N/mm2
     double spacing = 0;  // mm, > 0
     double limit = 0;    // mm, > 0
 };
@@ -41,16 +41,16 @@ PassResult crackPass(const CrackInputs& section, float Aas, int deq);
 std::optional<float> barArea(int deq, double spacing);
 
 enum class CrackEnd {
-    Met,           // the width of the last pass is within 1.05 × the limit
-    NotMet,        // 50 mm bars still exceed it
-    OutOfRange,    // a quantity left the number range; the run cannot go on
+    Met,         // the width of the last pass is within 1.05 × the limit
+    NotMet,      // 50 mm bars still exceed it
+    OutOfRange,  // a quantity left the number range; the run cannot go on
 };
 
 struct CrackCheck {
     CrackEnd end = CrackEnd::Met;
-    CrackPass last;   // the values of the last pass
-    float Aas = 0;    // the area of the last pass
-    int deq = 0;      // the diameter of the last pass
+    CrackPass last;  // the values of the last pass
+    float Aas = 0;   // the area of the last pass
+    int deq = 0;     // the diameter of the last pass
     int passes = 0;
     std::string_view outOfRange;
 };

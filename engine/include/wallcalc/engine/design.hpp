@@ -7,9 +7,9 @@
 namespace wallcalc {
 
 struct StrengthDesign {
-    float alfas = 0;  // αs, rounded
-    float kese = 0;   // ζ, rounded; the whole number 1 when αs >= 0.5
-    float Aas = 0;    // As (mm2 per metre), rounded
+    float alfas = 0;              // αs, rounded
+    float kese = 0;               // ζ, rounded; the whole number 1 when αs >= 0.5
+    float Aas = 0;                // As (mm2 per metre), rounded
     bool momentTooLarge = false;  // αs >= 0.5: "所受弯矩过大，请增加外墙厚度"
     // The quantity that left the number range (the run cannot go on); empty when sound.
     std::string_view outOfRange;

@@ -9,7 +9,7 @@
 namespace wallcalc {
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // The text of a text box.

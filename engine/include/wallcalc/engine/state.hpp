@@ -47,11 +47,11 @@ struct CalcState {
     float MB = 0;   // design base moment η·MBk
 
     // Strength design and bars.
-    float alfas = 0;  // αs
-    float kese = 0;   // ζ
-    float Aas = 0;    // As (mm2 per metre); the crack check replaces it
-    float SAas = 0;   // area one bar must have (mm2)
-    Diameter d = 0;   // bars for strength
+    float alfas = 0;   // αs
+    float kese = 0;    // ζ
+    float Aas = 0;     // As (mm2 per metre); the crack check replaces it
+    float SAas = 0;    // area one bar must have (mm2)
+    Diameter d = 0;    // bars for strength
     Diameter deq = 0;  // bars for crack control
 
     // Crack check.

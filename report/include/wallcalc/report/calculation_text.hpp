@@ -28,11 +28,54 @@ enum class CrackSection : std::uint8_t {
 
 // The places a value can take in a line, named as the calculation state names them.
 enum class Slot : std::uint8_t {
-    h1, h2, h3, h4, h5, c1, TRZ, FJHZ, fxxs, ss, Wmax,
-    L, a, b, q11, q12, q21, q22, q31, q32, q42, q52, Qrf,
-    MB11, MB12, MB21, MB22, MB31, MB32, MB42, MB52, MBk, MB,
-    Fc, Fy, h0, alfas, kese, Text7, d,
-    Aas, Rte, Csk, Ftk, Fai, deq, W, Text9,
+    h1,
+    h2,
+    h3,
+    h4,
+    h5,
+    c1,
+    TRZ,
+    FJHZ,
+    fxxs,
+    ss,
+    Wmax,
+    L,
+    a,
+    b,
+    q11,
+    q12,
+    q21,
+    q22,
+    q31,
+    q32,
+    q42,
+    q52,
+    Qrf,
+    MB11,
+    MB12,
+    MB21,
+    MB22,
+    MB31,
+    MB32,
+    MB42,
+    MB52,
+    MBk,
+    MB,
+    Fc,
+    Fy,
+    h0,
+    alfas,
+    kese,
+    Text7,
+    d,
+    Aas,
+    Rte,
+    Csk,
+    Ftk,
+    Fai,
+    deq,
+    W,
+    Text9,
     Count
 };
 inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::Count);
@@ -42,11 +85,11 @@ inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::Count);
 using Value = std::variant<std::monostate, std::string_view, float, double, long long>;
 
 class Values {
-public:
+  public:
     void set(Slot slot, Value value) { values_[static_cast<std::size_t>(slot)] = value; }
     const Value& operator[](Slot slot) const { return values_[static_cast<std::size_t>(slot)]; }
 
-private:
+  private:
     std::array<Value, kSlotCount> values_{};
 };
 

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "wallcalc/engine/number_input.hpp"
+
+namespace {
+
+using wallcalc::toNumber;
+
+struct Good {
+    const char* name;
+    std::string text;
+    double value;
+};
+
+class Numbers : public testing::TestWithParam<Good> {};
+
+TEST_P(Numbers, AreRead) {
+    const auto v = toNumber(GetParam().text);
+    ASSERT_TRUE(v.has_value()) << GetParam().text;
+    EXPECT_EQ(*v, GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Numbers,
+    testing::Values(Good{"Whole", "350", 350}, Good{"TrailingZeros", "350.00", 350},
+                    Good{"LeadingBlank", " 18", 18}, Good{"BlanksAround", "  -6.3  ", -6.3},
+                    Good{"Negative", "-0.45", -0.45}, Good{"PlusSign", "+1.35", 1.35},
+                    Good{"Exponent", "1e3", 1000}, Good{"UpperExponent", "2.5E-2", 0.025},
+                    Good{"SignedExponent", "1e+2", 100}, Good{"NoWholePart", ".5", 0.5},
+                    Good{"NoFraction", "5.", 5}, Good{"NegativeZero", "-0", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Bad {
+    const char* name;
+    std::string text;
+};
+
+class NotNumbers : public testing::TestWithParam<Bad> {};
+
+TEST_P(NotNumbers, AreRejected) {
+    EXPECT_FALSE(toNumber(GetParam().text).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NotNumbers,
+    testing::Values(Bad{"Empty", ""}, Bad{"Blanks", "   "}, Bad{"Letters", "abc"},
+                    Bad{"DecimalComma", "1,5"}, Bad{"TwoPoints", "1.2.3"}, Bad{"TwoSigns", "--1"},
+                    Bad{"MixedSigns", "+-1"}, Bad{"ExponentWithoutDigits", "1e"},
+                    Bad{"ExponentSignOnly", "1e+"}, Bad{"Overflow", "1e999"},
+                    Bad{"NegativeOverflow", "-1e999"}, Bad{"Underflow", "1e-999"},
+                    Bad{"Infinity", "inf"}, Bad{"NotANumber", "nan"}, Bad{"Hex", "0x1A"},
+                    Bad{"FullWidthDigits", "３５０"}, Bad{"Unit", "350mm"},
+                    Bad{"BlankInside", "3 50"}, Bad{"PointOnly", "."}, Bad{"SignOnly", "-"},
+                    Bad{"ExponentOnly", "e5"}, Bad{"Tab", "\t1"}, Bad{"NewLine", "1\n"},
+                    Bad{"EmbeddedNul", std::string("1\0"
+                                                   "2",
+                                                   3)},
+                    Bad{"FullWidthBlank",
+                        "\xE3\x80\x80"
+                        "1"},
+                    Bad{"Long", std::string(10000, '9')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
