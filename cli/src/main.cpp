@@ -3,13 +3,17 @@
 //   wallcalc-cli --mode ordinary|civil-defence [--case A|B|C] [--concrete C30]
 //                [--steel HRB335] [--h1 TEXT] … [--json]
 //   wallcalc-cli --session FILE|-
+//   wallcalc-cli --batch walls.csv [--out results.csv]
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "wallcalc/cli/batch.hpp"
 #include "wallcalc/cli/headless_window.hpp"
 #include "wallcalc/cli/session.hpp"
 
@@ -26,6 +30,7 @@ void usage(std::ostream& out) {
            "C15..C80]\n"
            "                    [--steel HPB235|HRB335|HRB400|RRB400] [--INPUT TEXT]... [--json]\n"
            "       wallcalc-cli --session FILE|-\n"
+           "       wallcalc-cli --batch walls.csv [--out results.csv]\n"
            "INPUT: ";
     for (const auto& k : cli::inputKeys())
         out << k.key << ' ';
@@ -52,6 +57,73 @@ int runSession(const std::string& path) {
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fputc('\n', stdout);
         std::fflush(stdout);
+    }
+    return kCompleted;
+}
+
+bool readFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+// Writes next to the target and renames, so that a failure leaves no half-written file.
+bool writeFileAtomically(const std::string& path, const std::string& text, std::string& why) {
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())) ||
+            !out.flush()) {
+            why = "cannot write " + temporary;
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        why = "cannot write " + path + ": " + ec.message();
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+int runBatchFile(const std::map<std::string, std::string>& options) {
+    std::string input;
+    const std::string& path = options.at("batch");
+    if (!readFile(path, input)) {
+        std::cerr << "wallcalc-cli: cannot read " << path << '\n';
+        return kUsage;
+    }
+    const auto progress = [](std::size_t done, std::size_t total) {
+        if (total >= 1000 && (done % 1000 == 0 || done == total)) {
+            std::cerr << "wallcalc-cli: " << done << " / " << total << " rows\n";
+        }
+    };
+    const cli::BatchResult result = cli::runBatch(input, {}, progress);
+    if (result.rows == 0 && !result.error.empty()) {
+        std::cerr << "wallcalc-cli: " << path << ": " << result.error << '\n';
+        return kUsage;
+    }
+    if (auto out = options.find("out"); out != options.end()) {
+        std::string why;
+        if (!writeFileAtomically(out->second, result.csv, why)) {
+            std::cerr << "wallcalc-cli: " << why << '\n';
+            return kEndedEarly;
+        }
+    } else {
+        std::cout << result.csv;
+    }
+    std::cerr << "wallcalc-cli: " << result.rows << " rows: " << result.completed << " completed, "
+              << result.ended << " ended early, " << result.bad << " not understood\n";
+    if (!result.error.empty()) {
+        std::cerr << "wallcalc-cli: " << path << ": " << result.error << '\n';
+        return kEndedEarly;
     }
     return kCompleted;
 }
@@ -99,6 +171,16 @@ int main(int argc, char** argv) {
             return kUsage;
         }
         return runSession(session->second);
+    }
+
+    if (options.count("batch")) {
+        for (const auto& [key, value] : options) {
+            if (key != "batch" && key != "out") {
+                std::cerr << "wallcalc-cli: --batch takes only --out\n";
+                return kUsage;
+            }
+        }
+        return runBatchFile(options);
     }
 
     HeadlessWindow window;
