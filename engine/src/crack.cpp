@@ -37,15 +37,18 @@ CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengt
     CrackCheck out;
     out.deq = strengthDiameter;
     out.Aas = strengthAas;
-    if (!(out.Aas > 0)) {
+    // The area of whole deq bars at the spacing; false when it is out of range.
+    const auto takeBarArea = [&] {
         const auto area = barArea(out.deq, section.spacing);
         if (!area) {
             out.end = CrackEnd::OutOfRange;
             out.outOfRange = "As";
-            return out;
+            return false;
         }
         out.Aas = *area;
-    }
+        return true;
+    };
+    if (!(out.Aas > 0) && !takeBarArea()) return out;
 
     while (true) {
         ++out.passes;
@@ -65,13 +68,7 @@ CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengt
             return out;
         }
         ++out.deq;
-        const auto area = barArea(out.deq, section.spacing);
-        if (!area) {
-            out.end = CrackEnd::OutOfRange;
-            out.outOfRange = "As";
-            return out;
-        }
-        out.Aas = *area;
+        if (!takeBarArea()) return out;
     }
 }
 
