@@ -1,0 +1,296 @@
+#include "press_invariants.hpp"
+
+#include <algorithm>
+#include <cctype>
+
+#include "wallcalc/engine/number_input.hpp"
+
+namespace wallcalc::fuzz {
+namespace {
+
+using report::CrackSection;
+
+constexpr Box kResultBoxes[] = {Box::Text6, Box::Text7,  Box::Text19,
+                                Box::Text9, Box::Text11, Box::Text18};
+constexpr std::string_view kReminder = "注意人防选择，搞结构的要细心哟！";
+constexpr std::string_view kFirstLine = "1.荷载计算：";
+constexpr std::string_view kLastNote = "    则实际所配钢筋为 18@200+20@200（依次类推）";
+constexpr std::string_view kCivilDefenceLast = "3.人防工程不计算裂缝。";
+constexpr int kTableDiameters[] = {12, 14, 16, 18, 20, 22, 25};
+constexpr int kLargestBarMade = 50;  // mm, where the crack loop stops
+
+bool isResultBox(Box box) {
+    return std::find(std::begin(kResultBoxes), std::end(kResultBoxes), box) !=
+           std::end(kResultBoxes);
+}
+
+bool isNumber(std::string_view text) {
+    return toNumber(text).has_value();
+}
+
+// A bar diameter as the boxes write it: digits only, no sign, no point.
+std::optional<int> diameterOf(std::string_view text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    int mm = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        mm = mm * 10 + (c - '0');
+    }
+    return mm;
+}
+
+bool endsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+class Findings {
+  public:
+    void require(bool holds, std::string what) {
+        if (!holds) list.push_back(std::move(what));
+    }
+    std::vector<std::string> list;
+};
+
+struct Press {
+    const PressRecord& record;
+    const HeadlessWindow& after;
+
+    const std::string& before(Box box) const { return record.before[index(box)]; }
+    const std::string& now(Box box) const { return after.boxText(box); }
+    bool unchanged(Box box) const { return before(box) == now(box); }
+    int list(List l) const { return record.lists[index(l)]; }
+};
+
+std::string boxed(Box box, std::string_view what) {
+    return std::string(boxName(box)) + " " + std::string(what);
+}
+
+void checkMessages(const Press& p, Findings& f) {
+    for (const Message& m : p.after.messages()) {
+        f.require(m.title == kMessageTitle, "a message has the title \"" + m.title + "\"");
+        f.require(!m.text.empty(), "a message has no text");
+    }
+}
+
+void checkNothingWritten(const Press& p, Findings& f, std::string_view why) {
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        const Box box = static_cast<Box>(i);
+        f.require(p.unchanged(box), boxed(box, "changed although ") + std::string(why));
+    }
+}
+
+// The engine writes the six result boxes and Text12, never an input box.
+void checkInputBoxesKept(const Press& p, Findings& f) {
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        const Box box = static_cast<Box>(i);
+        if (isResultBox(box) || box == Box::Text12) continue;
+        f.require(p.unchanged(box), boxed(box, "is an input box but the press wrote it"));
+    }
+}
+
+void checkStopped(const Press& p, Findings& f) {
+    f.require(!p.after.messages().empty(), "a press ended early without a message");
+    f.require(p.unchanged(Box::Text12), "a press that ended early changed Text12");
+
+    // Either nothing was written, or Text6 and Text7 (and perhaps Text19) were written
+    // and every result box after them emptied.
+    const auto emptiedFrom = [&](std::size_t first) {
+        return std::all_of(std::begin(kResultBoxes) + first, std::end(kResultBoxes),
+                           [&](Box box) { return p.now(box).empty(); });
+    };
+    const bool untouched = std::all_of(std::begin(kResultBoxes), std::end(kResultBoxes),
+                                       [&](Box box) { return p.unchanged(box); });
+    f.require(untouched || emptiedFrom(2) || emptiedFrom(3),
+              "a press that ended early left results of an earlier press beside new ones");
+    if (!untouched) {
+        f.require(isNumber(p.now(Box::Text6)) && isNumber(p.now(Box::Text7)),
+                  "a press that ended early wrote Text6 or Text7 without a number");
+    }
+    for (const Box box : kResultBoxes) {
+        if (!p.unchanged(box)) {
+            f.require(!holdsNanOrInf(p.now(box)), boxed(box, "holds nan or inf: " + p.now(box)));
+        }
+    }
+}
+
+void checkCrackBoxes(const Press& p, CrackSection section, Findings& f) {
+    const std::string& as = p.now(Box::Text9);
+    const std::string& w = p.now(Box::Text11);
+    const std::string& bars = p.now(Box::Text18);
+    switch (section) {
+        case CrackSection::CivilDefence:
+        case CrackSection::NoBarFits:
+        case CrackSection::LimitNotReached:
+            f.require(as == " " && w == " " && bars == " ",
+                      "the crack boxes do not hold one blank each");
+            break;
+        case CrackSection::NoTension:
+            f.require(as == p.now(Box::Text7) && w == "0" && bars == p.now(Box::Text19),
+                      "without tension the crack boxes do not repeat the strength bars");
+            break;
+        case CrackSection::Checked: {
+            f.require(isNumber(as), "Text9 is not a number: " + as);
+            f.require(isNumber(w), "Text11 is not a number: " + w);
+            const auto crackBars = diameterOf(bars);
+            const auto strengthBars = diameterOf(p.now(Box::Text19));
+            f.require(crackBars && strengthBars && *crackBars >= *strengthBars &&
+                          *crackBars <= kLargestBarMade,
+                      "Text18 is not a diameter from Text19's up to 50 mm: " + bars);
+            break;
+        }
+    }
+}
+
+void checkCompleted(const Press& p, Findings& f) {
+    const int position = p.list(List::Combo3);
+    f.require(position >= 0 && position <= 2, "a press completed without a case selected");
+    if (position < 0 || position > 2) return;
+    const auto mode =
+        p.record.X == kCivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
+    const auto loadCase = static_cast<report::Case>(position);
+    const CrackSection section = crackSectionShown(p.after, p.record.X);
+
+    for (const Box box : kResultBoxes) {
+        f.require(!holdsNanOrInf(p.now(box)), boxed(box, "holds nan or inf: " + p.now(box)));
+    }
+    f.require(isNumber(p.now(Box::Text6)), "Text6 is not a number: " + p.now(Box::Text6));
+    f.require(isNumber(p.now(Box::Text7)), "Text7 is not a number: " + p.now(Box::Text7));
+    const std::string& bars = p.now(Box::Text19);
+    const auto mm = diameterOf(bars);
+    f.require(bars == kTooLarge || (mm && std::count(std::begin(kTableDiameters),
+                                                     std::end(kTableDiameters), *mm) == 1),
+              "Text19 is neither a bar of the table nor 太大了: " + bars);
+    checkCrackBoxes(p, section, f);
+
+    const std::string& text = p.now(Box::Text12);
+    f.require(!holdsNanOrInf(text), "the calculation text holds nan or inf");
+    const int lines = lineCountOf(text);
+    const int expected = report::lineCount(mode, loadCase, section);
+
+    f.require(lines == expected, "the calculation text has " + std::to_string(lines) +
+                                     " lines where " + std::to_string(expected) +
+                                     " belong to its mode, case and section 3");
+    f.require(text.starts_with(kFirstLine), "the calculation text does not open with 1.荷载计算：");
+    const bool notes = section != CrackSection::CivilDefence && section != CrackSection::NoBarFits;
+    f.require(section != CrackSection::CivilDefence || endsWith(text, kCivilDefenceLast),
+              "a civil-defence text does not end with its closing line");
+    f.require(!notes || endsWith(text, kLastNote), "an ordinary text does not end with the notes");
+}
+
+void checkReplay(const PressRecord& record, const HeadlessWindow& after, Findings& f) {
+    const HeadlessWindow fresh = replayOnNewWindow(record);
+    const auto& a = after.messages();
+    const auto& b = fresh.messages();
+    const bool sameMessages =
+        a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto& x, auto& y) {
+            return x.title == y.title && x.text == y.text;
+        });
+    f.require(sameMessages, "the same press on a new window shows other messages");
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        const Box box = static_cast<Box>(i);
+        f.require(after.boxText(box) == fresh.boxText(box),
+                  boxed(box, "differs from the same press on a new window"));
+    }
+}
+
+}  // namespace
+
+PressRecord press(HeadlessWindow& window) {
+    PressRecord record;
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        record.before[i] = window.boxText(static_cast<Box>(i));
+    }
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        record.lists[i] = window.selected(static_cast<List>(i));
+    }
+    record.X = window.X();
+    window.clearMessages();
+    record.outcome = window.pressCompute();
+    return record;
+}
+
+HeadlessWindow replayOnNewWindow(const PressRecord& record) {
+    HeadlessWindow window;
+    if (record.X == kOrdinary) window.clickOrdinary();
+    if (record.X == kCivilDefence) window.clickCivilDefence();
+    for (std::size_t i = 0; i < kBoxCount; ++i)
+        window.type(static_cast<Box>(i), record.before[i]);
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        window.select(static_cast<List>(i), record.lists[i]);
+    }
+    (void)window.pressCompute();
+    return window;
+}
+
+report::CrackSection crackSectionShown(const HeadlessWindow& after, int X) {
+    if (X == kCivilDefence) return CrackSection::CivilDefence;
+    if (after.boxText(Box::Text19) == kTooLarge) return CrackSection::NoBarFits;
+    if (after.boxText(Box::Text11) == " ") return CrackSection::LimitNotReached;
+    const auto mbk = toNumber(after.boxText(Box::Text6));
+    if (mbk && !(*mbk > 0)) return CrackSection::NoTension;
+    return CrackSection::Checked;
+}
+
+int lineCountOf(std::string_view text) {
+    int lines = 1;
+    for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) {
+        ++lines;
+    }
+    return lines;
+}
+
+bool holdsNanOrInf(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+        return c < 0x80 ? static_cast<char>(std::tolower(c)) : static_cast<char>(c);
+    });
+    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+}
+
+std::vector<std::string> violations(const PressRecord& record, const HeadlessWindow& after) {
+    Findings f;
+    const Press p{record, after};
+    checkMessages(p, f);
+    checkInputBoxesKept(p, f);
+
+    const bool modeChosen = record.X == kOrdinary || record.X == kCivilDefence;
+    switch (record.outcome.end) {
+        case RunEnd::Reminder: {
+            f.require(record.X == kNoChoiceYet, "the reminder was shown after an option click");
+            const auto& m = after.messages();
+            f.require(m.size() == 1 && m.front().text == kReminder,
+                      "the reminder is not the one message of its press");
+            checkNothingWritten(p, f, "the press only reminded");
+            break;
+        }
+        case RunEnd::NoCase:
+            f.require(modeChosen, "a press without a chosen mode looked for a case");
+            f.require(p.list(List::Combo3) < 0 || p.list(List::Combo3) > 2,
+                      "a press found no case although one was selected");
+            f.require(after.messages().empty(), "a press without a case showed a message");
+            checkNothingWritten(p, f, "no case was selected");
+            break;
+        case RunEnd::Stopped:
+            f.require(modeChosen, "a press without a chosen mode ran");
+            checkStopped(p, f);
+            break;
+        case RunEnd::Completed:
+            f.require(modeChosen, "a press without a chosen mode completed");
+            checkCompleted(p, f);
+            break;
+        case RunEnd::NoRun:
+            f.require(!modeChosen && record.X != kNoChoiceYet,
+                      "a press with a valid choice did nothing");
+            checkNothingWritten(p, f, "the press did nothing");
+            break;
+    }
+
+    // A list without a selection keeps the strengths of an earlier press on purpose;
+    // with both selected, nothing from earlier may show.
+    const bool listsSelected = p.list(List::Combo1) >= 0 && p.list(List::Combo1) < 14 &&
+                               p.list(List::Combo2) >= 0 && p.list(List::Combo2) < 4;
+    if (listsSelected) checkReplay(record, after, f);
+    return std::move(f.list);
+}
+
+}  // namespace wallcalc::fuzz

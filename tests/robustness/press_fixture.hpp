@@ -1,0 +1,49 @@
+#pragma once
+// Windows set up for a completed press in each mode and case, and the checks every
+// robustness test makes after a press.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "press_invariants.hpp"
+#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/report/calculation_text.hpp"
+
+namespace wallcalc::robustness {
+
+using report::Case;
+using report::Mode;
+
+struct ModeAndCase {
+    Mode mode;
+    Case loadCase;
+};
+inline constexpr ModeAndCase kSetups[] = {
+    {Mode::Ordinary, Case::A},     {Mode::Ordinary, Case::B},     {Mode::Ordinary, Case::C},
+    {Mode::CivilDefence, Case::A}, {Mode::CivilDefence, Case::B}, {Mode::CivilDefence, Case::C},
+};
+std::string setupName(ModeAndCase setup);  // "ordinary case B"
+
+// A window with the option of the mode clicked and the case selected. The default
+// elevations fit case A; case B gets the water level -3.5 and case C -7.
+HeadlessWindow windowFor(ModeAndCase setup);
+
+// The boxes a press writes: the six result boxes and the calculation text.
+inline constexpr Box kOutputBoxes[] = {Box::Text6,  Box::Text7,  Box::Text19, Box::Text9,
+                                       Box::Text11, Box::Text18, Box::Text12};
+using Outputs = std::array<std::string, std::size(kOutputBoxes)>;
+Outputs outputsOf(const HeadlessWindow& window);
+
+// The outputs of a press of windowFor(setup) on a window that has just opened.
+Outputs referenceOutputs(ModeAndCase setup);
+
+// The input boxes each mode reads, and the ones it never reads.
+std::vector<Box> boxesRead(Mode mode);
+std::vector<Box> boxesNeverRead(Mode mode);
+
+// Presses "计算" and returns how the press ended; every invariant the fuzzer checks is
+// expected to hold (a broken one fails the calling test).
+RunOutcome checkedPress(HeadlessWindow& window);
+
+}  // namespace wallcalc::robustness
