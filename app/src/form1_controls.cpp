@@ -1,0 +1,246 @@
+#include "form1_controls.hpp"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <string>
+
+#include "twips.hpp"
+#include "wall_figure.hpp"
+#include "window_fonts.hpp"
+
+namespace wallcalc::app {
+namespace {
+
+// The window's margin: the controls start 240 twips from the left edge, and the same
+// margin is kept to the right of Text12 and below the buttons.
+constexpr int kMargin = 240;
+constexpr int kRight = 3120 + 6975;   // right edge of Text12
+constexpr int kBottom = 5640 + 5415;  // bottom edge of Text12 and of the buttons
+constexpr int kLabelGap = 30;         // between a label's right end and its box
+
+// Where a text box sits, and where its label starts (left, and the row's top is the
+// box's own). Boxes inside a frame are placed relative to the frame.
+struct BoxPlace {
+    Box box;
+    QRect rect;  // twips
+    int labelLeft;
+    bool twoLineLabel = false;
+};
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label of two lines breaks before its unit: "土容重" over "(kN/m3)：".
+QString labelText(std::string_view label, bool twoLines) {
+    QString text = qs(label);
+    if (twoLines) {
+        const qsizetype unit = text.indexOf(QLatin1Char('('));
+        if (unit > 0) text.insert(unit, QLatin1Char('\n'));
+    }
+    return text;
+}
+
+QLabel* addLabel(QWidget& parent, const QString& text, const QRect& rectTwips,
+                 const QString& forName) {
+    auto* label = new QLabel(text, &parent);
+    label->setObjectName(QStringLiteral("Label_") + forName);
+    label->setGeometry(twips(rectTwips.x(), rectTwips.y(), rectTwips.width(), rectTwips.height()));
+    label->setAlignment(Qt::AlignLeft |
+                        (text.contains(QLatin1Char('\n')) ? Qt::AlignTop : Qt::AlignVCenter));
+    return label;
+}
+
+QLineEdit* addBox(QWidget& parent, const BoxPlace& place) {
+    const QString name = qs(boxName(place.box));
+    auto* edit = new QLineEdit(&parent);
+    edit->setObjectName(name);
+    edit->setGeometry(
+        twips(place.rect.x(), place.rect.y(), place.rect.width(), place.rect.height()));
+    const QString label = labelText(boxLabel(place.box), place.twoLineLabel);
+    // A two-line label's unit line is as wide as its room; the full-width colon at its
+    // end keeps it clear of the box.
+    const int labelHeight = place.twoLineLabel ? 480 : place.rect.height();
+    const int gap = place.twoLineLabel ? 0 : kLabelGap;
+    QLabel* l = addLabel(
+        parent, label,
+        QRect(place.labelLeft, place.rect.y(), place.rect.x() - place.labelLeft - gap, labelHeight),
+        name);
+    l->setBuddy(edit);
+    edit->setAccessibleName(qs(boxLabel(place.box)));
+    return edit;
+}
+
+QGroupBox* addFrame(QWidget& parent, const char* name, std::string_view caption,
+                    const QRect& rectTwips) {
+    auto* frame = new QGroupBox(qs(caption), &parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(twips(rectTwips.x(), rectTwips.y(), rectTwips.width(), rectTwips.height()));
+    return frame;
+}
+
+QPushButton* addButton(QWidget& parent, const char* name, std::string_view caption, int left) {
+    auto* button = new QPushButton(qs(caption), &parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(twips(left, 10560, 855, 495));
+    button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    return button;
+}
+
+void placeBoxes(Form1Controls& c, QWidget& parent, std::initializer_list<BoxPlace> places,
+                bool readOnly = false) {
+    for (const BoxPlace& place : places) {
+        QLineEdit* edit = addBox(parent, place);
+        edit->setReadOnly(readOnly);
+        c.boxes[index(place.box)] = edit;
+    }
+}
+
+void buildLists(Form1Controls& c, QWidget& client) {
+    // 240 twips wider than the Windows original, so that "Ⅰ级(HPB235)" shows whole
+    // beside the drop-down arrow.
+    constexpr int width = 1695;
+    constexpr int tops[] = {600, 1080, 1560};
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto list = static_cast<List>(i);
+        auto* combo = new QComboBox(&client);
+        combo->setObjectName(qs(listName(list)));
+        combo->setGeometry(twips(1560, tops[i], width, 315));
+        combo->setAccessibleName(qs(listLabel(list)));
+        addLabel(client, qs(listLabel(list)),
+                 QRect(kMargin, tops[i], 1560 - kMargin - kLabelGap, 315), combo->objectName())
+            ->setBuddy(combo);
+        c.lists[i] = combo;
+    }
+}
+
+void buildCivilDefence(Form1Controls& c, QWidget& client) {
+    QGroupBox* frame5 = addFrame(client, "Frame5", "人防", QRect(2640, 2040, 1095, 1695));
+    const char* names[] = {"Option1_0", "Option1_1"};
+    const char* captions[] = {"人防", "非人防"};
+    // "非人防" is 60 twips wider than in the Windows original: Qt's radio button needs
+    // the room for its focus frame around the caption.
+    const QRect places[] = {QRect(120, 240, 735, 255), QRect(120, 1320, 915, 255)};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = new QRadioButton(qs(captions[i]), frame5);
+        option->setObjectName(QLatin1String(names[i]));
+        option->setGeometry(
+            twips(places[i].x(), places[i].y(), places[i].width(), places[i].height()));
+        c.Option1[static_cast<std::size_t>(i)] = option;
+    }
+    // The load's label stands above its box, over two lines, between "人防" and the box
+    // (15 twips lower and 30 shorter than in the Windows original, which overlapped both).
+    auto* load = new QLineEdit(frame5);
+    load->setObjectName(QStringLiteral("Text20"));
+    load->setGeometry(twips(120, 960, 855, 285));
+    load->setAccessibleName(qs(boxLabel(Box::Text20)));
+    addLabel(*frame5, labelText(boxLabel(Box::Text20), true), QRect(120, 495, 855, 465),
+             QStringLiteral("Text20"))
+        ->setBuddy(load);
+    c.boxes[index(Box::Text20)] = load;
+}
+
+void buildInputs(Form1Controls& c, QWidget& client) {
+    QGroupBox* frame1 = addFrame(client, "Frame1", "标高：", QRect(240, 2040, 2175, 1695));
+    placeBoxes(c, *frame1,
+               {{Box::Text1, QRect(960, 240, 855, 285), 120},
+                {Box::Text2, QRect(960, 600, 855, 285), 120},
+                {Box::Text3, QRect(960, 960, 855, 285), 120},
+                {Box::Text16, QRect(960, 1320, 855, 285), 120}});
+    buildCivilDefence(c, client);
+    // Text14 starts 120 twips right of 960 so that its two-line label "(kN/m3)：" is not
+    // cut; its right edge stays where it was.
+    placeBoxes(c, client,
+               {{Box::Text4, QRect(2640, 3960, 1095, 285), kMargin},
+                {Box::Text13, QRect(2640, 4320, 1095, 285), kMargin},
+                {Box::Text17, QRect(2640, 4680, 1095, 285), kMargin},
+                {Box::Text14, QRect(1080, 5040, 615, 405), kMargin, true},
+                {Box::Text15, QRect(2640, 5040, 1095, 405), 1800, true},
+                {Box::Text5, QRect(1920, 5760, 855, 285), kMargin},
+                {Box::Text10, QRect(1920, 6240, 855, 285), kMargin},
+                {Box::Text8, QRect(1920, 6720, 855, 285), kMargin}});
+}
+
+void buildResults(Form1Controls& c, QWidget& client) {
+    // The result frames and boxes are 120 twips wider than the Windows original: a
+    // steel area such as 3463.606 needs 60 pixels with the borders of a Qt text box.
+    constexpr int frameWidth = 2775;
+    constexpr int boxWidth = 900;
+    QGroupBox* frame2 =
+        addFrame(client, "Frame2", "配筋计算结果：", QRect(240, 7200, frameWidth, 1455));
+    placeBoxes(c, *frame2,
+               {{Box::Text6, QRect(1800, 360, boxWidth, 285), 120},
+                {Box::Text7, QRect(1800, 720, boxWidth, 285), 120},
+                {Box::Text19, QRect(1800, 1080, boxWidth, 285), 120}},
+               true);
+    QGroupBox* frame3 =
+        addFrame(client, "Frame3", "裂缝控制：", QRect(240, 8880, frameWidth, 1455));
+    placeBoxes(c, *frame3,
+               {{Box::Text9, QRect(1800, 360, boxWidth, 285), 120},
+                {Box::Text18, QRect(1800, 720, boxWidth, 285), 120},
+                {Box::Text11, QRect(1800, 1080, boxWidth, 285), 120}},
+               true);
+}
+
+void buildReport(Form1Controls& c, QWidget& client) {
+    auto* report = new QPlainTextEdit(&client);
+    report->setObjectName(QStringLiteral("Text12"));
+    report->setGeometry(twips(3120, 5640, 6975, 5415));
+    report->setFont(reportFont());
+    report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    report->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    report->setReadOnly(true);  // the engine's output; selectable and copyable
+    report->setTabChangesFocus(true);
+    report->setAccessibleName(QStringLiteral("计算过程"));
+    c.Text12 = report;
+}
+
+// Tab follows the screen: the lists, the elevations, the civil-defence group, the
+// column of inputs, the results, the buttons and last the calculation text.
+void setTabOrder(const Form1Controls& c) {
+    const Box inputs[] = {Box::Text1, Box::Text2, Box::Text3, Box::Text16};
+    const Box below[] = {Box::Text4,  Box::Text13, Box::Text17, Box::Text14, Box::Text15,
+                         Box::Text5,  Box::Text10, Box::Text8,  Box::Text6,  Box::Text7,
+                         Box::Text19, Box::Text9,  Box::Text18, Box::Text11};
+    std::vector<QWidget*> chain(c.lists.begin(), c.lists.end());
+    for (Box b : inputs)
+        chain.push_back(c.boxes[index(b)]);
+    chain.push_back(c.Option1[0]);
+    chain.push_back(c.boxes[index(Box::Text20)]);
+    chain.push_back(c.Option1[1]);
+    for (Box b : below)
+        chain.push_back(c.boxes[index(b)]);
+    chain.insert(chain.end(), {c.Command1, c.Command2, c.Command3, c.Text12});
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+}  // namespace
+
+QSize clientSize() {
+    return twipsSize(kRight + kMargin, kBottom + kMargin);
+}
+
+Form1Controls buildControls(QWidget& client) {
+    Form1Controls c;
+    buildLists(c, client);
+    buildInputs(c, client);
+    buildResults(c, client);
+    buildReport(c, client);
+    // The figure fills the upper right, right of the inputs and above Text12.
+    c.figure = new WallFigure(&client);
+    c.figure->setGeometry(twips(3960, kMargin, kRight - 3960, 5520 - kMargin));
+    c.Command1 = addButton(client, "Command1", "计算", 240);
+    c.Command2 = addButton(client, "Command2", "帮助", 1200);
+    c.Command3 = addButton(client, "Command3", "退出", 2160);
+    setTabOrder(c);
+    return c;
+}
+
+}  // namespace wallcalc::app

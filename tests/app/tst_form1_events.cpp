@@ -1,0 +1,238 @@
+// The window's events through its widgets: the option buttons, "计算" in each state,
+// the run's messages and "帮助".
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "form1.hpp"
+#include "help_text.hpp"
+#include "message_catcher.hpp"
+
+using wallcalc::app::Form1;
+using wallcalc::app::testing::MessageCatcher;
+
+namespace {
+
+const QStringList kAllBoxes = {"Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",
+                               "Text8",  "Text9",  "Text10", "Text11", "Text13", "Text14", "Text15",
+                               "Text16", "Text17", "Text18", "Text19", "Text20"};
+
+}  // namespace
+
+class Form1Events : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<Form1> form_;
+
+    template <typename W>
+    W* get(const QString& name) {
+        W* w = form_->findChild<W*>(name);
+        if (w == nullptr) qFatal("no widget %s", qPrintable(name));
+        return w;
+    }
+    QLineEdit* box(const QString& name) { return get<QLineEdit>(name); }
+    QString report() { return get<QPlainTextEdit>("Text12")->toPlainText(); }
+    void click(const QString& name) {
+        QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void type(const QString& name, const QString& text) {
+        QLineEdit* edit = box(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    // Every box's text and Text12, to compare before and after a press.
+    QStringList snapshot() {
+        QStringList all;
+        for (const QString& name : kAllBoxes)
+            all << box(name)->text();
+        all << report();
+        return all;
+    }
+    QStringList results() {
+        QStringList r;
+        for (const char* name : {"Text6", "Text7", "Text19", "Text9", "Text11", "Text18"}) {
+            r << box(name)->text();
+        }
+        return r;
+    }
+
+  private slots:
+    void init() {
+        form_ = std::make_unique<Form1>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+    void cleanup() { form_.reset(); }
+
+    // Each row: clicks and typing in order, then X, the load's text and whether it is
+    // enabled, and which option shows checked.
+    void options_data() {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<int>("X");
+        QTest::addColumn<QString>("load");
+        QTest::addColumn<bool>("loadEnabled");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("人防") << QStringList{"Option1_0"} << 0 << "0" << true << "Option1_0";
+        QTest::newRow("非人防") << QStringList{"Option1_1"} << 1 << "0" << false << "Option1_1";
+        QTest::newRow("typed load, 非人防, 人防 resets it")
+            << QStringList{"Option1_0", "type 15", "Option1_1", "Option1_0"} << 0 << "0" << true
+            << "Option1_0";
+        QTest::newRow("非人防 keeps a typed load visible")
+            << QStringList{"Option1_0", "type 15", "Option1_1"} << 1 << "15" << false
+            << "Option1_1";
+        QTest::newRow("a second click of 人防 resets again")
+            << QStringList{"Option1_0", "type 7.5", "Option1_0"} << 0 << "0" << true << "Option1_0";
+        QTest::newRow("a second click of 非人防 changes nothing")
+            << QStringList{"Option1_0", "type 7.5", "Option1_1", "Option1_1"} << 1 << "7.5" << false
+            << "Option1_1";
+    }
+    void options() {
+        QFETCH(QStringList, actions);
+        for (const QString& action : actions) {
+            if (action.startsWith("type ")) {
+                type("Text20", action.mid(5));
+            } else {
+                click(action);
+            }
+        }
+        QFETCH(int, X);
+        QFETCH(QString, load);
+        QFETCH(bool, loadEnabled);
+        QFETCH(QString, checked);
+        QCOMPARE(form_->X(), X);
+        QCOMPARE(box("Text20")->text(), load);
+        QCOMPARE(box("Text20")->isEnabled(), loadEnabled);
+        QCOMPARE(get<QRadioButton>("Option1_0")->isChecked(), checked == "Option1_0");
+        QCOMPARE(get<QRadioButton>("Option1_1")->isChecked(), checked == "Option1_1");
+    }
+
+    void computeRightAfterOpening() {
+        const QStringList before = snapshot();
+        MessageCatcher catcher;
+        click("Command1");
+        QCOMPARE(catcher.seen().size(), 1);
+        const auto& m = catcher.seen().first();
+        QCOMPARE(m.title, QString("友情提示:"));
+        QCOMPARE(m.text, QString("注意人防选择，搞结构的要细心哟！"));
+        QVERIFY(m.onlyOk);
+        QVERIFY(m.modal);
+        QCOMPARE(m.parent, form_.get());
+        QCOMPARE(snapshot(), before);
+        QCOMPARE(form_->X(), 20);
+    }
+
+    void ordinaryDefaults() {
+        MessageCatcher catcher;
+        click("Option1_1");
+        click("Command1");
+        QCOMPARE(catcher.seen().size(), 0);
+        QCOMPARE(results(), (QStringList{"106.067", "2602.286", "20", "3463.606", "0.165", "21"}));
+        const QString text = report();
+        QVERIFY(!text.contains('\r'));
+        const QStringList lines = text.split('\n');
+        QCOMPARE(lines.size(), 39);
+        QCOMPARE(lines.first(), QString("1.荷载计算："));
+        QCOMPARE(lines.last(), QString("    则实际所配钢筋为 18@200+20@200（依次类推）"));
+        QCOMPARE(lines.at(23), QString("As=Fc*1000*h0*ζ/Fy=7.2*1000*300*0.253/210=2602.286(mm2)"));
+        // The engine gets back what it wrote: the lines joined by CR LF.
+        QCOMPARE(QString::fromStdString(form_->text(wallcalc::Box::Text12)), lines.join("\r\n"));
+    }
+
+    void civilDefenceAndBack() {
+        MessageCatcher catcher;
+        click("Option1_1");
+        click("Command1");
+        click("Option1_0");
+        click("Command1");
+        QCOMPARE(results(), (QStringList{"106.067", "1645.714", "16", " ", " ", " "}));
+        const QStringList lines = report().split('\n');
+        QCOMPARE(lines.size(), 31);
+        QCOMPARE(lines.last(), QString("3.人防工程不计算裂缝。"));
+        QVERIFY(!report().contains("说明："));
+        // A typed civil-defence load stays in its box but an ordinary run ignores it.
+        type("Text20", "25");
+        click("Option1_1");
+        click("Command1");
+        QCOMPARE(box("Text20")->text(), QString("25"));
+        QCOMPARE(results(), (QStringList{"106.067", "2602.286", "20", "3463.606", "0.165", "21"}));
+        QCOMPARE(catcher.seen().size(), 0);
+    }
+
+    void civilDefenceLoadRaisesTheMoment() {
+        MessageCatcher catcher;
+        click("Option1_0");
+        type("Text20", "50");
+        click("Command1");
+        QCOMPARE(catcher.seen().size(), 0);
+        QVERIFY(box("Text6")->text().toDouble() > 106.067);
+        QVERIFY(report().contains("Qrf"));
+    }
+
+    // The case list is read at every press: "情况C" with the default elevations (water
+    // above the base) stops with the elevation message and leaves every box as it was.
+    void elevationMessageKeepsEveryBox() {
+        MessageCatcher catcher;
+        click("Option1_1");
+        click("Command1");
+        const QStringList before = snapshot();
+        QComboBox* cases = get<QComboBox>("Combo3");
+        cases->setFocus();
+        QTest::keyClick(cases, Qt::Key_Down);
+        QTest::keyClick(cases, Qt::Key_Down);
+        QCOMPARE(cases->currentText(), QString("情况C"));
+        click("Command1");
+        QCOMPARE(catcher.seen().size(), 1);
+        QCOMPARE(catcher.seen().first().title, QString("友情提示:"));
+        QCOMPARE(catcher.seen().first().text, QString("输入标高与实际情况不符，请重新输入"));
+        QVERIFY(catcher.seen().first().onlyOk);
+        QCOMPARE(snapshot(), before);
+    }
+
+    // A box that holds no number ends the run with a message, not with the program.
+    void textThatIsNoNumber() {
+        MessageCatcher catcher;
+        const QStringList before = snapshot();
+        type("Text4", "abc");
+        click("Option1_1");
+        click("Command1");
+        QCOMPARE(catcher.seen().size(), 1);
+        QCOMPARE(catcher.seen().first().title, QString("友情提示:"));
+        QVERIFY(catcher.seen().first().onlyOk);
+        QCOMPARE(report(), before.last());
+    }
+
+    void dryFaceCoverIsNotRead() {
+        MessageCatcher catcher;
+        click("Option1_1");
+        type("Text17", "not a number");
+        click("Command1");
+        QCOMPARE(catcher.seen().size(), 0);
+        QCOMPARE(results(), (QStringList{"106.067", "2602.286", "20", "3463.606", "0.165", "21"}));
+    }
+
+    void help() {
+        const QStringList before = snapshot();
+        MessageCatcher catcher;
+        click("Command2");
+        QCOMPARE(catcher.seen().size(), 1);
+        const auto& m = catcher.seen().first();
+        QCOMPARE(m.title, QString("友情帮助:"));
+        QVERIFY(m.onlyOk);
+        QCOMPARE(m.parent, form_.get());
+        const QStringList lines = m.text.split('\n');
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines.at(0), QString("    本程序有些内容还没有完成，如："));
+        QCOMPARE(lines.at(3), QString("    本人会在工作之余不断更新。 "));
+        QVERIFY(!m.text.contains('\r'));
+        QCOMPARE(snapshot(), before);
+        QCOMPARE(form_->X(), 20);
+    }
+};
+
+QTEST_MAIN(Form1Events)
+#include "tst_form1_events.moc"

@@ -1,0 +1,279 @@
+// Form1 as it opens: the controls, their defaults, lists and places, labels that show
+// whole, nothing overlapping, and Tab in screen order.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionFrame>
+#include <QtTest>
+#include <memory>
+
+#include "form1.hpp"
+#include "wall_figure.hpp"
+#include "wallcalc/engine/controls.hpp"
+
+using wallcalc::Box;
+using wallcalc::List;
+using wallcalc::app::Form1;
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// The client-area rectangle of a widget, in pixels.
+QRect onClient(const QWidget* w, const QWidget* client) {
+    return QRect(w->mapTo(client, QPoint(0, 0)), w->size());
+}
+
+}  // namespace
+
+class Form1Layout : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<Form1> form_;
+    QWidget* client() { return form_->centralWidget(); }
+    template <typename W>
+    W* get(const QString& name) {
+        W* w = form_->findChild<W*>(name);
+        if (w == nullptr) qFatal("no widget %s", qPrintable(name));
+        return w;
+    }
+
+  private slots:
+    void init() {
+        form_ = std::make_unique<Form1>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+    void cleanup() { form_.reset(); }
+
+    void openingState() {
+        QCOMPARE(form_->X(), 20);
+        for (std::size_t i = 0; i < wallcalc::kBoxCount; ++i) {
+            const auto b = static_cast<Box>(i);
+            if (b == Box::Text12) continue;
+            auto* edit = get<QLineEdit>(qs(wallcalc::boxName(b)));
+            QCOMPARE(edit->text(), qs(wallcalc::boxDefault(b)));
+            QCOMPARE(edit->isEnabled(), b != Box::Text20);
+        }
+        QCOMPARE(get<QLineEdit>("Text20")->text(), QString("0"));
+        QCOMPARE(get<QPlainTextEdit>("Text12")->toPlainText(),
+                 QString("您可以在此处看到计算的全过程"));
+        QVERIFY(!get<QRadioButton>("Option1_0")->isChecked());
+        QVERIFY(!get<QRadioButton>("Option1_1")->isChecked());
+        QCOMPARE(get<QRadioButton>("Option1_0")->text(), QString("人防"));
+        QCOMPARE(get<QRadioButton>("Option1_1")->text(), QString("非人防"));
+        QCOMPARE(get<QPushButton>("Command1")->text(), QString("计算"));
+        QCOMPARE(get<QPushButton>("Command2")->text(), QString("帮助"));
+        QCOMPARE(get<QPushButton>("Command3")->text(), QString("退出"));
+        QVERIFY(form_->windowTitle().contains("地下室外墙"));
+    }
+
+    void lists_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("Combo1") << "Combo1"
+                                << QStringList{"C15", "C20", "C25", "C30", "C35", "C40", "C45",
+                                               "C50", "C55", "C60", "C65", "C70", "C75", "C80"};
+        QTest::newRow("Combo2") << "Combo2"
+                                << QStringList{"Ⅰ级(HPB235)", "Ⅱ级(HRB335)", "Ⅲ级(HRB400)",
+                                               "Ⅳ级(RRB400)"};
+        QTest::newRow("Combo3") << "Combo3" << QStringList{"情况A", "情况B", "情况C"};
+    }
+    void lists() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, items);
+        auto* combo = get<QComboBox>(name);
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+        QCOMPARE(shown, items);
+        QCOMPARE(combo->currentIndex(), 0);
+    }
+
+    // Places from the control table, in twips relative to the parent (15 to a pixel).
+    void places_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        const struct {
+            const char* name;
+            QRect rect;
+        } rows[] = {
+            {"Frame1", {240, 2040, 2175, 1695}},   {"Text1", {960, 240, 855, 285}},
+            {"Text16", {960, 1320, 855, 285}},     {"Frame5", {2640, 2040, 1095, 1695}},
+            {"Option1_0", {120, 240, 735, 255}},   {"Text20", {120, 960, 855, 285}},
+            {"Option1_1", {120, 1320, 915, 255}},  // 60 twips wider: focus frame  {"Text4", {2640,
+                                                   // 3960, 1095, 285}},
+            {"Text13", {2640, 4320, 1095, 285}},   {"Text17", {2640, 4680, 1095, 285}},
+            {"Text15", {2640, 5040, 1095, 405}},   {"Text5", {1920, 5760, 855, 285}},
+            {"Text10", {1920, 6240, 855, 285}},    {"Text8", {1920, 6720, 855, 285}},
+            {"Text12", {3120, 5640, 6975, 5415}},  {"Command1", {240, 10560, 855, 495}},
+            {"Command2", {1200, 10560, 855, 495}}, {"Command3", {2160, 10560, 855, 495}},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << QString(r.name) << r.rect;
+    }
+    void places() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        auto* w = get<QWidget>(name);
+        const QRect px(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QCOMPARE(w->geometry(), px);
+    }
+
+    // Every control lies inside the client area and inside its frame, and no two
+    // controls on the same parent overlap.
+    void nothingOverlaps() {
+        const QRect area(QPoint(0, 0), client()->size());
+        QList<QWidget*> parents{client()};
+        for (auto* frame : client()->findChildren<QGroupBox*>())
+            parents << frame;
+        for (QWidget* parent : parents) {
+            const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (QWidget* w : children) {
+                if (!w->isVisible() || w->objectName().isEmpty()) continue;
+                QVERIFY2(area.contains(onClient(w, client())), qPrintable(w->objectName()));
+                QVERIFY2(QRect(QPoint(0, 0), parent->size()).contains(w->geometry()),
+                         qPrintable(w->objectName()));
+                for (QWidget* other : children) {
+                    if (other == w || !other->isVisible() || other->objectName().isEmpty())
+                        continue;
+                    QVERIFY2(!w->geometry().intersects(other->geometry()),
+                             qPrintable(w->objectName() + " overlaps " + other->objectName()));
+                }
+            }
+        }
+        // The figure stands right of the inputs and above the calculation text.
+        const QRect figure = get<QWidget>("WallFigure")->geometry();
+        QVERIFY(figure.left() > get<QWidget>("Frame5")->geometry().right());
+        QVERIFY(figure.bottom() < get<QWidget>("Text12")->geometry().top());
+        QVERIFY(figure.width() > 300 && figure.height() > 250);
+    }
+
+    // Labels, captions and list items show whole in the window's font.
+    void textsShowWhole() {
+        for (QLabel* label : client()->findChildren<QLabel*>()) {
+            const QRect need = label->fontMetrics().boundingRect(
+                label->contentsRect(), int(label->alignment()), label->text());
+            QVERIFY2(label->contentsRect().contains(need), qPrintable(label->text()));
+        }
+        for (auto* option : client()->findChildren<QRadioButton*>()) {
+            QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->text()));
+        }
+        for (auto* button : client()->findChildren<QPushButton*>()) {
+            const int text = button->fontMetrics().horizontalAdvance(button->text());
+            QVERIFY2(text + 12 <= button->width(), qPrintable(button->text()));
+        }
+        for (auto* combo : client()->findChildren<QComboBox*>()) {
+            QVERIFY2(combo->sizeHint().width() <= combo->width(), qPrintable(combo->objectName()));
+        }
+        // A result box shows a steel area of four digits and three decimals.
+        for (const char* name : {"Text6", "Text7", "Text9", "Text11"}) {
+            auto* edit = get<QLineEdit>(name);
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            option.lineWidth =
+                edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+            const QRect contents =
+                edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+            const int room = contents.width() - 2 * 2;  // QLineEdit's own margin of 2 pixels
+            QVERIFY2(edit->fontMetrics().horizontalAdvance("3463.606") <= room, name);
+        }
+    }
+
+    void labelsBesideTheirBoxes() {
+        for (std::size_t i = 0; i < wallcalc::kBoxCount; ++i) {
+            const auto b = static_cast<Box>(i);
+            if (b == Box::Text12) continue;
+            const QString name = qs(wallcalc::boxName(b));
+            auto* label = get<QLabel>("Label_" + name);
+            QCOMPARE(label->text().remove('\n'), qs(wallcalc::boxLabel(b)));
+            QCOMPARE(label->buddy(), get<QWidget>(name));
+        }
+        for (std::size_t i = 0; i < wallcalc::kListCount; ++i) {
+            const auto l = static_cast<List>(i);
+            auto* label = get<QLabel>("Label_" + qs(wallcalc::listName(l)));
+            QCOMPARE(label->text(), qs(wallcalc::listLabel(l)));
+        }
+        const struct {
+            const char* frame;
+            const char* title;
+        } frames[] = {{"Frame1", "标高："},
+                      {"Frame5", "人防"},
+                      {"Frame2", "配筋计算结果："},
+                      {"Frame3", "裂缝控制："}};
+        for (const auto& f : frames)
+            QCOMPARE(get<QGroupBox>(f.frame)->title(), QString(f.title));
+        for (const char* box : {"Text6", "Text7", "Text19"}) {
+            QCOMPARE(get<QWidget>(box)->parentWidget(), get<QWidget>("Frame2"));
+        }
+        for (const char* box : {"Text9", "Text18", "Text11"}) {
+            QCOMPARE(get<QWidget>(box)->parentWidget(), get<QWidget>("Frame3"));
+        }
+    }
+
+    void calculationTextBox() {
+        auto* text = get<QPlainTextEdit>("Text12");
+        QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(text->font().pointSizeF(), 9.75);
+    }
+
+    // Tab visits the inputs in screen order. The two options are one stop, as on every
+    // desktop: Tab lands on the one clicked last ("人防" while neither is), the arrow keys
+    // move between them; Text20 is a stop only while it is enabled.
+    void tabFollowsTheScreen_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("group");
+        QTest::newRow("as opened") << "" << QStringList{"Option1_0"};
+        QTest::newRow("人防") << "Option1_0" << QStringList{"Option1_0", "Text20"};
+        QTest::newRow("非人防") << "Option1_1" << QStringList{"Option1_1"};
+    }
+    void tabFollowsTheScreen() {
+        QFETCH(QString, option);
+        QFETCH(QStringList, group);
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        if (!option.isEmpty()) QTest::mouseClick(get<QRadioButton>(option), Qt::LeftButton);
+        const QStringList expected =
+            QStringList{"Combo1", "Combo2", "Combo3", "Text1", "Text2", "Text3", "Text16"} + group +
+            QStringList{"Text4",    "Text13",   "Text17",   "Text14", "Text15", "Text5",  "Text10",
+                        "Text8",    "Text6",    "Text7",    "Text19", "Text9",  "Text18", "Text11",
+                        "Command1", "Command2", "Command3", "Text12", "Combo1"};
+        get<QWidget>("Combo1")->setFocus(Qt::TabFocusReason);
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        while (visited.size() < expected.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    // Space and Enter press the focused button.
+    void buttonsFromTheKeyboard() {
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        auto* civil = get<QRadioButton>("Option1_0");
+        civil->setFocus();
+        QTest::keyClick(civil, Qt::Key_Space);
+        QCOMPARE(form_->X(), 0);
+        QTest::keyClick(civil, Qt::Key_Down);  // to "非人防", and checks it
+        QCOMPARE(QApplication::focusWidget(), get<QWidget>("Option1_1"));
+        QCOMPARE(form_->X(), 1);
+        QVERIFY(!get<QWidget>("Text20")->isEnabled());
+        auto* compute = get<QPushButton>("Command1");
+        compute->setFocus();
+        QTest::keyClick(compute, Qt::Key_Return);
+        QCOMPARE(get<QLineEdit>("Text6")->text(), QString("106.067"));
+    }
+};
+
+QTEST_MAIN(Form1Layout)
+#include "tst_form1_layout.moc"

@@ -1,0 +1,93 @@
+// The texts the window translates for the screen: the engine's CR LF line breaks, the
+// help message, and the boxes' UTF-8 round trip.
+#include <QtTest>
+
+#include "form1.hpp"
+#include "help_text.hpp"
+#include "line_breaks.hpp"
+
+using namespace wallcalc::app;
+
+class WindowTexts : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void shown_data() {
+        QTest::addColumn<QByteArray>("engine");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("empty") << QByteArray("") << QString("");
+        QTest::newRow("one line") << QByteArray("MB =η * MBk") << QString("MB =η * MBk");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\nc") << QString("a\nb\nc");
+        QTest::newRow("empty line kept") << QByteArray("a\r\n\r\nb") << QString("a\n\nb");
+        QTest::newRow("lone CR") << QByteArray("a\rb") << QString("a\nb");
+        QTest::newRow("trailing break") << QByteArray("a\r\n") << QString("a\n");
+        QTest::newRow("blanks kept") << QByteArray("    说明： ") << QString("    说明： ");
+    }
+    void shown() {
+        QFETCH(QByteArray, engine);
+        QFETCH(QString, screen);
+        QCOMPARE(shownText(std::string_view(engine.constData(), engine.size())), screen);
+    }
+
+    void backToEngine_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QByteArray>("engine");
+        QTest::newRow("LF") << QString("a\nb") << QByteArray("a\r\nb");
+        QTest::newRow("paragraph separator")
+            << (QString("a") + QChar::ParagraphSeparator + "b") << QByteArray("a\r\nb");
+        QTest::newRow("empty lines") << QString("\n\n") << QByteArray("\r\n\r\n");
+        QTest::newRow("UTF-8") << QString("ρte = 0.02") << QByteArray("ρte = 0.02");
+    }
+    void backToEngine() {
+        QFETCH(QString, screen);
+        QFETCH(QByteArray, engine);
+        QCOMPARE(QByteArray::fromStdString(engineText(screen)), engine);
+    }
+
+    // What the engine writes into a box it reads back unchanged, Text12 included.
+    void boxesGiveBackWhatWasWritten_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("Text12 lines")
+            << int(wallcalc::Box::Text12)
+            << QByteArray("1.荷载计算：\r\n (1)水上土压力： \r\n\r\n说明：");
+        QTest::newRow("Text12 ends in a break")
+            << int(wallcalc::Box::Text12) << QByteArray("x\r\n");
+        QTest::newRow("Text12 empty") << int(wallcalc::Box::Text12) << QByteArray("");
+        QTest::newRow("one blank") << int(wallcalc::Box::Text9) << QByteArray(" ");
+        QTest::newRow("too large") << int(wallcalc::Box::Text19) << QByteArray("太大了");
+        QTest::newRow("typed as is") << int(wallcalc::Box::Text4) << QByteArray(" 350.00");
+    }
+    void boxesGiveBackWhatWasWritten() {
+        QFETCH(int, box);
+        QFETCH(QByteArray, text);
+        Form1 form1;
+        const auto b = static_cast<wallcalc::Box>(box);
+        form1.setText(b, std::string_view(text.constData(), text.size()));
+        QCOMPARE(QByteArray::fromStdString(form1.text(b)), text);
+    }
+
+    void helpMessage() {
+        const QStringList expected{
+            "    本程序有些内容还没有完成，如：",
+            "        1.A处受力钢筋的计算 ",
+            "        2.水平钢筋的计算 ",
+            "    本人会在工作之余不断更新。 ",
+            "    程序中考虑了砼(高标号与人防)与钢筋（人防）的强度调整系数。",
+            "    外墙的计算厚度h0为墙厚减掉保护层厚，未考虑钢筋直径，如要求精确，",
+            " 可在输入保护层厚度时加上已算出钢筋直径的一半。",
+        };
+        const QString text = QString::fromStdString(helpText());
+        const QStringList lines = text.split("\r\n");
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines.mid(0, 7), expected);
+        // The closing line invites suggestions through the project's issue tracker.
+        QVERIFY(lines.at(7).contains("建议"));
+        QVERIFY(lines.at(7).contains("Issues"));
+        QVERIFY(!text.endsWith("\r\n"));
+        QCOMPARE(int(helpLines().size()), 8);
+    }
+};
+
+QTEST_MAIN(WindowTexts)
+#include "tst_window_texts.moc"
