@@ -108,8 +108,8 @@ void paintMomentDiagram(QPainter& p) {
     p.drawEllipse(basePoint, 2, 2);
     setFigureFont(p, 12);
     text(p, spanPoint + QPointF(5, 4), QStringLiteral("A"));
-    text(p, basePoint + QPointF(-4, 4), QStringLiteral("B"), true);
-    setFigureFont(p, 12, true);
+    centredText(p, basePoint + QPointF(0, 15), QStringLiteral("B"));
+    setFigureFont(p, 12);
     centredText(p, QPointF(kAxisM, kBase + 30), QStringLiteral("M图"));
 }
 
@@ -117,7 +117,7 @@ void paintMomentDiagram(QPainter& p) {
 
 void paintCalcDiagram(QPainter& p) {
     p.save();
-    setFigureFont(p, 13, true);
+    setFigureFont(p, 12);
     p.setPen(kInk);
     centredText(p, QPointF(334, 30), QStringLiteral("计算简图"));
     paintLoads(p);

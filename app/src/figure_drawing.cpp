@@ -7,10 +7,9 @@
 
 namespace wallcalc::app::figure {
 
-void setFigureFont(QPainter& p, qreal size, bool bold) {
+void setFigureFont(QPainter& p, qreal size) {
     QFont font = p.font();
     font.setPixelSize(static_cast<int>(size));
-    font.setBold(bold);
     p.setFont(font);
 }
 

@@ -25,8 +25,10 @@ void paintWallSection(QPainter& p);
 // "计算简图": the loaded member and its moment diagram "M图" (right part).
 void paintCalcDiagram(QPainter& p);
 
-// Sets the painter's font to its family at `size` figure units.
-void setFigureFont(QPainter& p, qreal size, bool bold = false);
+// Sets the painter's font to its family at `size` figure units. One regular face at one
+// size throughout: at 12 units it is the window's own font, whose glyphs are already
+// rendered when the figure first paints.
+void setFigureFont(QPainter& p, qreal size);
 // Text with its baseline starting at `at`; `alignRight` ends it there instead.
 void text(QPainter& p, QPointF at, const QString& s, bool alignRight = false);
 // Text centred horizontally on `at.x()`, baseline at `at.y()`.

@@ -10,8 +10,8 @@ namespace wallcalc::app {
 // WenQuanYi Micro Hei where installed, else the system's sans; 9 pt.
 QFont windowFont();
 
-// Microsoft Sans Serif where installed, else the system's sans; 9.75 pt. Chinese
-// glyphs missing from the face come from Qt's font fallback.
+// Microsoft Sans Serif where installed, else WenQuanYi Micro Hei, else the system's
+// sans; 9.75 pt. Chinese glyphs missing from the face come from Qt's font fallback.
 QFont reportFont();
 
 }  // namespace wallcalc::app
