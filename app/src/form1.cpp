@@ -46,9 +46,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
 void Form1::Form_Load() {
     X_ = kNoChoiceYet;
-    QLineEdit* load = controls_.boxes[index(Box::Text20)];
+    // Every box starts with its default; the results are empty and Text12 shows its hint.
     for (std::size_t i = 0; i < kBoxCount; ++i)
         setText(static_cast<Box>(i), boxDefault(static_cast<Box>(i)));
+    // The civil-defence load is "0" and stays disabled until "人防" is clicked.
+    QLineEdit* load = controls_.boxes[index(Box::Text20)];
     load->setText(QStringLiteral("0"));
     load->setEnabled(false);
     for (std::size_t i = 0; i < kListCount; ++i) {

@@ -102,8 +102,8 @@ void placeBoxes(Form1Controls& c, QWidget& parent, std::initializer_list<BoxPlac
 }
 
 void buildLists(Form1Controls& c, QWidget& client) {
-    // 240 twips wider than the Windows original, so that "Ⅰ级(HPB235)" shows whole
-    // beside the drop-down arrow.
+    // 1695 twips rather than 1455, so that "Ⅰ级(HPB235)" shows whole beside the
+    // drop-down arrow.
     constexpr int width = 1695;
     constexpr int tops[] = {600, 1080, 1560};
     for (std::size_t i = 0; i < kListCount; ++i) {
@@ -123,8 +123,8 @@ void buildCivilDefence(Form1Controls& c, QWidget& client) {
     QGroupBox* frame5 = addFrame(client, "Frame5", "人防", QRect(2640, 2040, 1095, 1695));
     const char* names[] = {"Option1_0", "Option1_1"};
     const char* captions[] = {"人防", "非人防"};
-    // "非人防" is 60 twips wider than in the Windows original: Qt's radio button needs
-    // the room for its focus frame around the caption.
+    // "非人防" is 915 twips wide rather than 855: a Qt radio button needs the room for
+    // the focus frame around its caption.
     const QRect places[] = {QRect(120, 240, 735, 255), QRect(120, 1320, 915, 255)};
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(qs(captions[i]), frame5);
@@ -133,8 +133,8 @@ void buildCivilDefence(Form1Controls& c, QWidget& client) {
             twips(places[i].x(), places[i].y(), places[i].width(), places[i].height()));
         c.Option1[static_cast<std::size_t>(i)] = option;
     }
-    // The load's label stands above its box, over two lines, between "人防" and the box
-    // (15 twips lower and 30 shorter than in the Windows original, which overlapped both).
+    // The load's label stands above its box, over two lines, between "人防" and the box:
+    // from 495 to 960 twips, so that it overlaps neither.
     auto* load = new QLineEdit(frame5);
     load->setObjectName(QStringLiteral("Text20"));
     load->setGeometry(twips(120, 960, 855, 285));
@@ -167,8 +167,8 @@ void buildInputs(Form1Controls& c, QWidget& client) {
 }
 
 void buildResults(Form1Controls& c, QWidget& client) {
-    // The result frames and boxes are 120 twips wider than the Windows original: a
-    // steel area such as 3463.606 needs 60 pixels with the borders of a Qt text box.
+    // The result frames (2775 twips rather than 2655) and boxes (900 rather than 735) are
+    // wide enough for a steel area such as 3463.606 within the borders of a Qt text box.
     constexpr int frameWidth = 2775;
     constexpr int boxWidth = 900;
     QGroupBox* frame2 =

@@ -1,8 +1,8 @@
 #pragma once
 // The fonts of the window. Every label, box and list uses one 9 pt sans face that holds
 // both the Chinese and the Latin glyphs, so digits and units line up and a result such
-// as 3463.606 fits its box; the calculation text uses the face the engineers know from
-// the Windows version where it is present.
+// as 3463.606 fits its box; the calculation text uses Microsoft Sans Serif on machines
+// that have it.
 #include <QFont>
 
 namespace wallcalc::app {
