@@ -1,7 +1,7 @@
 #include "press_invariants.hpp"
 
 #include <algorithm>
-#include <cctype>
+#include <type_traits>
 
 #include "wallcalc/engine/number_input.hpp"
 
@@ -45,8 +45,16 @@ bool endsWith(std::string_view text, std::string_view tail) {
 
 class Findings {
   public:
-    void require(bool holds, std::string what) {
-        if (!holds) list.push_back(std::move(what));
+    // `what` is a text, or something that makes one; it is only made when the
+    // invariant is broken, so a sound press costs no strings.
+    template <typename What>
+    void require(bool holds, What&& what) {
+        if (holds) return;
+        if constexpr (std::is_invocable_v<What>) {
+            list.emplace_back(what());
+        } else {
+            list.emplace_back(what);
+        }
     }
     std::vector<std::string> list;
 };
@@ -67,7 +75,8 @@ std::string boxed(Box box, std::string_view what) {
 
 void checkMessages(const Press& p, Findings& f) {
     for (const Message& m : p.after.messages()) {
-        f.require(m.title == kMessageTitle, "a message has the title \"" + m.title + "\"");
+        f.require(m.title == kMessageTitle,
+                  [&] { return "a message has the title \"" + m.title + "\""; });
         f.require(!m.text.empty(), "a message has no text");
     }
 }
@@ -75,7 +84,8 @@ void checkMessages(const Press& p, Findings& f) {
 void checkNothingWritten(const Press& p, Findings& f, std::string_view why) {
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         const Box box = static_cast<Box>(i);
-        f.require(p.unchanged(box), boxed(box, "changed although ") + std::string(why));
+        f.require(p.unchanged(box),
+                  [&] { return boxed(box, "changed although ") + std::string(why); });
     }
 }
 
@@ -84,7 +94,8 @@ void checkInputBoxesKept(const Press& p, Findings& f) {
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         const Box box = static_cast<Box>(i);
         if (isResultBox(box) || box == Box::Text12) continue;
-        f.require(p.unchanged(box), boxed(box, "is an input box but the press wrote it"));
+        f.require(p.unchanged(box),
+                  [&] { return boxed(box, "is an input box but the press wrote it"); });
     }
 }
 
@@ -108,7 +119,8 @@ void checkStopped(const Press& p, Findings& f) {
     }
     for (const Box box : kResultBoxes) {
         if (!p.unchanged(box)) {
-            f.require(!holdsNanOrInf(p.now(box)), boxed(box, "holds nan or inf: " + p.now(box)));
+            f.require(!holdsNanOrInf(p.now(box)),
+                      [&] { return boxed(box, "holds nan or inf: " + p.now(box)); });
         }
     }
 }
@@ -129,13 +141,14 @@ void checkCrackBoxes(const Press& p, CrackSection section, Findings& f) {
                       "without tension the crack boxes do not repeat the strength bars");
             break;
         case CrackSection::Checked: {
-            f.require(isNumber(as), "Text9 is not a number: " + as);
-            f.require(isNumber(w), "Text11 is not a number: " + w);
+            f.require(isNumber(as), [&] { return "Text9 is not a number: " + as; });
+            f.require(isNumber(w), [&] { return "Text11 is not a number: " + w; });
             const auto crackBars = diameterOf(bars);
             const auto strengthBars = diameterOf(p.now(Box::Text19));
-            f.require(crackBars && strengthBars && *crackBars >= *strengthBars &&
-                          *crackBars <= kLargestBarMade,
-                      "Text18 is not a diameter from Text19's up to 50 mm: " + bars);
+            f.require(
+                crackBars && strengthBars && *crackBars >= *strengthBars &&
+                    *crackBars <= kLargestBarMade,
+                [&] { return "Text18 is not a diameter from Text19's up to 50 mm: " + bars; });
             break;
         }
     }
@@ -151,15 +164,18 @@ void checkCompleted(const Press& p, Findings& f) {
     const CrackSection section = crackSectionShown(p.after, p.record.X);
 
     for (const Box box : kResultBoxes) {
-        f.require(!holdsNanOrInf(p.now(box)), boxed(box, "holds nan or inf: " + p.now(box)));
+        f.require(!holdsNanOrInf(p.now(box)),
+                  [&] { return boxed(box, "holds nan or inf: " + p.now(box)); });
     }
-    f.require(isNumber(p.now(Box::Text6)), "Text6 is not a number: " + p.now(Box::Text6));
-    f.require(isNumber(p.now(Box::Text7)), "Text7 is not a number: " + p.now(Box::Text7));
+    f.require(isNumber(p.now(Box::Text6)),
+              [&] { return "Text6 is not a number: " + p.now(Box::Text6); });
+    f.require(isNumber(p.now(Box::Text7)),
+              [&] { return "Text7 is not a number: " + p.now(Box::Text7); });
     const std::string& bars = p.now(Box::Text19);
     const auto mm = diameterOf(bars);
     f.require(bars == kTooLarge || (mm && std::count(std::begin(kTableDiameters),
                                                      std::end(kTableDiameters), *mm) == 1),
-              "Text19 is neither a bar of the table nor 太大了: " + bars);
+              [&] { return "Text19 is neither a bar of the table nor 太大了: " + bars; });
     checkCrackBoxes(p, section, f);
 
     const std::string& text = p.now(Box::Text12);
@@ -167,9 +183,10 @@ void checkCompleted(const Press& p, Findings& f) {
     const int lines = lineCountOf(text);
     const int expected = report::lineCount(mode, loadCase, section);
 
-    f.require(lines == expected, "the calculation text has " + std::to_string(lines) +
-                                     " lines where " + std::to_string(expected) +
-                                     " belong to its mode, case and section 3");
+    f.require(lines == expected, [&] {
+        return "the calculation text has " + std::to_string(lines) + " lines where " +
+               std::to_string(expected) + " belong to its mode, case and section 3";
+    });
     f.require(text.starts_with(kFirstLine), "the calculation text does not open with 1.荷载计算：");
     const bool notes = section != CrackSection::CivilDefence && section != CrackSection::NoBarFits;
     f.require(section != CrackSection::CivilDefence || endsWith(text, kCivilDefenceLast),
@@ -189,7 +206,7 @@ void checkReplay(const PressRecord& record, const HeadlessWindow& after, Finding
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         const Box box = static_cast<Box>(i);
         f.require(after.boxText(box) == fresh.boxText(box),
-                  boxed(box, "differs from the same press on a new window"));
+                  [&] { return boxed(box, "differs from the same press on a new window"); });
     }
 }
 
@@ -240,11 +257,12 @@ int lineCountOf(std::string_view text) {
 }
 
 bool holdsNanOrInf(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-        return c < 0x80 ? static_cast<char>(std::tolower(c)) : static_cast<char>(c);
-    });
-    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+        const char a = lower(text[i]), b = lower(text[i + 1]), c = lower(text[i + 2]);
+        if ((a == 'n' && b == 'a' && c == 'n') || (a == 'i' && b == 'n' && c == 'f')) return true;
+    }
+    return false;
 }
 
 std::vector<std::string> violations(const PressRecord& record, const HeadlessWindow& after) {
