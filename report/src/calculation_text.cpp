@@ -1,6 +1,5 @@
 #include "wallcalc/report/calculation_text.hpp"
 
-#include <bitset>
 #include <vector>
 
 #include "line_tables.hpp"
@@ -120,33 +119,40 @@ Layout layout(Mode mode, Case c, CrackSection crack) {
     return l;
 }
 
-// Writes each value once and reuses its text where the value recurs (L, MBk …).
+// Writes each number once and copies its text where it recurs (L, MBk …); texts typed
+// into boxes are appended straight from their views. A number's text is remembered by
+// where it stands in the calculation text, so no string is made for it.
 class ValueTexts {
   public:
     explicit ValueTexts(const Values& values) : values_(values) {}
 
     void append(std::string& out, Slot slot) {
-        const auto i = static_cast<std::size_t>(slot);
-        if (!done_[i]) {
-            texts_[i] = write(values_[slot]);
-            done_[i] = true;
+        const Value& value = values_[slot];
+        if (const auto* text = std::get_if<std::string_view>(&value)) {
+            out += *text;
+            return;
         }
-        out += texts_[i];
+        Written& written = written_[static_cast<std::size_t>(slot)];
+        if (written.length != kNotWritten) {
+            out.append(out, written.position, written.length);
+            return;
+        }
+        written.position = out.size();
+        if (const auto* single = std::get_if<float>(&value)) appendSingle(out, *single);
+        if (const auto* dbl = std::get_if<double>(&value)) appendDouble(out, *dbl);
+        if (const auto* whole = std::get_if<long long>(&value)) appendWhole(out, *whole);
+        written.length = out.size() - written.position;
     }
 
   private:
-    static std::string write(const Value& value) {
-        std::string s;
-        if (auto text = std::get_if<std::string_view>(&value)) s = *text;
-        if (auto single = std::get_if<float>(&value)) appendSingle(s, *single);
-        if (auto dbl = std::get_if<double>(&value)) appendDouble(s, *dbl);
-        if (auto whole = std::get_if<long long>(&value)) appendWhole(s, *whole);
-        return s;
-    }
+    static constexpr std::size_t kNotWritten = static_cast<std::size_t>(-1);
+    struct Written {
+        std::size_t position = 0;
+        std::size_t length = kNotWritten;
+    };
 
     const Values& values_;
-    std::array<std::string, kSlotCount> texts_{};
-    std::bitset<kSlotCount> done_{};
+    std::array<Written, kSlotCount> written_{};
 };
 
 }  // namespace
