@@ -43,6 +43,94 @@ std::optional<int> listChoice(const Json& value, std::optional<int> (*byName)(st
     return std::nullopt;
 }
 
+// The length of the UTF-8 sequence that starts at s[i], or 0 when it is not one: no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+std::size_t utf8Length(std::string_view s, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char c = byte(i);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > s.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
+// A string as the JSON library writes it with dump(-1, ' ', false, replace): quotes,
+// backslashes and control characters escaped, everything else as it stands. A text
+// that is not valid UTF-8 (which no box or message of a run holds) is left to the
+// library, which replaces what it cannot read.
+void appendJsonString(std::string& out, std::string_view s) {
+    const std::size_t start = out.size();
+    out += '"';
+    std::size_t plain = 0;  // start of the run of bytes copied as they stand
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x80) {
+            const std::size_t length = utf8Length(s, i);
+            if (length == 0) {
+                out.resize(start);
+                out += Json(std::string(s)).dump(-1, ' ', false, Json::error_handler_t::replace);
+                return;
+            }
+            i += length;
+            continue;
+        }
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            ++i;
+            continue;
+        }
+        out.append(s.data() + plain, i - plain);
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default: {
+                constexpr char kHex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += kHex[c >> 4];
+                out += kHex[c & 0xF];
+            }
+        }
+        plain = ++i;
+    }
+    out.append(s.data() + plain, s.size() - plain);
+    out += '"';
+}
+
 std::string errorJson(const std::string& why) {
     Json out;
     out["error"] = why;
@@ -77,20 +165,42 @@ std::optional<int> casePosition(std::string_view name) {
 }
 
 std::string pressJson(const HeadlessWindow& window, const RunOutcome& outcome) {
-    Json out;
-    out["completed"] = outcome.completed();
-    Json messages = Json::array();
-    for (const auto& m : window.messages()) {
-        messages.push_back(Json{{"title", m.title}, {"text", m.text}});
-    }
-    out["messages"] = std::move(messages);
-    out["results"] = Json{
-        {"MBk", window.boxText(Box::Text6)},   {"As", window.boxText(Box::Text7)},
-        {"bars", window.boxText(Box::Text19)}, {"crackAs", window.boxText(Box::Text9)},
-        {"Wmax", window.boxText(Box::Text11)}, {"crackBars", window.boxText(Box::Text18)},
+    constexpr struct {
+        std::string_view key;
+        Box box;
+    } kResults[] = {
+        {"MBk", Box::Text6},     {"As", Box::Text7},    {"bars", Box::Text19},
+        {"crackAs", Box::Text9}, {"Wmax", Box::Text11}, {"crackBars", Box::Text18},
     };
-    out["report"] = window.boxText(Box::Text12);
-    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+    const std::string& report = window.boxText(Box::Text12);
+    std::string out;
+    out.reserve(report.size() + 512);
+    out += R"({"completed":)";
+    out += outcome.completed() ? "true" : "false";
+    out += R"(,"messages":[)";
+    bool first = true;
+    for (const auto& m : window.messages()) {
+        out += first ? R"({"title":)" : R"(,{"title":)";
+        first = false;
+        appendJsonString(out, m.title);
+        out += R"(,"text":)";
+        appendJsonString(out, m.text);
+        out += '}';
+    }
+    out += R"(],"results":{)";
+    first = true;
+    for (const auto& r : kResults) {
+        if (!first) out += ',';
+        first = false;
+        out += '"';
+        out += r.key;
+        out += R"(":)";
+        appendJsonString(out, window.boxText(r.box));
+    }
+    out += R"(},"report":)";
+    appendJsonString(out, report);
+    out += '}';
+    return out;
 }
 
 std::string sessionLine(HeadlessWindow& window, std::string_view line) {

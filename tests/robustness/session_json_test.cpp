@@ -1,0 +1,103 @@
+// The session's JSON line, written by hand for speed, against the JSON library it must
+// agree with byte for byte (dump(-1, ' ', false, replace) of an ordered object): every
+// ASCII byte, UTF-8 of every length, and invalid UTF-8 the library replaces.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "wallcalc/cli/session.hpp"
+
+namespace wallcalc::robustness {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string libraryJson(const HeadlessWindow& w, const RunOutcome& outcome) {
+    Json out;
+    out["completed"] = outcome.completed();
+    Json messages = Json::array();
+    for (const auto& m : w.messages())
+        messages.push_back(Json{{"title", m.title}, {"text", m.text}});
+    out["messages"] = std::move(messages);
+    out["results"] = Json{
+        {"MBk", w.boxText(Box::Text6)},   {"As", w.boxText(Box::Text7)},
+        {"bars", w.boxText(Box::Text19)}, {"crackAs", w.boxText(Box::Text9)},
+        {"Wmax", w.boxText(Box::Text11)}, {"crackBars", w.boxText(Box::Text18)},
+    };
+    out["report"] = w.boxText(Box::Text12);
+    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string everyAsciiByte() {
+    std::string s;
+    for (int b = 0; b < 0x80; ++b)
+        s += static_cast<char>(b);
+    return s;
+}
+
+struct Texts {
+    const char* name;
+    std::string text;
+};
+
+const Texts kTexts[] = {
+    {"EveryAsciiByte", everyAsciiByte()},
+    {"TwoThreeAndFourByteCharacters", "é钢筋𝄞\xF4\x8F\xBF\xBF"},
+    {"LoneContinuationByte",
+     "ab\x80"
+     "cd"},
+    {"TruncatedSequenceAtTheEnd", "钢\xE7\xAD"},
+    {"TruncatedSequenceInTheMiddle",
+     "a\xE7\xAD"
+     "b\"c"},
+    {"OverlongSlash",
+     "\xC0\xAF"
+     "x"},
+    {"OverlongThreeBytes", "\xE0\x80\xAF"},
+    {"Surrogate",
+     "\xED\xA0\x80"
+     "z"},
+    {"AboveUnicode", "\xF4\x90\x80\x80"},
+    {"InvalidLeadBytes", "\xF5\xFF\xFE"},
+    {"EmptyText", ""},
+};
+
+class SessionJsonTest : public testing::TestWithParam<Texts> {};
+
+TEST_P(SessionJsonTest, AgreesWithTheJsonLibraryInEveryPlace) {
+    const std::string& text = GetParam().text;
+    HeadlessWindow window;
+    window.clickOrdinary();
+    const RunOutcome outcome = window.pressCompute();
+    window.showMessage(text, text);
+    for (const Box box : {Box::Text6, Box::Text19, Box::Text18, Box::Text12}) {
+        window.setText(box, text);
+        EXPECT_EQ(cli::pressJson(window, outcome), libraryJson(window, outcome));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SessionJsonTest, testing::ValuesIn(kTexts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SessionJson, AgreesAfterEveryKindOfPress) {
+    HeadlessWindow window;
+    const std::string lines[] = {
+        R"({"case":"A"})",
+        R"({"mode":"ordinary"})",
+        R"({"mode":"civil-defence","qrf":"50"})",
+        R"({"mode":"ordinary","h5":"a\tb\u0001"})",
+        R"({"h5":"350","case":"C"})",
+        R"({"case":-1})",
+        R"({"case":"B","h2":"-3.5","spacing":"1e6"})",
+    };
+    for (const auto& line : lines) {
+        SCOPED_TRACE(line);
+        const std::string written = cli::sessionLine(window, line);
+        const RunOutcome outcome{Json::parse(written)["completed"].get<bool>() ? RunEnd::Completed
+                                                                               : RunEnd::Stopped};
+        EXPECT_EQ(written, libraryJson(window, outcome));
+    }
+}
+
+}  // namespace
+}  // namespace wallcalc::robustness
