@@ -6,6 +6,8 @@
 // press with good inputs gives the right results again.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "press_fixture.hpp"
 
 namespace wallcalc::robustness {
@@ -291,6 +293,34 @@ TEST_P(ExtremeInputTest, EndsSoundlyAndTheNextGoodPressIsRight) {
     EXPECT_EQ(checkedPress(window).end, RunEnd::Completed);
     EXPECT_TRUE(window.messages().empty());
     EXPECT_EQ(outputsOf(window), reference);
+}
+
+// Only differences of elevations enter the calculation. With elevations a million
+// metres up or down (half metres, held exactly) every result box is the one of the
+// same wall near zero: nothing is lost to the size of the numbers.
+TEST(ElevationsAMillionMetresAway, GiveTheResultsOfTheSameWallNearZero) {
+    const auto elevation = [](double metres) {
+        std::string text = std::to_string(metres);
+        return text.substr(0, text.find('.') + 2);  // one decimal: "-1000002.5"
+    };
+    for (const ModeAndCase setup : kSetups) {
+        const double h2 = setup.loadCase == Case::A ? -1.5 : setup.loadCase == Case::B ? -3.5 : -7;
+        std::array<std::string, 6> nearZero;
+        for (const double shift : {0.0, 1e6, -1e6}) {
+            SCOPED_TRACE(setupName(setup) + ", shifted by " + elevation(shift));
+            HeadlessWindow window = windowFor(setup);
+            window.type(Box::Text1, elevation(-0.5 + shift));
+            window.type(Box::Text2, elevation(h2 + shift));
+            window.type(Box::Text3, elevation(-2.5 + shift));
+            window.type(Box::Text16, elevation(-6.5 + shift));
+            ASSERT_EQ(checkedPress(window).end, RunEnd::Completed);
+            const Outputs outputs = outputsOf(window);
+            for (std::size_t i = 0; i < nearZero.size(); ++i) {
+                if (shift == 0) nearZero[i] = outputs[i];
+                EXPECT_EQ(outputs[i], nearZero[i]) << boxName(kOutputBoxes[i]);
+            }
+        }
+    }
 }
 
 // A wall thickness and a cover at the ends of the double range give an effective depth
