@@ -1,25 +1,8 @@
 #include "wall_figure.hpp"
 
 #include <QPainter>
-#include <algorithm>
-
-#include "figure_drawing.hpp"
 
 namespace wallcalc::app {
-
-void paintWallFigure(QPainter& painter, const QRectF& target) {
-    if (target.isEmpty()) return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const qreal scale = std::min(target.width() / kFigureWidth, target.height() / kFigureHeight);
-    painter.translate(target.center());
-    painter.scale(scale, scale);
-    painter.translate(-kFigureWidth / 2, -kFigureHeight / 2);
-    figure::paintWallSection(painter);
-    figure::paintCalcDiagram(painter);
-    painter.restore();
-}
 
 WallFigure::WallFigure(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("WallFigure"));

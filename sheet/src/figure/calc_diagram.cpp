@@ -8,7 +8,7 @@
 
 #include "figure_drawing.hpp"
 
-namespace wallcalc::app::figure {
+namespace wallcalc::sheet::figure {
 namespace {
 
 constexpr qreal kTop = 72;      // the prop (roof slab)
@@ -126,4 +126,4 @@ void paintCalcDiagram(QPainter& p) {
     p.restore();
 }
 
-}  // namespace wallcalc::app::figure
+}  // namespace wallcalc::sheet::figure

@@ -6,7 +6,7 @@
 
 #include "figure_drawing.hpp"
 
-namespace wallcalc::app::figure {
+namespace wallcalc::sheet::figure {
 namespace {
 
 // Levels and faces of the section, in figure units.
@@ -83,4 +83,4 @@ void paintWallSection(QPainter& p) {
     p.restore();
 }
 
-}  // namespace wallcalc::app::figure
+}  // namespace wallcalc::sheet::figure

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-namespace wallcalc::app::figure {
+namespace wallcalc::sheet::figure {
 
 void setFigureFont(QPainter& p, qreal size) {
     QFont font = p.font();
@@ -77,4 +77,4 @@ void waterMark(QPainter& p, qreal x1, qreal x2, qreal y, const QString& label) {
     p.restore();
 }
 
-}  // namespace wallcalc::app::figure
+}  // namespace wallcalc::sheet::figure

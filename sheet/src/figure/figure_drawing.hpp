@@ -1,13 +1,14 @@
 #pragma once
 // The pieces the wall figure is drawn from. Coordinates are the figure's own units
-// (kFigureWidth × kFigureHeight, y downwards); wall_figure.cpp maps them onto the target.
+// (kFigureWidth × kFigureHeight, y downwards); wall_figure_drawing.cpp maps them onto the
+// target.
 #include <QColor>
 #include <QPointF>
 #include <QString>
 
 class QPainter;
 
-namespace wallcalc::app::figure {
+namespace wallcalc::sheet::figure {
 
 // Colours of the drawing: concrete, soil, water, loads and the moment diagram.
 inline const QColor kInk(0x20, 0x20, 0x20);
@@ -26,8 +27,8 @@ void paintWallSection(QPainter& p);
 void paintCalcDiagram(QPainter& p);
 
 // Sets the painter's font to its family at `size` figure units. One regular face at one
-// size throughout: at 12 units it is the window's own font, whose glyphs are already
-// rendered when the figure first paints.
+// size throughout: at 12 units in the window it is the window's own font, whose glyphs
+// are already rendered when the figure first paints.
 void setFigureFont(QPainter& p, qreal size);
 // Text with its baseline starting at `at`; `alignRight` ends it there instead.
 void text(QPainter& p, QPointF at, const QString& s, bool alignRight = false);
@@ -42,4 +43,4 @@ void elevationMark(QPainter& p, QPointF tip, const QString& name);
 // A water-level mark: the water line, the triangle standing on it and its label.
 void waterMark(QPainter& p, qreal x1, qreal x2, qreal y, const QString& label);
 
-}  // namespace wallcalc::app::figure
+}  // namespace wallcalc::sheet::figure

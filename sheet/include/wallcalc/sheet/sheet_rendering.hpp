@@ -1,0 +1,22 @@
+#pragma once
+// The calculation sheet on paper or in a PDF: A4, the title and date, the inputs, the
+// wall figure, the results and the whole calculation text, page numbers at the foot of
+// every page. One renderer for every paged device, so that the window's print-out, its
+// PDF and the command line's PDF are the same sheet.
+#include <optional>
+#include <string>
+
+#include "wallcalc/sheet/calculation_sheet.hpp"
+
+class QPagedPaintDevice;
+
+namespace wallcalc::sheet {
+
+// Sets the device to the sheet's page: A4 portrait with its margins.
+void setUpSheetPage(QPagedPaintDevice& device);
+
+// Draws the sheet onto `device` (a QPdfWriter, a QPrinter), starting with its first page.
+// Returns why it could not, or nothing when every page was drawn.
+std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPaintDevice& device);
+
+}  // namespace wallcalc::sheet

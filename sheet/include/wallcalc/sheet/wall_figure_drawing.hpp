@@ -1,0 +1,22 @@
+#pragma once
+// The explanatory figure of the wall: a section through the basement wall with its
+// elevations and the three ground-water cases, and beside it the calculation diagram (a
+// propped member fixed at the base under a triangular and a uniform load) with its moment
+// diagram. Vector drawing, crisp at any scale: the window shows it above Text12 and the
+// calculation sheet prints the same drawing.
+#include <QRectF>
+
+class QPainter;
+
+namespace wallcalc::sheet {
+
+// The figure's own proportions (width to height); the drawing keeps them and is centred
+// in whatever rectangle it is given.
+inline constexpr qreal kFigureWidth = 410;
+inline constexpr qreal kFigureHeight = 352;
+
+// Draws the figure into `target` (in the painter's coordinates) with the painter's font
+// family. The painter's state is left as it was found; the background is not painted.
+void paintWallFigure(QPainter& painter, const QRectF& target);
+
+}  // namespace wallcalc::sheet

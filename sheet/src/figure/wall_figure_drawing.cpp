@@ -1,0 +1,24 @@
+#include "wallcalc/sheet/wall_figure_drawing.hpp"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "figure_drawing.hpp"
+
+namespace wallcalc::sheet {
+
+void paintWallFigure(QPainter& painter, const QRectF& target) {
+    if (target.isEmpty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const qreal scale = std::min(target.width() / kFigureWidth, target.height() / kFigureHeight);
+    painter.translate(target.center());
+    painter.scale(scale, scale);
+    painter.translate(-kFigureWidth / 2, -kFigureHeight / 2);
+    figure::paintWallSection(painter);
+    figure::paintCalcDiagram(painter);
+    painter.restore();
+}
+
+}  // namespace wallcalc::sheet

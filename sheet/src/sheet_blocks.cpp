@@ -1,0 +1,122 @@
+// The title, the headings, the figure and the calculation text of the sheet.
+#include "sheet_blocks.hpp"
+
+#include <QPainter>
+
+#include "line_wrapping.hpp"
+#include "wallcalc/sheet/wall_figure_drawing.hpp"
+
+namespace wallcalc::sheet {
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the baseline of a line of `font` falls in a block of `height`.
+qreal baselineIn(const SheetStyle& style, const QFont& font, qreal height) {
+    const QFontMetricsF fm = style.metrics(font);
+    return (height - fm.height()) / 2 + fm.ascent();
+}
+
+// One line of text as a block: at the left, centred or at the right of the box.
+Block lineBlock(const QString& text, const QFont& font, const SheetStyle& style,
+                Qt::Alignment align, qreal indent = 0) {
+    Block b;
+    b.height = style.lineHeight(font);
+    const qreal baseline = baselineIn(style, font, b.height);
+    const qreal width = style.advance(font, text);
+    b.paint = [=](QPainter& p, const QRectF& box, const BlockPlace&) {
+        qreal x = box.left() + indent;
+        if (align & Qt::AlignHCenter) x = box.center().x() - width / 2;
+        if (align & Qt::AlignRight) x = box.right() - width;
+        p.save();
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(x, box.top() + baseline), text);
+        p.restore();
+    };
+    return b;
+}
+
+// A line of text broken to the width, continuations indented; the pieces of one line
+// stay together where they can.
+std::vector<Block> wrappedLines(const QString& text, const QFont& font, const SheetStyle& style,
+                                qreal width, qreal indent) {
+    const Advance advance = [&](const QString& g) { return style.advance(font, g); };
+    // A little room to spare: a run of glyphs may set a hair wider than their sum.
+    const qreal room = width * 0.985;
+    const QStringList pieces = wrapLine(text, room, room - indent, advance);
+    std::vector<Block> blocks;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        Block b = lineBlock(pieces[i], font, style, Qt::AlignLeft, i == 0 ? 0 : indent);
+        b.keepWithNext = i + 1 < pieces.size();
+        blocks.push_back(std::move(b));
+    }
+    return blocks;
+}
+
+}  // namespace
+
+std::vector<Block> titleBlocks(const CalculationSheet& sheet, const SheetStyle& style,
+                               qreal width) {
+    std::vector<Block> blocks;
+    Block title = lineBlock(qs(sheet.title), style.title, style, Qt::AlignHCenter);
+    title.height *= 1.2;
+    blocks.push_back(std::move(title));
+    if (!sheet.name.empty()) {
+        for (Block& b : wrappedLines(QStringLiteral("名称：") + qs(sheet.name), style.body, style,
+                                     width, style.mm(8))) {
+            blocks.push_back(std::move(b));
+        }
+    }
+    Block date =
+        lineBlock(QStringLiteral("计算日期：") + qs(sheet.date), style.body, style, Qt::AlignRight);
+    const qreal rule = style.mm(0.3);
+    auto paintDate = date.paint;
+    date.height += style.mm(1.5);
+    date.paint = [paintDate, rule](QPainter& p, const QRectF& box, const BlockPlace& place) {
+        paintDate(p, box, place);
+        p.save();
+        p.setPen(QPen(Qt::black, rule));
+        p.drawLine(QPointF(box.left(), box.bottom()), QPointF(box.right(), box.bottom()));
+        p.restore();
+    };
+    blocks.push_back(std::move(date));
+    return blocks;
+}
+
+Block headingBlock(const QString& text, const SheetStyle& style) {
+    Block b = lineBlock(text, style.heading, style, Qt::AlignLeft);
+    b.spaceBefore = style.mm(4);
+    b.keepWithNext = true;
+    return b;
+}
+
+Block figureBlock(const SheetStyle& style, qreal width) {
+    Block b;
+    b.height = style.mm(80);
+    const qreal figureWidth = b.height * kFigureWidth / kFigureHeight;
+    const QFont font = sheetFont(10);  // the figure sets its own sizes in this face
+    b.paint = [=](QPainter& p, const QRectF& box, const BlockPlace&) {
+        const QRectF target(box.left() + (width - figureWidth) / 2, box.top(), figureWidth,
+                            box.height());
+        p.save();
+        p.setFont(font);
+        paintWallFigure(p, target);
+        p.restore();
+    };
+    return b;
+}
+
+std::vector<Block> textBlocks(const std::vector<std::string>& lines, const SheetStyle& style,
+                              qreal width) {
+    std::vector<Block> blocks;
+    for (const std::string& line : lines) {
+        for (Block& b : wrappedLines(qs(line), style.body, style, width, style.mm(8)))
+            blocks.push_back(std::move(b));
+    }
+    return blocks;
+}
+
+}  // namespace wallcalc::sheet

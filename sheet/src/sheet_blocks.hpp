@@ -1,0 +1,42 @@
+#pragma once
+// The blocks a calculation sheet is built from, measured for one page device.
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "page_flow.hpp"
+#include "sheet_style.hpp"
+#include "wallcalc/sheet/calculation_sheet.hpp"
+
+namespace wallcalc::sheet {
+
+// A cell of a table: its text, how many columns it spans, and whether it is a label
+// (shaded) or a value.
+struct TableCell {
+    QString text;
+    int span = 1;
+    bool label = false;
+};
+using TableRow = std::vector<TableCell>;
+
+// The title, the wall's name (when it has one) and the date, over a rule.
+std::vector<Block> titleBlocks(const CalculationSheet& sheet, const SheetStyle& style, qreal width);
+
+// A section heading, kept with what follows it.
+Block headingBlock(const QString& text, const SheetStyle& style);
+
+// A ruled table with the given column widths, kept on one page where it fits. A cell's
+// text wraps within its column, and each printed line of a row is a block of its own, so
+// that even a row taller than a page is never cut.
+std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vector<qreal>& columns,
+                               const SheetStyle& style);
+
+// The wall figure, centred.
+Block figureBlock(const SheetStyle& style, qreal width);
+
+// The calculation text line by line; a line too long for the page continues, indented,
+// on the next.
+std::vector<Block> textBlocks(const std::vector<std::string>& lines, const SheetStyle& style,
+                              qreal width);
+
+}  // namespace wallcalc::sheet

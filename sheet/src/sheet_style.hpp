@@ -1,0 +1,39 @@
+#pragma once
+// Type and measures of the calculation sheet: one face with the Chinese and the Latin
+// glyphs (WenQuanYi Micro Hei, embedded in the PDF), sizes in points and distances in
+// millimetres. The sheet is laid out in units of its own, 1/1200 inch, whatever the
+// device: a PDF and a print-out at any printer resolution break their lines and pages
+// in the same places.
+#include <QFont>
+#include <QFontMetricsF>
+
+namespace wallcalc::sheet {
+
+// The sheet's units per inch; the renderer scales them to the device's pixels.
+inline constexpr qreal kSheetDpi = 1200;
+
+class SheetStyle {
+  public:
+    SheetStyle();
+
+    static qreal mm(qreal millimetres) { return millimetres * kSheetDpi / 25.4; }
+    static QFontMetricsF metrics(const QFont& font) { return QFontMetricsF(font); }
+    // The height of one printed line in `font`, with some air between lines.
+    static qreal lineHeight(const QFont& font);
+    // The advance of `text` in `font`.
+    static qreal advance(const QFont& font, const QString& text);
+
+    QFont title;    // the sheet's title
+    QFont heading;  // 一、输入数据 …
+    QFont body;     // tables and the calculation text
+    QFont small;    // running head and page numbers
+};
+
+// The face the sheet is set in: WenQuanYi Micro Hei where installed, else Qt's default
+// (whose Chinese glyphs then come from the font fallback).
+QString sheetFamily();
+
+// A face of the sheet at `points`, sized in the sheet's units.
+QFont sheetFont(qreal points, bool bold = false);
+
+}  // namespace wallcalc::sheet

@@ -1,0 +1,104 @@
+// Ruled tables of the sheet: the inputs and the results.
+#include <QPainter>
+#include <algorithm>
+
+#include "line_wrapping.hpp"
+#include "sheet_blocks.hpp"
+
+namespace wallcalc::sheet {
+namespace {
+
+const QColor kRule(0x70, 0x70, 0x70);
+const QColor kLabelShade(0xf0, 0xf0, 0xf0);
+
+// A cell placed in its row: its left edge and width, and its printed lines.
+struct LaidCell {
+    qreal x = 0;
+    qreal width = 0;
+    QStringList lines;
+    bool label = false;
+};
+
+struct RowMeasures {
+    qreal padX, padY, lineHeight, ascentOffset;
+};
+
+// Slice `line` of a row of `lines` printed lines. Each row draws the rule under it; the
+// rule over it only when nothing above draws one: over the table, at the top of a page.
+void paintSlice(QPainter& p, const QRectF& box, const BlockPlace& place,
+                const std::vector<LaidCell>& cells, int line, int lines, bool firstRow,
+                const QFont& font, const RowMeasures& m) {
+    p.save();
+    for (const LaidCell& c : cells) {
+        if (c.label)
+            p.fillRect(QRectF(box.left() + c.x, box.top(), c.width, box.height()), kLabelShade);
+    }
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const qreal baseline = box.top() + (line == 0 ? m.padY : 0) + m.ascentOffset;
+    for (const LaidCell& c : cells) {
+        if (line < c.lines.size())
+            p.drawText(QPointF(box.left() + c.x + m.padX, baseline), c.lines[line]);
+    }
+    p.setPen(QPen(kRule, m.padX / 8));
+    for (const LaidCell& c : cells)
+        p.drawLine(QPointF(box.left() + c.x, box.top()), QPointF(box.left() + c.x, box.bottom()));
+    const LaidCell& end = cells.back();
+    const qreal right = box.left() + end.x + end.width;
+    p.drawLine(QPointF(right, box.top()), QPointF(right, box.bottom()));
+    if ((line == 0 && firstRow) || place.firstOnPage) {
+        p.drawLine(QPointF(box.left(), box.top()), QPointF(right, box.top()));
+    }
+    if (line == lines - 1 || place.lastOnPage) {
+        p.drawLine(QPointF(box.left(), box.bottom()), QPointF(right, box.bottom()));
+    }
+    p.restore();
+}
+
+}  // namespace
+
+std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vector<qreal>& columns,
+                               const SheetStyle& style) {
+    const QFont font = style.body;
+    const QFontMetricsF fm = style.metrics(font);
+    RowMeasures m{style.mm(1.5), style.mm(1.0), style.lineHeight(font), 0};
+    m.ascentOffset = (m.lineHeight - fm.height()) / 2 + fm.ascent();
+    const Advance advance = [&](const QString& g) { return style.advance(font, g); };
+
+    std::vector<Block> blocks;
+    bool firstRow = true;
+    for (const TableRow& row : rows) {
+        std::vector<LaidCell> cells;
+        qreal x = 0;
+        std::size_t column = 0;
+        int lines = 1;
+        for (const TableCell& cell : row) {
+            qreal width = 0;
+            for (int s = 0; s < cell.span && column < columns.size(); ++s)
+                width += columns[column++];
+            const qreal room = std::max<qreal>(width - 2 * m.padX, 1);
+            LaidCell laid{x, width, wrapLine(cell.text, room, room, advance), cell.label};
+            lines = std::max(lines, static_cast<int>(laid.lines.size()));
+            cells.push_back(std::move(laid));
+            x += width;
+        }
+        if (cells.empty()) continue;
+        for (int line = 0; line < lines; ++line) {
+            Block b;
+            b.height = m.lineHeight + (line == 0 ? m.padY : 0) + (line == lines - 1 ? m.padY : 0);
+            b.keepWithNext = true;  // a short table is read as one; see below
+            b.paint = [cells, line, lines, firstRow, font, m](QPainter& p, const QRectF& box,
+                                                              const BlockPlace& place) {
+                paintSlice(p, box, place, cells, line, lines, firstRow, font, m);
+            };
+            blocks.push_back(std::move(b));
+        }
+        firstRow = false;
+    }
+    // The whole table goes over to the next page rather than leave its last rows apart
+    // from its captions; only a table taller than a page is broken between its lines.
+    if (!blocks.empty()) blocks.back().keepWithNext = false;
+    return blocks;
+}
+
+}  // namespace wallcalc::sheet

@@ -1,0 +1,162 @@
+// The calculation sheet as a PDF file: written whole or not at all, A4 pages numbered
+// "第 i 页 共 n 页", every line of the calculation on the page and none cut at its edge, the
+// Chinese face embedded. Read back with poppler-utils.
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "pdf_tools.hpp"
+#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/sheet/calculation_sheet.hpp"
+#include "wallcalc/sheet/pdf_file.hpp"
+
+using wallcalc::HeadlessWindow;
+using wallcalc::sheet::CalculationSheet;
+using wallcalc::sheet::writeSheetPdf;
+using namespace wallcalc::testing;
+
+namespace {
+
+CalculationSheet defaultsSheet(bool civilDefence = false, int kase = 0) {
+    HeadlessWindow w;
+    civilDefence ? w.clickCivilDefence() : w.clickOrdinary();
+    w.select(wallcalc::List::Combo3, kase);
+    if (kase == 2) w.type(wallcalc::Box::Text2, "-7");
+    w.pressCompute();
+    CalculationSheet sheet = wallcalc::sheet::sheetOf(w, w.X());
+    sheet.date = "2024-05-01";
+    return sheet;
+}
+
+// A calculation text far longer than any real one, with lines no page is wide enough for.
+CalculationSheet longSheet() {
+    CalculationSheet sheet = defaultsSheet();
+    for (int i = 0; i < 300; ++i)
+        sheet.calculation.push_back("第" + std::to_string(i) + "行 q=" + std::to_string(i * 7));
+    sheet.calculation.push_back(std::string(700, '9'));  // no place to break at all
+    std::string chinese;
+    for (int i = 0; i < 150; ++i)
+        chinese += "钢筋";
+    sheet.calculation.push_back(chinese);
+    sheet.inputs[5].value = std::string(400, '5');  // a box typed far past its width
+    sheet.name = "外墙W1";
+    return sheet;
+}
+
+QStringList folderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+}  // namespace
+
+class SheetPdf : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir dir_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+  private slots:
+    void writesAWholeFileAndNothingElse() {
+        const QString file = path("whole/sheet.pdf");
+        QVERIFY(QDir().mkpath(path("whole")));
+        for (int time = 0; time < 2; ++time) {  // the second time over the first
+            QVERIFY(!writeSheetPdf(defaultsSheet(), file.toStdString()));
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().startsWith("%PDF-"));
+            QCOMPARE(folderEntries(path("whole")), QStringList{"sheet.pdf"});
+        }
+    }
+
+    void failureNamesTheFileAndLeavesNothing_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("under a regular file") << "plain-file/sheet.pdf";
+        QTest::newRow("in a folder that does not exist") << "missing/sheet.pdf";
+        QTest::newRow("over a folder") << "a-folder";
+    }
+    void failureNamesTheFileAndLeavesNothing() {
+        QFETCH(QString, target);
+        QFile plain(path("plain-file"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.write("not a folder");
+        plain.close();
+        QVERIFY(QDir().mkpath(path("a-folder")));
+        const QStringList before = folderEntries(dir_.path());
+        const auto failed = writeSheetPdf(defaultsSheet(), path(target).toStdString());
+        QVERIFY(failed);
+        QCOMPARE(QString::fromStdString(failed->file), path(target));
+        QVERIFY(!failed->reason.empty());
+        QCOMPARE(folderEntries(dir_.path()), before);
+        QVERIFY(folderEntries(path("a-folder")).isEmpty());
+    }
+
+    void pagesAreNumbered_data() {
+        QTest::addColumn<CalculationSheet>("sheet");
+        QTest::addColumn<int>("fewest");
+        QTest::addColumn<int>("most");
+        QTest::newRow("ordinary, case A") << defaultsSheet() << 2 << 2;
+        QTest::newRow("civil-defence, case C") << defaultsSheet(true, 2) << 2 << 2;
+        QTest::newRow("a very long calculation") << longSheet() << 8 << 12;
+    }
+    void pagesAreNumbered() {
+        QFETCH(CalculationSheet, sheet);
+        QFETCH(int, fewest);
+        QFETCH(int, most);
+        if (!popplerInstalled()) QSKIP("poppler-utils is not installed");
+        const QString file = path("numbered.pdf");
+        QVERIFY(!writeSheetPdf(sheet, file.toStdString()));
+        const int pages = pdfPages(file);
+        QVERIFY2(pages >= fewest && pages <= most, qPrintable(QString::number(pages)));
+        const QString text = withoutBlanks(pdfText(file));
+        for (int i = 1; i <= pages; ++i)
+            QVERIFY(text.contains(QStringLiteral("第%1页共%2页").arg(i).arg(pages)));
+        QCOMPARE(text.count("计算日期：2024-05-01"), pages);
+    }
+
+    // Every line of the calculation and every input is in the text, whole and in order,
+    // and no word stands outside the page's margins.
+    void nothingIsCut() {
+        if (!popplerInstalled()) QSKIP("poppler-utils is not installed");
+        const CalculationSheet sheet = longSheet();
+        const QString file = path("long.pdf");
+        QVERIFY(!writeSheetPdf(sheet, file.toStdString()));
+        const QString text = withoutBlanks(pdfText(file));
+        qsizetype at = 0;
+        for (const std::string& line : sheet.calculation) {
+            const QString wanted = withoutBlanks(QString::fromStdString(line));
+            const qsizetype found = text.indexOf(wanted, at);
+            QVERIFY2(found >= 0, qPrintable(wanted.left(40)));
+            at = found + wanted.size();
+        }
+        QVERIFY(text.contains(QString(400, '5')));
+        const qreal mm = 72 / 25.4;
+        const QList<PdfWord> words = pdfWords(file);
+        QVERIFY(words.size() > 300);
+        for (const PdfWord& w : words) {
+            const QRectF inside = w.page.adjusted(19 * mm, 14 * mm, -19 * mm, -11 * mm);
+            QVERIFY2(inside.contains(w.box), qPrintable(w.text.left(40)));
+        }
+    }
+
+    void chineseFaceIsEmbedded() {
+        if (!popplerInstalled()) QSKIP("poppler-utils is not installed");
+        const QString file = path("fonts.pdf");
+        QVERIFY(!writeSheetPdf(defaultsSheet(), file.toStdString()));
+        const QStringList fonts = pdfFonts(file);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString& font : fonts) {
+            // name, type words, encoding, then "emb sub uni": every font embedded
+            const QStringList columns = font.split(' ', Qt::SkipEmptyParts);
+            QVERIFY2(columns.size() >= 6 && columns[columns.size() - 5] == "yes", qPrintable(font));
+        }
+        if (QFontDatabase::hasFamily("WenQuanYi Micro Hei")) {
+            QVERIFY(fonts.join('\n').contains("WenQuanYiMicroHei"));
+        }
+    }
+};
+
+QTEST_MAIN(SheetPdf)
+#include "tst_sheet_pdf.moc"
