@@ -1,29 +1,28 @@
 // wallcalc-cli: the calculation without a window.
 //
 //   wallcalc-cli --mode ordinary|civil-defence [--case A|B|C] [--concrete C30]
-//                [--steel HRB335] [--h1 TEXT] … [--json]
+//                [--steel HRB335] [--h1 TEXT] … [--json] [--pdf FILE [--date YYYY-MM-DD]]
 //   wallcalc-cli --session FILE|-
-//   wallcalc-cli --batch walls.csv [--out results.csv]
+//   wallcalc-cli --batch walls.csv [--out results.csv] [--pdf-dir DIR [--date YYYY-MM-DD]]
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "wallcalc/cli/batch.hpp"
+#include "batch_command.hpp"
+#include "exit_status.hpp"
+#include "sheet_writer.hpp"
 #include "wallcalc/cli/headless_window.hpp"
 #include "wallcalc/cli/session.hpp"
 
 namespace {
 
 using namespace wallcalc;
-
-constexpr int kCompleted = 0;
-constexpr int kEndedEarly = 1;
-constexpr int kUsage = 2;
+using cli::kCompleted;
+using cli::kEndedEarly;
+using cli::kUsage;
 
 void usage(std::ostream& out) {
     out << "usage: wallcalc-cli --mode ordinary|civil-defence [--case A|B|C] [--concrete "
@@ -35,7 +34,8 @@ void usage(std::ostream& out) {
     for (const auto& k : cli::inputKeys())
         out << k.key << ' ';
     out << "\n(an input left out keeps the window's default; without --mode the run is that of\n"
-           " a window in which no option was clicked)\n";
+           " a window in which no option was clicked; --pdf writes the calculation sheet, --date\n"
+           " is the date printed on it, today when left out)\n";
 }
 
 int runSession(const std::string& path) {
@@ -61,73 +61,6 @@ int runSession(const std::string& path) {
     return kCompleted;
 }
 
-bool readFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
-
-// Writes next to the target and renames, so that a failure leaves no half-written file.
-bool writeFileAtomically(const std::string& path, const std::string& text, std::string& why) {
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())) ||
-            !out.flush()) {
-            why = "cannot write " + temporary;
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        why = "cannot write " + path + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
-}
-
-int runBatchFile(const std::map<std::string, std::string>& options) {
-    std::string input;
-    const std::string& path = options.at("batch");
-    if (!readFile(path, input)) {
-        std::cerr << "wallcalc-cli: cannot read " << path << '\n';
-        return kUsage;
-    }
-    const auto progress = [](std::size_t done, std::size_t total) {
-        if (total >= 1000 && (done % 1000 == 0 || done == total)) {
-            std::cerr << "wallcalc-cli: " << done << " / " << total << " rows\n";
-        }
-    };
-    const cli::BatchResult result = cli::runBatch(input, {}, progress);
-    if (result.rows == 0 && !result.error.empty()) {
-        std::cerr << "wallcalc-cli: " << path << ": " << result.error << '\n';
-        return kUsage;
-    }
-    if (auto out = options.find("out"); out != options.end()) {
-        std::string why;
-        if (!writeFileAtomically(out->second, result.csv, why)) {
-            std::cerr << "wallcalc-cli: " << why << '\n';
-            return kEndedEarly;
-        }
-    } else {
-        std::cout << result.csv;
-    }
-    std::cerr << "wallcalc-cli: " << result.rows << " rows: " << result.completed << " completed, "
-              << result.ended << " ended early, " << result.bad << " not understood\n";
-    if (!result.error.empty()) {
-        std::cerr << "wallcalc-cli: " << path << ": " << result.error << '\n';
-        return kEndedEarly;
-    }
-    return kCompleted;
-}
-
 void printResults(const HeadlessWindow& w) {
     auto row = [&](Box box) { std::cout << "  " << boxLabel(box) << w.boxText(box) << '\n'; };
     std::cout << "配筋计算结果：\n";
@@ -139,6 +72,17 @@ void printResults(const HeadlessWindow& w) {
     row(Box::Text18);
     row(Box::Text11);
     std::cout << '\n' << w.boxText(Box::Text12) << '\n';
+}
+
+// Starts the sheet writer for --pdf or --pdf-dir; nothing, after saying why, when this
+// build cannot write PDFs or --date is not a date.
+std::unique_ptr<cli::SheetWriter> sheetWriter(const char* program,
+                                              const std::map<std::string, std::string>& options) {
+    const auto date = options.find("date");
+    std::string why;
+    auto writer = cli::openSheetWriter(program, date == options.end() ? "" : date->second, why);
+    if (!writer) std::cerr << "wallcalc-cli: " << why << '\n';
+    return writer;
 }
 
 }  // namespace
@@ -173,14 +117,25 @@ int main(int argc, char** argv) {
         return runSession(session->second);
     }
 
+    // The sheets' date goes with the sheets.
+    if (options.count("date") && !options.count("pdf") && !options.count("pdf-dir")) {
+        std::cerr << "wallcalc-cli: --date goes with --pdf or --pdf-dir\n";
+        return kUsage;
+    }
+
     if (options.count("batch")) {
         for (const auto& [key, value] : options) {
-            if (key != "batch" && key != "out") {
-                std::cerr << "wallcalc-cli: --batch takes only --out\n";
+            if (key != "batch" && key != "out" && key != "pdf-dir" && key != "date") {
+                std::cerr << "wallcalc-cli: --batch takes only --out, --pdf-dir and --date\n";
                 return kUsage;
             }
         }
-        return runBatchFile(options);
+        std::unique_ptr<cli::SheetWriter> sheets;
+        if (options.count("pdf-dir")) {
+            sheets = sheetWriter(argv[0], options);
+            if (!sheets) return kUsage;
+        }
+        return cli::runBatchCommand(options, sheets.get());
     }
 
     HeadlessWindow window;
@@ -199,7 +154,8 @@ int main(int argc, char** argv) {
         for (const auto& k : cli::inputKeys())
             known = known || k.key == key;
         const bool list = key == "case" || key == "concrete" || key == "steel";
-        if (!known && !list) {
+        const bool sheet = key == "pdf" || key == "date";
+        if (!known && !list && !sheet) {
             std::cerr << "wallcalc-cli: unknown option --" << key << '\n';
             usage(std::cerr);
             return kUsage;
@@ -230,6 +186,12 @@ int main(int argc, char** argv) {
         }
     }
 
+    std::unique_ptr<cli::SheetWriter> sheet;
+    if (options.count("pdf")) {
+        sheet = sheetWriter(argv[0], options);
+        if (!sheet) return kUsage;
+    }
+
     const RunOutcome outcome = window.pressCompute();
     if (json) {
         std::cout << cli::pressJson(window, outcome) << '\n';
@@ -238,5 +200,15 @@ int main(int argc, char** argv) {
             std::cerr << m.title << ' ' << m.text << '\n';
         if (outcome.completed()) printResults(window);
     }
-    return outcome.completed() ? kCompleted : kEndedEarly;
+    if (!outcome.completed()) {
+        if (sheet) std::cerr << "wallcalc-cli: no calculation sheet: the calculation ended early\n";
+        return kEndedEarly;
+    }
+    if (sheet) {
+        if (const auto failed = sheet->write(window, "", options.at("pdf"))) {
+            std::cerr << "wallcalc-cli: " << *failed << '\n';
+            return kEndedEarly;
+        }
+    }
+    return kCompleted;
 }

@@ -1,0 +1,29 @@
+#pragma once
+// Calculation sheets from the command line: --pdf for one calculation, --pdf-dir for the
+// completed rows of a batch. Builds without Qt have no sheet writer and say so.
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "wallcalc/cli/headless_window.hpp"
+
+namespace wallcalc::cli {
+
+class SheetWriter {
+  public:
+    virtual ~SheetWriter() = default;
+    // Writes the sheet of the window's last press to `path`, with the wall's `name` on it
+    // (empty for none). Returns why it could not, naming the file, or nothing.
+    virtual std::optional<std::string> write(const HeadlessWindow& window, std::string_view name,
+                                             const std::string& path) = 0;
+};
+
+// Starts what writing sheets needs (a Qt application, on the offscreen platform when
+// there is no display). `date` is the date printed on the sheets as YYYY-MM-DD, empty for
+// today. Returns nothing, and why in `why`, when this build cannot write PDFs or the date
+// is not a date.
+std::unique_ptr<SheetWriter> openSheetWriter(const char* program, const std::string& date,
+                                             std::string& why);
+
+}  // namespace wallcalc::cli

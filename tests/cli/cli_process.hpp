@@ -1,0 +1,25 @@
+#pragma once
+// Runs the real wallcalc-cli with an argument list (no shell, so blanks, quotes and empty
+// arguments arrive as they are) and collects its exit status, standard output and
+// standard error.
+#include <string>
+#include <vector>
+
+namespace wallcalc::testing {
+
+struct CliRun {
+    int status = -1;  // the exit status, -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// `withoutDisplay` removes DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM from the
+// program's environment, as on a build server.
+CliRun runCli(const std::vector<std::string>& args, bool withoutDisplay = false);
+
+// A fresh, empty folder for one test.
+std::string scratchFolder(const std::string& name);
+
+std::string readWhole(const std::string& path);
+
+}  // namespace wallcalc::testing
