@@ -1,5 +1,6 @@
 #include "form1.hpp"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -32,6 +33,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     client->setFixedSize(clientSize());
     setCentralWidget(client);
     controls_ = buildControls(*client);
+    menu_ = buildMenu(*this);
 
     for (int i = 0; i < 2; ++i) {
         connect(controls_.Option1[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
@@ -40,6 +42,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(controls_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(controls_.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(controls_.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(menu_.exportPdf, &QAction::triggered, this, &Form1::exportSheet);
+    connect(menu_.print, &QAction::triggered, this, &Form1::printSheet);
+    connect(menu_.copy, &QAction::triggered, this, &Form1::copySheet);
+    connect(menu_.exit, &QAction::triggered, this, &Form1::Command3_Click);
 
     Form_Load();
 }
@@ -80,7 +86,8 @@ void Form1::Option1_Click(int index) {
 }
 
 void Form1::Command1_Click() {
-    COMPUTE(*this, X_, state_);
+    // A completed press is what the calculation sheet shows, until the next one completes.
+    if (COMPUTE(*this, X_, state_).completed()) lastSheet_ = sheet::sheetOf(*this, X_);
 }
 
 void Form1::Command2_Click() {

@@ -3,12 +3,18 @@
 // result boxes, calculation text and wall figure, and is the engine's host: it reads
 // and writes its boxes and shows the run's messages for the engine. It calculates
 // nothing itself.
+#include <QDate>
 #include <QMainWindow>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "form1_controls.hpp"
+#include "form1_menu.hpp"
 #include "wallcalc/engine/compute.hpp"
+#include "wallcalc/sheet/calculation_sheet.hpp"
+
+class QPrinter;
 
 namespace wallcalc::app {
 
@@ -29,6 +35,18 @@ class Form1 final : public QMainWindow, public Host {
     int X() const { return X_; }
     const CalcState& state() const { return state_; }
 
+    // The calculation sheet, once a press of "计算" has completed (null before): the
+    // inputs, results and text of the last completed press, whatever was typed since.
+    // Its date is left empty; exporting and printing date it.
+    const sheet::CalculationSheet* calculationSheet() const {
+        return lastSheet_ ? &*lastSheet_ : nullptr;
+    }
+    // Writes the sheet, dated `date`, as a PDF file. Says so in a message when there is no
+    // sheet yet or the file cannot be written; returns whether the file was written.
+    bool exportSheetTo(const QString& path, const QDate& date = QDate::currentDate());
+    // Prints the sheet on a printer the print dialog has set up; false after a message.
+    bool printSheetOn(QPrinter& printer, const QDate& date = QDate::currentDate());
+
   private:
     void Form_Load();
     void Option1_Click(int index);
@@ -36,7 +54,18 @@ class Form1 final : public QMainWindow, public Host {
     void Command2_Click();  // "帮助"
     void Command3_Click();  // "退出"
 
+    // The "文件" menu.
+    void exportSheet();  // "导出计算书(PDF)…": asks for the file, then exportSheetTo
+    void printSheet();   // "打印计算书…": the print dialog, then printSheetOn
+    void copySheet();    // "复制计算书": Text12's text onto the clipboard
+    // Whether there is a sheet to `use`; when not, says so in a message.
+    bool sheetReady(const QString& use);
+    sheet::CalculationSheet datedSheet(const QDate& date) const;
+
     Form1Controls controls_;
+    Form1Menu menu_;
+    std::optional<sheet::CalculationSheet> lastSheet_;
+    QString exportFolder_;  // where the last sheet was exported
     int X_ = kNoChoiceYet;
     CalcState state_;
 };
