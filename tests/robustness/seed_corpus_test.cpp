@@ -1,4 +1,4 @@
-// The fuzzer's seed corpus, run as the fuzzer runs it: every seed keeps every invariant
+// The fuzzers' seed corpora, run as the fuzzers run them: every seed keeps every invariant
 // at every press, so a seed that stops doing so is seen without a fuzzing run.
 #include <gtest/gtest.h>
 
@@ -6,32 +6,55 @@
 #include <fstream>
 #include <sstream>
 
+#include "library_json.hpp"
 #include "press_script.hpp"
 #include "script_run.hpp"
+#include "wallcalc/cli/session.hpp"
 
 namespace wallcalc::fuzz {
 namespace {
 
-std::vector<std::filesystem::path> seeds() {
+std::vector<std::filesystem::path> seeds(const char* directory) {
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(WALLCALC_SEED_CORPUS)) {
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
         if (entry.is_regular_file()) files.push_back(entry.path());
     }
     return files;
 }
 
+std::string bytesOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
 TEST(SeedCorpus, EverySeedKeepsTheInvariants) {
-    const auto files = seeds();
+    const auto files = seeds(WALLCALC_SEED_CORPUS);
     EXPECT_GE(files.size(), 20u);
     for (const auto& file : files) {
         SCOPED_TRACE(file.filename().string());
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        const auto failure = runScript(parseScript(bytes.str(), 16));
+        const auto failure = runScript(parseScript(bytesOf(file), 16));
         if (failure) {
             for (const auto& broken : failure->broken)
                 ADD_FAILURE() << broken;
+        }
+    }
+}
+
+// The session fuzzer's seeds: every line answers with the bytes the JSON library writes.
+TEST(SessionSeedCorpus, EveryLineAgreesWithTheJsonLibrary) {
+    const auto files = seeds(WALLCALC_SESSION_SEED_CORPUS);
+    EXPECT_GE(files.size(), 5u);
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.filename().string());
+        HeadlessWindow window;
+        std::istringstream lines(bytesOf(file));
+        for (std::string line; std::getline(lines, line);) {
+            const std::string answer = cli::sessionLine(window, line);
+            if (answer.starts_with(R"({"error":)")) continue;
+            const bool completed = answer.starts_with(R"({"completed":true)");
+            EXPECT_EQ(answer, libraryPressJson(window, completed)) << line;
         }
     }
 }

@@ -3,8 +3,7 @@
 // ASCII byte, UTF-8 of every length, and invalid UTF-8 the library replaces.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
+#include "library_json.hpp"
 #include "wallcalc/cli/session.hpp"
 
 namespace wallcalc::robustness {
@@ -13,19 +12,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 std::string libraryJson(const HeadlessWindow& w, const RunOutcome& outcome) {
-    Json out;
-    out["completed"] = outcome.completed();
-    Json messages = Json::array();
-    for (const auto& m : w.messages())
-        messages.push_back(Json{{"title", m.title}, {"text", m.text}});
-    out["messages"] = std::move(messages);
-    out["results"] = Json{
-        {"MBk", w.boxText(Box::Text6)},   {"As", w.boxText(Box::Text7)},
-        {"bars", w.boxText(Box::Text19)}, {"crackAs", w.boxText(Box::Text9)},
-        {"Wmax", w.boxText(Box::Text11)}, {"crackBars", w.boxText(Box::Text18)},
-    };
-    out["report"] = w.boxText(Box::Text12);
-    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return fuzz::libraryPressJson(w, outcome.completed());
 }
 
 std::string everyAsciiByte() {
