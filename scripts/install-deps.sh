@@ -12,6 +12,9 @@ packages=(
   xvfb xauth imagemagick
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   poppler-utils
+  # the .deb: dpkg-shlibdeps and file for CPack, desktop-file-validate and
+  # rsvg-convert to check the menu entry and the icon it installs
+  dpkg-dev file desktop-file-utils librsvg2-bin
 )
 
 missing=()

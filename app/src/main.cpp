@@ -1,6 +1,7 @@
 // wallcalc: the window in which an engineer designs the vertical bars of a basement
 // exterior wall.
 #include <QApplication>
+#include <QIcon>
 
 #include "form1.hpp"
 #include "window_fonts.hpp"
@@ -8,6 +9,10 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wallcalc"));
+    // The installed menu entry (wallcalc.desktop) and icon, so that the desktop shows the
+    // running window under its own name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("wallcalc"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("wallcalc")));
     QApplication::setFont(wallcalc::app::windowFont());
     wallcalc::app::Form1 form1;
     form1.show();
