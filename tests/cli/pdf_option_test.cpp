@@ -22,11 +22,6 @@ std::set<std::string> filesIn(const std::string& folder) {
     return names;
 }
 
-bool isPdf(const std::string& path) {
-    const std::string text = readWhole(path);
-    return text.starts_with("%PDF-") && text.find("%%EOF") != std::string::npos;
-}
-
 const char* kWalls =
     "name,mode,case,h5\n"
     "W1,ordinary,A,\n"
@@ -37,6 +32,11 @@ const char* kWalls =
     "W9,sometimes,,\n";   // not understood, no sheet
 
 #if WALLCALC_CLI_WRITES_PDF
+
+bool isPdf(const std::string& path) {
+    const std::string text = readWhole(path);
+    return text.starts_with("%PDF-") && text.find("%%EOF") != std::string::npos;
+}
 
 TEST(PdfOption, WritesTheSheetBesideTheUsualOutput) {
     const std::string folder = scratchFolder("pdf-one");
