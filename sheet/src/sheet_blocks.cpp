@@ -113,8 +113,12 @@ std::vector<Block> textBlocks(const std::vector<std::string>& lines, const Sheet
                               qreal width) {
     std::vector<Block> blocks;
     for (const std::string& line : lines) {
-        for (Block& b : wrappedLines(qs(line), style.body, style, width, style.mm(8)))
+        const QString text = qs(line);
+        for (Block& b : wrappedLines(text, style.body, style, width, style.mm(8)))
             blocks.push_back(std::move(b));
+        // A line that ends in a colon ("(2)水下土压力：", "说明：") introduces the lines
+        // after it and is not left alone at the foot of a page.
+        if (text.trimmed().endsWith(QStringLiteral("："))) blocks.back().keepWithNext = true;
     }
     return blocks;
 }

@@ -5,6 +5,7 @@
 
 #include "line_wrapping.hpp"
 #include "page_flow.hpp"
+#include "sheet_blocks.hpp"
 
 using wallcalc::sheet::Block;
 using wallcalc::sheet::flowOntoPages;
@@ -82,6 +83,33 @@ class SheetLayout : public QObject {
         const QStringList got = wrapLine(wmax, 85, 80, unitAdvance);
         QCOMPARE(got, (QStringList{"Wmax = 2.1*ψ*σsk/(2*10^5)*(1.9*c1+0.08*deq/ρte)=",
                                    "2.1*0.748*117.331/(2*10^5)*(1.9*50+0.08*21/0.02)=0.165(mm)"}));
+    }
+
+    // The lines of the calculation text as blocks: a line introducing the next ones (it
+    // ends in a colon) and the pieces of a wrapped line stay with what follows them.
+    void calculationLinesKeepTogether() {
+        const wallcalc::sheet::SheetStyle style;
+        const std::vector<std::string> lines = {"1.荷载计算：",
+                                                " (2)水下土压力： ",
+                                                "q22 =0.5*(γ-10)*(h2- h3)=4.4 (kN/m)",
+                                                "",
+                                                std::string(300, '9'),
+                                                "说明：",
+                                                "    为节约成本，裂缝计算允许误差为5%"};
+        const auto blocks = wallcalc::sheet::textBlocks(lines, style, style.mm(170));
+        QList<bool> keep;
+        for (const Block& b : blocks)
+            keep << b.keepWithNext;
+        // The 300 digits take several printed lines on the 170 mm measure.
+        const qsizetype digits = keep.size() - 6;
+        QVERIFY(digits >= 3);
+        QList<bool> expected{true, true, false, false};
+        for (qsizetype i = 0; i < digits; ++i)
+            expected << (i + 1 < digits);
+        expected << true << false;
+        QCOMPARE(keep, expected);
+        for (const Block& b : blocks)
+            QCOMPARE(b.height, style.lineHeight(style.body));
     }
 
     // Each row: block heights, the marks of each block ("k" keeps it with the next, "s"
