@@ -1,6 +1,5 @@
 // Form1's calculation-sheet commands: export as PDF, print, copy the calculation text.
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -34,12 +33,14 @@ void Form1::exportSheet() {
     if (exportFolder_.isEmpty()) {
         exportFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    const QString suggested =
-        QDir(exportFolder_).filePath(QStringLiteral("地下室外墙配筋计算书.pdf"));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出计算书"), suggested,
-                                                QStringLiteral("PDF 文件 (*.pdf)"));
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    QFileDialog dialog(this, QStringLiteral("导出计算书"), exportFolder_,
+                       QStringLiteral("PDF 文件 (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without ".pdf" gets it before the dialog asks about overwriting.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QStringLiteral("地下室外墙配筋计算书.pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().constFirst();
     exportFolder_ = QFileInfo(path).absolutePath();
     exportSheetTo(path);
 }
