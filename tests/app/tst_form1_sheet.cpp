@@ -201,18 +201,6 @@ class Form1Sheet : public QObject {
         QVERIFY(file.readAll().startsWith("%PDF-"));
     }
 
-    void cancellingTheFileDialogWritesNothing() {
-        MessageCatcher catcher;
-        computeOrdinary();
-        FileDialogAnswer dialogs;
-        const QStringList before =
-            QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-        get<QAction>("actionExportPdf")->trigger();
-        QCOMPARE(dialogs.seen(), 1);
-        QCOMPARE(catcher.seen().size(), 0);
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
-    }
-
     void exportFailureNamesTheFile_data() {
         QTest::addColumn<QString>("target");
         QTest::newRow("under a regular file") << "plain/sheet.pdf";
