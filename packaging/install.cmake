@@ -19,14 +19,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${WALLCALC_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "basement exterior wall reinforcement calculation (地下室外墙配筋计算)")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "designs the vertical reinforcement of a reinforced-concrete basement wall
- For structural engineers: the base moment of a strip of basement exterior wall
- one metre wide under earth, water, surcharge and civil-defence loads, the steel
- area and bars for strength, the crack width and the bars for crack control.
- The window writes the whole calculation formula by formula and prints it as a
- calculation sheet (PDF or paper); wallcalc-cli runs the same calculation from
- scripts, for one wall or a CSV file of many, with a sheet for each.")
+# The long description, one paragraph; CPack indents its lines as Debian wants them.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+       "For structural engineers: the base moment of a strip of basement exterior wall\n"
+       "one metre wide under earth, water, surcharge and civil-defence loads, the steel\n"
+       "area and bars for strength, the crack width and the bars for crack control.\n"
+       "The window writes the whole calculation formula by formula and prints it as a\n"
+       "calculation sheet (PDF or paper); wallcalc-cli runs the same calculation from\n"
+       "scripts, for one wall or a CSV file of many, with a sheet for each.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
