@@ -2,6 +2,8 @@
 // crack check, result boxes and the calculation text, in that order.
 #include "wallcalc/engine/compute.hpp"
 
+#include <cmath>
+
 #include "loads.hpp"
 #include "report_values.hpp"
 #include "run.hpp"
@@ -100,6 +102,8 @@ class Driver {
         CalcState& st = s();
         if (!st.Fc) return Stop{"没有选择砼强度等级，请在“砼强度等级：”中选择"};
         if (!st.Fy) return Stop{"没有选择钢筋种类，请在“钢筋种类：”中选择"};
+        // A wall and cover typed near the ends of the number range give no depth at all.
+        if (!std::isfinite(st.h0)) return Stop{detail::outOfRangeMessage("h0")};
         if (!(st.h0 > 0)) {
             return Stop{"墙厚度h5（mm）减去迎水面保护层厚度c1(mm)得到的有效高度h0=" +
                         report::doubleText(st.h0) + "，不大于0，请检查墙厚度和保护层厚度"};
