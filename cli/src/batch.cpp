@@ -11,16 +11,17 @@ namespace {
 
 // What a column of the input sets.
 struct Column {
-    enum Kind { Name, Mode, Input, Concrete, Steel, Case } kind;
-    Box box = Box::Text1;
+    enum Kind { Name, Mode, Input, List } kind;
+    Box box = Box::Text1;           // an input's box
+    const ListKey* list = nullptr;  // a list's key
 };
 
 std::optional<Column> columnFor(std::string_view header) {
     if (header == "name") return Column{Column::Name};
     if (header == "mode") return Column{Column::Mode};
-    if (header == "concrete") return Column{Column::Concrete};
-    if (header == "steel") return Column{Column::Steel};
-    if (header == "case") return Column{Column::Case};
+    for (const auto& k : listKeys()) {
+        if (k.key == header) return Column{Column::List, Box::Text1, &k};
+    }
     for (const auto& k : inputKeys()) {
         if (k.key == header) return Column{Column::Input, k.box};
     }
@@ -35,11 +36,6 @@ std::optional<int> listCell(std::string_view cell, std::optional<int> (*byName)(
     if (res.ec == std::errc{} && res.ptr == cell.data() + cell.size()) return n;
     return std::nullopt;
 }
-
-constexpr std::string_view kResultColumns[] = {"MBk",  "As",        "bars",   "crackAs",
-                                               "Wmax", "crackBars", "status", "messages"};
-constexpr Box kResultBoxes[] = {Box::Text6, Box::Text7,  Box::Text19,
-                                Box::Text9, Box::Text11, Box::Text18};
 
 // Sets up the window for one row; returns why the row cannot be computed, or nothing.
 std::optional<std::string> applyRow(HeadlessWindow& w, const std::vector<Column>& columns,
@@ -59,27 +55,11 @@ std::optional<std::string> applyRow(HeadlessWindow& w, const std::vector<Column>
         const std::string& cell = row[i];
         if (cell.empty()) continue;  // an empty cell keeps the window's default
         const Column& c = columns[i];
-        std::optional<int> position;
-        List list = List::Combo1;
-        switch (c.kind) {
-            case Column::Name:
-            case Column::Mode:
-                continue;
-            case Column::Input:
-                w.type(c.box, cell);
-                continue;
-            case Column::Concrete:
-                position = listCell(cell, concretePosition);
-                break;
-            case Column::Steel:
-                position = listCell(cell, steelPosition), list = List::Combo2;
-                break;
-            case Column::Case:
-                position = listCell(cell, casePosition), list = List::Combo3;
-                break;
-        }
+        if (c.kind == Column::Input) w.type(c.box, cell);
+        if (c.kind != Column::List) continue;
+        const auto position = listCell(cell, c.list->byName);
         if (!position) return "列表中没有这一项：" + cell;
-        w.select(list, *position);
+        w.select(c.list->list, *position);
     }
     return std::nullopt;
 }
@@ -120,7 +100,9 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
 
     result.csv = std::string(kUtf8Bom);
     CsvRecord outHeader = *header;
-    outHeader.insert(outHeader.end(), std::begin(kResultColumns), std::end(kResultColumns));
+    for (const auto& r : resultKeys())
+        outHeader.emplace_back(r.key);
+    outHeader.insert(outHeader.end(), {"status", "messages"});
     result.csv += csvRecord(outHeader);
 
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -141,11 +123,11 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
             ++result.bad;
             status = "error";
             messages = *bad;
-            out.insert(out.end(), std::size(kResultBoxes), std::string());
+            out.insert(out.end(), resultKeys().size(), std::string());
         } else {
             const RunOutcome outcome = w.pressCompute();
-            for (Box b : kResultBoxes)
-                out.push_back(w.boxText(b));
+            for (const auto& r : resultKeys())
+                out.push_back(w.boxText(r.box));
             status = outcome.completed() ? "completed" : "ended";
             for (const auto& m : w.messages()) {
                 if (!messages.empty()) messages += '\n';

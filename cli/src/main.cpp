@@ -153,7 +153,9 @@ int main(int argc, char** argv) {
         }
         for (const auto& k : cli::inputKeys())
             known = known || k.key == key;
-        const bool list = key == "case" || key == "concrete" || key == "steel";
+        bool list = false;
+        for (const auto& l : cli::listKeys())
+            list = list || l.key == key;
         const bool sheet = key == "pdf" || key == "date";
         if (!known && !list && !sheet) {
             std::cerr << "wallcalc-cli: unknown option --" << key << '\n';
@@ -167,15 +169,8 @@ int main(int argc, char** argv) {
             if (k.key == key) window.type(k.box, value);
         }
     }
-    const struct {
-        const char* key;
-        List list;
-        std::optional<int> (*byName)(std::string_view);
-    } lists[] = {{"concrete", List::Combo1, cli::concretePosition},
-                 {"steel", List::Combo2, cli::steelPosition},
-                 {"case", List::Combo3, cli::casePosition}};
-    for (const auto& l : lists) {
-        if (auto it = options.find(l.key); it != options.end()) {
+    for (const auto& l : cli::listKeys()) {
+        if (auto it = options.find(std::string(l.key)); it != options.end()) {
             const auto position = l.byName(it->second);
             if (!position) {
                 std::cerr << "wallcalc-cli: --" << l.key << ' ' << it->second

@@ -4,17 +4,37 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "wallcalc/engine/utf8.hpp"
+
 namespace wallcalc::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr InputKey kInputKeys[] = {
+constexpr BoxKey kInputKeys[] = {
     {"h1", Box::Text1},   {"h2", Box::Text2},  {"h3", Box::Text3},       {"h4", Box::Text16},
     {"h5", Box::Text4},   {"c1", Box::Text13}, {"c2", Box::Text17},      {"gamma", Box::Text14},
     {"qfj", Box::Text15}, {"eta", Box::Text5}, {"spacing", Box::Text10}, {"limit", Box::Text8},
     {"qrf", Box::Text20},
 };
+
+constexpr BoxKey kResultKeys[] = {
+    {"MBk", Box::Text6},     {"As", Box::Text7},    {"bars", Box::Text19},
+    {"crackAs", Box::Text9}, {"Wmax", Box::Text11}, {"crackBars", Box::Text18},
+};
+
+constexpr ListKey kListKeys[] = {
+    {"concrete", List::Combo1, concretePosition},
+    {"steel", List::Combo2, steelPosition},
+    {"case", List::Combo3, casePosition},
+};
+
+const ListKey* listKey(std::string_view key) {
+    for (const auto& k : kListKeys) {
+        if (k.key == key) return &k;
+    }
+    return nullptr;
+}
 
 std::optional<Box> inputBox(std::string_view key) {
     for (const auto& k : kInputKeys) {
@@ -43,33 +63,6 @@ std::optional<int> listChoice(const Json& value, std::optional<int> (*byName)(st
     return std::nullopt;
 }
 
-// The length of the UTF-8 sequence that starts at s[i], or 0 when it is not one: no
-// overlong forms, no surrogates, nothing above U+10FFFF.
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char c = byte(i);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3;
-        if (c == 0xE0) low = 0xA0;
-        if (c == 0xED) high = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4;
-        if (c == 0xF0) low = 0x90;
-        if (c == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + length > s.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
-    for (std::size_t k = 2; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    }
-    return length;
-}
-
 // A string as the JSON library writes it with dump(-1, ' ', false, replace): quotes,
 // backslashes and control characters escaped, everything else as it stands. A text
 // that is not valid UTF-8 (which no box or message of a run holds) is left to the
@@ -82,7 +75,7 @@ void appendJsonString(std::string& out, std::string_view s) {
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c >= 0x80) {
-            const std::size_t length = utf8Length(s, i);
+            const std::size_t length = utf8CharacterLength(s, i);
             if (length == 0) {
                 out.resize(start);
                 out += Json(std::string(s)).dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -139,8 +132,16 @@ std::string errorJson(const std::string& why) {
 
 }  // namespace
 
-std::span<const InputKey> inputKeys() {
+std::span<const BoxKey> inputKeys() {
     return kInputKeys;
+}
+
+std::span<const BoxKey> resultKeys() {
+    return kResultKeys;
+}
+
+std::span<const ListKey> listKeys() {
+    return kListKeys;
 }
 
 std::optional<int> concretePosition(std::string_view name) {
@@ -165,13 +166,6 @@ std::optional<int> casePosition(std::string_view name) {
 }
 
 std::string pressJson(const HeadlessWindow& window, const RunOutcome& outcome) {
-    constexpr struct {
-        std::string_view key;
-        Box box;
-    } kResults[] = {
-        {"MBk", Box::Text6},     {"As", Box::Text7},    {"bars", Box::Text19},
-        {"crackAs", Box::Text9}, {"Wmax", Box::Text11}, {"crackBars", Box::Text18},
-    };
     const std::string& report = window.boxText(Box::Text12);
     std::string out;
     out.reserve(report.size() + 512);
@@ -189,7 +183,7 @@ std::string pressJson(const HeadlessWindow& window, const RunOutcome& outcome) {
     }
     out += R"(],"results":{)";
     first = true;
-    for (const auto& r : kResults) {
+    for (const auto& r : kResultKeys) {
         if (!first) out += ',';
         first = false;
         out += '"';
@@ -222,16 +216,10 @@ std::string sessionLine(HeadlessWindow& window, std::string_view line) {
         } else if (auto box = inputBox(key)) {
             if (!value.is_string()) return errorJson("\"" + key + "\" must be a string");
             typed.emplace_back(*box, value.get<std::string>());
-        } else if (key == "concrete" || key == "steel" || key == "case") {
-            const List list = key == "concrete" ? List::Combo1
-                              : key == "steel"  ? List::Combo2
-                                                : List::Combo3;
-            const auto byName = key == "concrete" ? concretePosition
-                                : key == "steel"  ? steelPosition
-                                                  : casePosition;
-            const auto position = listChoice(value, byName);
+        } else if (const ListKey* list = listKey(key)) {
+            const auto position = listChoice(value, list->byName);
             if (!position) return errorJson("\"" + key + "\" is not an item of its list");
-            selections.emplace_back(list, *position);
+            selections.emplace_back(list->list, *position);
         } else {
             return errorJson("unknown key \"" + key + "\"");
         }

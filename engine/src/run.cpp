@@ -2,6 +2,7 @@
 
 #include "wallcalc/engine/number_input.hpp"
 #include "wallcalc/engine/rounding.hpp"
+#include "wallcalc/engine/utf8.hpp"
 
 namespace wallcalc::detail {
 namespace {
@@ -50,27 +51,8 @@ std::string quoted(std::string_view text) {
             break;
         }
         const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = c < 0x80                 ? 1
-                             : c >= 0xC2 && c <= 0xDF ? 2
-                             : c >= 0xE0 && c <= 0xEF ? 3
-                             : c >= 0xF0 && c <= 0xF4 ? 4
-                                                      : 0;
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        }
-        if (valid && length == 3) {  // no overlong forms, no surrogates
-            const auto c1 = static_cast<unsigned char>(text[i + 1]);
-            valid = !(c == 0xE0 && c1 < 0xA0) && !(c == 0xED && c1 >= 0xA0);
-        }
-        if (valid && length == 4) {
-            const auto c1 = static_cast<unsigned char>(text[i + 1]);
-            valid = !(c == 0xF0 && c1 < 0x90) && !(c == 0xF4 && c1 >= 0x90);
-        }
-        if (!valid) {
-            out += kReplacement;
-            i += 1;
-        } else if (length == 1 && (c < 0x20 || c == 0x7F)) {
+        const std::size_t length = utf8CharacterLength(text, i);
+        if (length == 0 || c < 0x20 || c == 0x7F) {
             out += kReplacement;
             i += 1;
         } else {

@@ -10,17 +10,29 @@
 
 namespace wallcalc::cli {
 
-// An input named on the command line (--h1) or in a session line ("h1"), and its box.
-struct InputKey {
+// A box named on the command line (--h1), in a session line ("h1") or a CSV column.
+struct BoxKey {
     std::string_view key;
     Box box;
 };
-std::span<const InputKey> inputKeys();
+// The inputs: h1 … qrf.
+std::span<const BoxKey> inputKeys();
+// The six result boxes in the order the window shows them: MBk, As, bars, crackAs,
+// Wmax, crackBars.
+std::span<const BoxKey> resultKeys();
 
 // A grade or case by name ("C30", "HRB335" or "Ⅱ级(HRB335)", "B"); empty when unknown.
 std::optional<int> concretePosition(std::string_view name);
 std::optional<int> steelPosition(std::string_view name);
 std::optional<int> casePosition(std::string_view name);
+
+// A list named by its key ("concrete", "steel", "case"), and how its items are named.
+struct ListKey {
+    std::string_view key;
+    List list;
+    std::optional<int> (*byName)(std::string_view);
+};
+std::span<const ListKey> listKeys();
 
 // The object written for a press: whether it completed, its messages, the six result
 // boxes and the calculation text, exactly as the boxes hold them.
