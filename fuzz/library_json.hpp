@@ -5,25 +5,25 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/press.hpp"
 
 namespace wallcalc::fuzz {
 
-inline std::string libraryPressJson(const HeadlessWindow& w, bool completed) {
+inline std::string libraryPressJson(const PressResult& press) {
     using Json = nlohmann::ordered_json;
     Json out;
-    out["completed"] = completed;
+    out["completed"] = press.completed();
     Json messages = Json::array();
-    for (const auto& m : w.messages()) {
+    for (const auto& m : press.messages) {
         messages.push_back(Json{{"title", m.title}, {"text", m.text}});
     }
     out["messages"] = std::move(messages);
     out["results"] = Json{
-        {"MBk", w.boxText(Box::Text6)},   {"As", w.boxText(Box::Text7)},
-        {"bars", w.boxText(Box::Text19)}, {"crackAs", w.boxText(Box::Text9)},
-        {"Wmax", w.boxText(Box::Text11)}, {"crackBars", w.boxText(Box::Text18)},
+        {"MBk", press.text(Box::Text6)},   {"As", press.text(Box::Text7)},
+        {"bars", press.text(Box::Text19)}, {"crackAs", press.text(Box::Text9)},
+        {"Wmax", press.text(Box::Text11)}, {"crackBars", press.text(Box::Text18)},
     };
-    out["report"] = w.boxText(Box::Text12);
+    out["report"] = press.report();
     return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

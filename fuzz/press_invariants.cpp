@@ -10,8 +10,6 @@ namespace {
 
 using report::CrackSection;
 
-constexpr Box kResultBoxes[] = {Box::Text6, Box::Text7,  Box::Text19,
-                                Box::Text9, Box::Text11, Box::Text18};
 constexpr std::string_view kReminder = "注意人防选择，搞结构的要细心哟！";
 constexpr std::string_view kFirstLine = "1.荷载计算：";
 constexpr std::string_view kLastNote = "    则实际所配钢筋为 18@200+20@200（依次类推）";
@@ -20,8 +18,9 @@ constexpr int kTableDiameters[] = {12, 14, 16, 18, 20, 22, 25};
 constexpr int kLargestBarMade = 50;  // mm, where the crack loop stops
 
 bool isResultBox(Box box) {
-    return std::find(std::begin(kResultBoxes), std::end(kResultBoxes), box) !=
-           std::end(kResultBoxes);
+    const auto results = resultBoxes();
+    return std::any_of(results.begin(), results.end(),
+                       [box](const ResultBox& r) { return r.box == box; });
 }
 
 bool isNumber(std::string_view text) {
@@ -61,12 +60,12 @@ class Findings {
 
 struct Press {
     const PressRecord& record;
-    const HeadlessWindow& after;
+    const PressResult& after;
 
     const std::string& before(Box box) const { return record.before[index(box)]; }
-    const std::string& now(Box box) const { return after.boxText(box); }
+    const std::string& now(Box box) const { return after.text(box); }
     bool unchanged(Box box) const { return before(box) == now(box); }
-    int list(List l) const { return record.lists[index(l)]; }
+    int list(List l) const { return after.lists[index(l)]; }
 };
 
 std::string boxed(Box box, std::string_view what) {
@@ -74,7 +73,7 @@ std::string boxed(Box box, std::string_view what) {
 }
 
 void checkMessages(const Press& p, Findings& f) {
-    for (const Message& m : p.after.messages()) {
+    for (const Message& m : p.after.messages) {
         f.require(m.title == kMessageTitle,
                   [&] { return "a message has the title \"" + m.title + "\""; });
         f.require(!m.text.empty(), "a message has no text");
@@ -100,24 +99,26 @@ void checkInputBoxesKept(const Press& p, Findings& f) {
 }
 
 void checkStopped(const Press& p, Findings& f) {
-    f.require(!p.after.messages().empty(), "a press ended early without a message");
+    f.require(!p.after.messages.empty(), "a press ended early without a message");
     f.require(p.unchanged(Box::Text12), "a press that ended early changed Text12");
 
     // Either nothing was written, or Text6 and Text7 (and perhaps Text19) were written
     // and every result box after them emptied.
+    const auto results = resultBoxes();
     const auto emptiedFrom = [&](std::size_t first) {
-        return std::all_of(std::begin(kResultBoxes) + first, std::end(kResultBoxes),
-                           [&](Box box) { return p.now(box).empty(); });
+        return std::all_of(results.begin() + static_cast<std::ptrdiff_t>(first), results.end(),
+                           [&](const ResultBox& r) { return p.now(r.box).empty(); });
     };
-    const bool untouched = std::all_of(std::begin(kResultBoxes), std::end(kResultBoxes),
-                                       [&](Box box) { return p.unchanged(box); });
+    const bool untouched = std::all_of(results.begin(), results.end(),
+                                       [&](const ResultBox& r) { return p.unchanged(r.box); });
     f.require(untouched || emptiedFrom(2) || emptiedFrom(3),
               "a press that ended early left results of an earlier press beside new ones");
     if (!untouched) {
         f.require(isNumber(p.now(Box::Text6)) && isNumber(p.now(Box::Text7)),
                   "a press that ended early wrote Text6 or Text7 without a number");
     }
-    for (const Box box : kResultBoxes) {
+    for (const ResultBox& r : results) {
+        const Box box = r.box;
         if (!p.unchanged(box)) {
             f.require(!holdsNanOrInf(p.now(box)),
                       [&] { return boxed(box, "holds nan or inf: " + p.now(box)); });
@@ -159,11 +160,12 @@ void checkCompleted(const Press& p, Findings& f) {
     f.require(position >= 0 && position <= 2, "a press completed without a case selected");
     if (position < 0 || position > 2) return;
     const auto mode =
-        p.record.X == kCivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
+        p.after.X == kCivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
     const auto loadCase = static_cast<report::Case>(position);
-    const CrackSection section = crackSectionShown(p.after, p.record.X);
+    const CrackSection section = crackSectionShown(p.after);
 
-    for (const Box box : kResultBoxes) {
+    for (const ResultBox& r : resultBoxes()) {
+        const Box box = r.box;
         f.require(!holdsNanOrInf(p.now(box)),
                   [&] { return boxed(box, "holds nan or inf: " + p.now(box)); });
     }
@@ -194,56 +196,46 @@ void checkCompleted(const Press& p, Findings& f) {
     f.require(!notes || endsWith(text, kLastNote), "an ordinary text does not end with the notes");
 }
 
-void checkReplay(const PressRecord& record, const HeadlessWindow& after, Findings& f) {
-    const HeadlessWindow fresh = replayOnNewWindow(record);
-    const auto& a = after.messages();
-    const auto& b = fresh.messages();
-    const bool sameMessages =
-        a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto& x, auto& y) {
-            return x.title == y.title && x.text == y.text;
-        });
-    f.require(sameMessages, "the same press on a new window shows other messages");
+void checkReplay(const PressRecord& record, Findings& f) {
+    const PressResult fresh = replayOnNewWindow(record);
+    const PressResult& after = record.result;
+    f.require(after.messages == fresh.messages,
+              "the same press on a new window shows other messages");
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         const Box box = static_cast<Box>(i);
-        f.require(after.boxText(box) == fresh.boxText(box),
+        f.require(after.text(box) == fresh.text(box),
                   [&] { return boxed(box, "differs from the same press on a new window"); });
     }
 }
 
 }  // namespace
 
-PressRecord press(HeadlessWindow& window) {
+PressRecord press(WindowModel& window) {
     PressRecord record;
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         record.before[i] = window.boxText(static_cast<Box>(i));
     }
-    for (std::size_t i = 0; i < kListCount; ++i) {
-        record.lists[i] = window.selected(static_cast<List>(i));
-    }
-    record.X = window.X();
-    window.clearMessages();
-    record.outcome = window.pressCompute();
+    record.result = window.pressCompute();
     return record;
 }
 
-HeadlessWindow replayOnNewWindow(const PressRecord& record) {
-    HeadlessWindow window;
-    if (record.X == kOrdinary) window.clickOrdinary();
-    if (record.X == kCivilDefence) window.clickCivilDefence();
+PressResult replayOnNewWindow(const PressRecord& record) {
+    WindowModel window;
+    if (record.result.X == kOrdinary) window.clickOrdinary();
+    if (record.result.X == kCivilDefence) window.clickCivilDefence();
     for (std::size_t i = 0; i < kBoxCount; ++i)
         window.type(static_cast<Box>(i), record.before[i]);
     for (std::size_t i = 0; i < kListCount; ++i) {
-        window.select(static_cast<List>(i), record.lists[i]);
+        window.select(static_cast<List>(i), record.result.lists[i]);
     }
-    (void)window.pressCompute();
-    return window;
+    return window.pressCompute();
 }
 
-report::CrackSection crackSectionShown(const HeadlessWindow& after, int X) {
-    if (X == kCivilDefence) return CrackSection::CivilDefence;
-    if (after.boxText(Box::Text19) == kTooLarge) return CrackSection::NoBarFits;
-    if (after.boxText(Box::Text11) == " ") return CrackSection::LimitNotReached;
-    const auto mbk = toNumber(after.boxText(Box::Text6));
+report::CrackSection crackSectionShown(const PressResult& after) {
+    if (after.X == kCivilDefence) return CrackSection::CivilDefence;
+    if (after.text(Box::Text19) == kTooLarge) return CrackSection::NoBarFits;
+    if (after.text(Box::Text11) == " ") return CrackSection::LimitNotReached;
+    const auto mbk = toNumber(after.text(Box::Text6));
     if (mbk && !(*mbk > 0)) return CrackSection::NoTension;
     return CrackSection::Checked;
 }
@@ -265,17 +257,18 @@ bool holdsNanOrInf(std::string_view text) {
     return false;
 }
 
-std::vector<std::string> violations(const PressRecord& record, const HeadlessWindow& after) {
+std::vector<std::string> violations(const PressRecord& record) {
     Findings f;
+    const PressResult& after = record.result;
     const Press p{record, after};
     checkMessages(p, f);
     checkInputBoxesKept(p, f);
 
-    const bool modeChosen = record.X == kOrdinary || record.X == kCivilDefence;
-    switch (record.outcome.end) {
+    const bool modeChosen = after.X == kOrdinary || after.X == kCivilDefence;
+    switch (after.end) {
         case RunEnd::Reminder: {
-            f.require(record.X == kNoChoiceYet, "the reminder was shown after an option click");
-            const auto& m = after.messages();
+            f.require(after.X == kNoChoiceYet, "the reminder was shown after an option click");
+            const auto& m = after.messages;
             f.require(m.size() == 1 && m.front().text == kReminder,
                       "the reminder is not the one message of its press");
             checkNothingWritten(p, f, "the press only reminded");
@@ -285,7 +278,7 @@ std::vector<std::string> violations(const PressRecord& record, const HeadlessWin
             f.require(modeChosen, "a press without a chosen mode looked for a case");
             f.require(p.list(List::Combo3) < 0 || p.list(List::Combo3) > 2,
                       "a press found no case although one was selected");
-            f.require(after.messages().empty(), "a press without a case showed a message");
+            f.require(after.messages.empty(), "a press without a case showed a message");
             checkNothingWritten(p, f, "no case was selected");
             break;
         case RunEnd::Stopped:
@@ -297,7 +290,7 @@ std::vector<std::string> violations(const PressRecord& record, const HeadlessWin
             checkCompleted(p, f);
             break;
         case RunEnd::NoRun:
-            f.require(!modeChosen && record.X != kNoChoiceYet,
+            f.require(!modeChosen && after.X != kNoChoiceYet,
                       "a press with a valid choice did nothing");
             checkNothingWritten(p, f, "the press did nothing");
             break;
@@ -307,7 +300,7 @@ std::vector<std::string> violations(const PressRecord& record, const HeadlessWin
     // with both selected, nothing from earlier may show.
     const bool listsSelected = p.list(List::Combo1) >= 0 && p.list(List::Combo1) < 14 &&
                                p.list(List::Combo2) >= 0 && p.list(List::Combo2) < 4;
-    if (listsSelected) checkReplay(record, after, f);
+    if (listsSelected) checkReplay(record, f);
     return std::move(f.list);
 }
 

@@ -16,32 +16,30 @@
 #include <string_view>
 #include <vector>
 
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/report/calculation_text.hpp"
 
 namespace wallcalc::fuzz {
 
-// The window just before a press, and how the press ended.
+// The window just before a press, and the press.
 struct PressRecord {
     std::array<std::string, kBoxCount> before;
-    std::array<int, kListCount> lists{};
-    int X = kNoChoiceYet;
-    RunOutcome outcome;
+    PressResult result;  // its list positions and X are those of the window before
 };
 
-// Clears the window's messages, presses "计算" and records the press.
-PressRecord press(HeadlessWindow& window);
+// Presses "计算" and records the press.
+PressRecord press(WindowModel& window);
 
 // Every way the press broke the invariants above, one sentence each; empty when it
 // kept them all.
-std::vector<std::string> violations(const PressRecord& press, const HeadlessWindow& after);
+std::vector<std::string> violations(const PressRecord& press);
 
 // The same press on a window that has just opened: the same option clicked, every box
 // typed as it stood before the press, the same list positions.
-HeadlessWindow replayOnNewWindow(const PressRecord& press);
+PressResult replayOnNewWindow(const PressRecord& press);
 
 // What section 3 of a completed press holds, read from its result boxes.
-report::CrackSection crackSectionShown(const HeadlessWindow& after, int X);
+report::CrackSection crackSectionShown(const PressResult& press);
 
 // The number of lines of a calculation text (lines end in CR LF, the last has none).
 int lineCountOf(std::string_view text);

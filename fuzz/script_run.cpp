@@ -5,7 +5,7 @@
 namespace wallcalc::fuzz {
 
 std::optional<ScriptFailure> runScript(const std::vector<Event>& events) {
-    HeadlessWindow window;
+    WindowModel window;
     for (std::size_t i = 0; i < events.size(); ++i) {
         const Event& e = events[i];
         switch (e.kind) {
@@ -23,7 +23,7 @@ std::optional<ScriptFailure> runScript(const std::vector<Event>& events) {
                 break;
             case Event::Kind::Press: {
                 const PressRecord record = press(window);
-                auto broken = violations(record, window);
+                auto broken = violations(record);
                 if (!broken.empty()) return ScriptFailure{i, std::move(broken)};
                 break;
             }

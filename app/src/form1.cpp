@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "help_text.hpp"
 #include "line_breaks.hpp"
@@ -34,6 +35,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
     controls_ = buildControls(*client);
     menu_ = buildMenu(*this);
+    connectEdits();
 
     for (int i = 0; i < 2; ++i) {
         connect(controls_.Option1[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
@@ -51,43 +53,61 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 }
 
 void Form1::Form_Load() {
-    X_ = kNoChoiceYet;
-    // Every box starts with its default; the results are empty and Text12 shows its hint.
-    for (std::size_t i = 0; i < kBoxCount; ++i)
-        setText(static_cast<Box>(i), boxDefault(static_cast<Box>(i)));
-    // The civil-defence load is "0" and stays disabled until "人防" is clicked.
-    QLineEdit* load = controls_.boxes[index(Box::Text20)];
-    load->setText(QStringLiteral("0"));
-    load->setEnabled(false);
+    m_core.open();
     for (std::size_t i = 0; i < kListCount; ++i) {
         QComboBox* combo = controls_.lists[i];
+        const QSignalBlocker quiet(combo);
         combo->clear();
         for (const std::string_view item : listItems(static_cast<List>(i)))
             combo->addItem(qs(item));
-        combo->setCurrentIndex(0);
     }
-    // Neither option is checked: the engineer has to choose.
-    for (QRadioButton* option : controls_.Option1)
-        option->setChecked(false);
+    showModel();
+}
+
+void Form1::showModel() {
+    showingModel_ = true;
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        const auto box = static_cast<Box>(i);
+        setText(box, m_core.boxText(box));
+        if (inputIn(box) != nullptr) controls_.boxes[i]->setEnabled(m_core.enabled(box));
+    }
+    for (std::size_t i = 0; i < kListCount; ++i)
+        controls_.lists[i]->setCurrentIndex(m_core.selected(static_cast<List>(i)));
+    // Neither option is checked until the engineer chooses; an exclusive group cannot be
+    // unchecked, so it lets go while the buttons are set.
+    for (std::size_t i = 0; i < controls_.Option1.size(); ++i) {
+        QRadioButton* option = controls_.Option1[i];
+        option->setAutoExclusive(false);
+        option->setChecked(m_core.checked(static_cast<int>(i)));
+        option->setAutoExclusive(true);
+    }
+    showingModel_ = false;
+}
+
+void Form1::connectEdits() {
+    for (const InputBox& in : inputBoxes()) {
+        connect(controls_.boxes[index(in.box)], &QLineEdit::textChanged, this,
+                [this, box = in.box](const QString& text) {
+                    if (!showingModel_) m_core.type(box, text.toStdString());
+                });
+    }
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        connect(controls_.lists[i], &QComboBox::currentIndexChanged, this,
+                [this, list = static_cast<List>(i)](int position) {
+                    if (!showingModel_) m_core.select(list, position);
+                });
+    }
 }
 
 void Form1::Option1_Click(int index) {
-    QLineEdit* load = controls_.boxes[wallcalc::index(Box::Text20)];
-    if (index == 0) {
-        // "人防": every click starts the civil-defence load again from "0".
-        X_ = kCivilDefence;
-        load->setEnabled(true);
-        load->setText(QStringLiteral("0"));
-    } else {
-        // "非人防": the load is ignored; what was typed stays visible.
-        X_ = kOrdinary;
-        load->setEnabled(false);
-    }
+    m_core.clickOption(index);
+    showModel();
 }
 
 void Form1::Command1_Click() {
     // A completed press is what the calculation sheet shows, until the next one completes.
-    if (COMPUTE(*this, X_, state_).completed()) lastSheet_ = sheet::sheetOf(*this, X_);
+    const PressResult press = m_core.pressCompute(this);
+    if (press.completed()) lastSheet_ = sheet::sheetOf(press);
 }
 
 void Form1::Command2_Click() {
@@ -101,10 +121,6 @@ void Form1::Command3_Click() {
 std::string Form1::text(Box box) const {
     if (box == Box::Text12) return engineText(controls_.Text12->document()->toRawText());
     return controls_.boxes[index(box)]->text().toStdString();
-}
-
-int Form1::selected(List list) const {
-    return controls_.lists[index(list)]->currentIndex();
 }
 
 void Form1::setText(Box box, std::string_view text) {

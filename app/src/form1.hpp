@@ -1,8 +1,8 @@
 #pragma once
-// Form1, the program's one window. It holds the inputs, lists, civil-defence option,
-// result boxes, calculation text and wall figure, and is the engine's host: it reads
-// and writes its boxes and shows the run's messages for the engine. It calculates
-// nothing itself.
+// Form1, the program's one window. It holds the window model (the boxes, lists, option
+// and calculation state with the window's rules) and mirrors it into its widgets: the
+// engineer's edits go into the model, and a press shows its boxes and messages as the
+// model's press writes them. It calculates nothing itself.
 #include <QDate>
 #include <QMainWindow>
 #include <optional>
@@ -11,29 +11,30 @@
 
 #include "form1_controls.hpp"
 #include "form1_menu.hpp"
-#include "wallcalc/engine/compute.hpp"
+#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
 class QPrinter;
 
 namespace wallcalc::app {
 
-class Form1 final : public QMainWindow, public Host {
+class Form1 final : public QMainWindow, private WindowView {
     Q_OBJECT
 
   public:
     explicit Form1(QWidget* parent = nullptr);
 
-    // The engine's four operations over the widgets. Texts are UTF-8; Text12 gives
-    // back its lines separated by CR LF, as the engine wrote them.
-    std::string text(Box box) const override;
-    int selected(List list) const override;
-    void setText(Box box, std::string_view text) override;
+    // A box's widget text as UTF-8, and setting it; Text12 gives back its lines
+    // separated by CR LF, as the engine wrote them.
+    std::string text(Box box) const;
+    void setText(Box box, std::string_view text);
+    // A modal message box with an OK button, titled as the calculation's messages are.
     void showMessage(std::string_view title, std::string_view text) override;
 
     // The civil-defence choice: 20 until an option is clicked, then 0 or 1.
-    int X() const { return X_; }
-    const CalcState& state() const { return state_; }
+    int X() const { return m_core.X(); }
+    const CalcState& state() const { return m_core.state(); }
+    const WindowModel& model() const { return m_core; }
 
     // The calculation sheet, once a press of "计算" has completed (null before): the
     // inputs, results and text of the last completed press, whatever was typed since.
@@ -48,6 +49,12 @@ class Form1 final : public QMainWindow, public Host {
     bool printSheetOn(QPrinter& printer, const QDate& date = QDate::currentDate());
 
   private:
+    // The model's press writes a box: the widget shows it at once.
+    void boxWritten(Box box, std::string_view text) override { setText(box, text); }
+    // The model as it stands into the widgets, and the engineer's edits into the model.
+    void showModel();
+    void connectEdits();
+
     void Form_Load();
     void Option1_Click(int index);
     void Command1_Click();  // "计算"
@@ -62,12 +69,12 @@ class Form1 final : public QMainWindow, public Host {
     bool sheetReady(const QString& use);
     sheet::CalculationSheet datedSheet(const QDate& date) const;
 
+    WindowModel m_core;
     Form1Controls controls_;
     Form1Menu menu_;
     std::optional<sheet::CalculationSheet> lastSheet_;
-    QString exportFolder_;  // where the last sheet was exported
-    int X_ = kNoChoiceYet;
-    CalcState state_;
+    QString exportFolder_;       // where the last sheet was exported
+    bool showingModel_ = false;  // widgets are being set from the model, not edited
 };
 
 }  // namespace wallcalc::app

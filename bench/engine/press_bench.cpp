@@ -2,7 +2,7 @@
 // case, and the number text the result boxes and the text are written with.
 #include <benchmark/benchmark.h>
 
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/report/number_text.hpp"
 
 namespace {
@@ -11,8 +11,8 @@ using namespace wallcalc;
 
 // Arguments: mode (0 ordinary, 1 civil-defence) and case (0 A, 1 B, 2 C). The default
 // inputs fit case A; B and C get the water levels of their worked examples.
-HeadlessWindow windowFor(int mode, int loadCase) {
-    HeadlessWindow window;
+WindowModel windowFor(int mode, int loadCase) {
+    WindowModel window;
     if (mode == 0) {
         window.clickOrdinary();
     } else {
@@ -26,7 +26,7 @@ HeadlessWindow windowFor(int mode, int loadCase) {
 }
 
 void BM_Press(benchmark::State& state) {
-    HeadlessWindow window =
+    WindowModel window =
         windowFor(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     if (!window.pressCompute().completed()) state.SkipWithError("the press did not complete");
     for (auto _ : state) {
@@ -46,10 +46,9 @@ BENCHMARK(BM_Press)
 
 // A press that ends at once: the cost of the host and the driver's frame alone.
 void BM_PressEndingAtItsFirstInput(benchmark::State& state) {
-    HeadlessWindow window = windowFor(0, 0);
+    WindowModel window = windowFor(0, 0);
     window.type(Box::Text4, "abc");
     for (auto _ : state) {
-        window.clearMessages();
         benchmark::DoNotOptimize(window.pressCompute());
     }
 }

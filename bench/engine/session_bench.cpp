@@ -28,7 +28,7 @@ const std::vector<std::string>& sessionLines() {
 }
 
 void BM_SessionLine(benchmark::State& state) {
-    HeadlessWindow window;
+    WindowModel window;
     const auto& lines = sessionLines();
     std::size_t i = 0;
     std::size_t bytes = 0;

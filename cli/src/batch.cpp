@@ -1,65 +1,30 @@
 #include "wallcalc/cli/batch.hpp"
 
-#include <charconv>
 #include <optional>
 #include <set>
 
-#include "wallcalc/cli/session.hpp"
+#include "wallcalc/engine/changes.hpp"
 
 namespace wallcalc::cli {
 namespace {
 
-// What a column of the input sets.
-struct Column {
-    enum Kind { Name, Mode, Input, List } kind;
-    Box box = Box::Text1;           // an input's box
-    const ListKey* list = nullptr;  // a list's key
-};
+inline constexpr std::string_view kNameColumn = "name";
 
-std::optional<Column> columnFor(std::string_view header) {
-    if (header == "name") return Column{Column::Name};
-    if (header == "mode") return Column{Column::Mode};
-    for (const auto& k : listKeys()) {
-        if (k.key == header) return Column{Column::List, Box::Text1, &k};
-    }
-    for (const auto& k : inputKeys()) {
-        if (k.key == header) return Column{Column::Input, k.box};
-    }
-    return std::nullopt;
-}
-
-// A list cell: an item by name, or a position as a whole number.
-std::optional<int> listCell(std::string_view cell, std::optional<int> (*byName)(std::string_view)) {
-    if (auto position = byName(cell)) return position;
-    int n = 0;
-    const auto res = std::from_chars(cell.data(), cell.data() + cell.size(), n);
-    if (res.ec == std::errc{} && res.ptr == cell.data() + cell.size()) return n;
-    return std::nullopt;
-}
-
-// Sets up the window for one row; returns why the row cannot be computed, or nothing.
-std::optional<std::string> applyRow(HeadlessWindow& w, const std::vector<Column>& columns,
-                                    const CsvRecord& row) {
-    // The option click first, as an engineer would, since "人防" resets its load.
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i].kind != Column::Mode || row[i].empty()) continue;
-        if (row[i] == "ordinary") {
-            w.clickOrdinary();
-        } else if (row[i] == "civil-defence") {
-            w.clickCivilDefence();
-        } else {
-            return "mode 应为 ordinary 或 civil-defence：" + row[i];
-        }
-    }
-    for (std::size_t i = 0; i < columns.size(); ++i) {
+// Reads one row's cells into the changes of a fresh window; returns why the row cannot
+// be computed, or nothing. An empty cell keeps the window's default.
+std::optional<std::string> rowChanges(const CsvRecord& header, const CsvRecord& row,
+                                      Changes& changes) {
+    for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string& cell = row[i];
-        if (cell.empty()) continue;  // an empty cell keeps the window's default
-        const Column& c = columns[i];
-        if (c.kind == Column::Input) w.type(c.box, cell);
-        if (c.kind != Column::List) continue;
-        const auto position = listCell(cell, c.list->byName);
-        if (!position) return "列表中没有这一项：" + cell;
-        w.select(c.list->list, *position);
+        if (cell.empty() || header[i] == kNameColumn) continue;
+        switch (changes.set(header[i], cell)) {
+            case ChangeError::BadMode:
+                return "mode 应为 ordinary 或 civil-defence：" + cell;
+            case ChangeError::NotAnItem:
+                return "列表中没有这一项：" + cell;
+            default:
+                break;
+        }
     }
     return std::nullopt;
 }
@@ -75,12 +40,13 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
         result.error = reader.error().empty() ? "the file has no header line" : reader.error();
         return result;
     }
-    std::vector<Column> columns;
     std::set<std::string> seen;
     std::size_t nameColumn = header->size();
-    for (const auto& h : *header) {
-        const auto column = columnFor(h);
-        if (!column) {
+    for (std::size_t i = 0; i < header->size(); ++i) {
+        const std::string& h = (*header)[i];
+        if (h == kNameColumn) {
+            nameColumn = i;
+        } else if (keyKind(h) == KeyKind::Unknown) {
             result.error = "unknown column \"" + h + "\"";
             return result;
         }
@@ -88,8 +54,6 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
             result.error = "column \"" + h + "\" appears twice";
             return result;
         }
-        if (column->kind == Column::Name) nameColumn = columns.size();
-        columns.push_back(*column);
     }
 
     std::vector<CsvRecord> rows;
@@ -100,7 +64,7 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
 
     result.csv = std::string(kUtf8Bom);
     CsvRecord outHeader = *header;
-    for (const auto& r : resultKeys())
+    for (const auto& r : resultBoxes())
         outHeader.emplace_back(r.key);
     outHeader.insert(outHeader.end(), {"status", "messages"});
     result.csv += csvRecord(outHeader);
@@ -111,32 +75,35 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
         out.resize(header->size());  // repeat the input columns, as many as the header names
         std::string status;
         std::string messages;
-        HeadlessWindow w;
+        Changes changes;
         std::optional<std::string> bad;
         if (row.size() > header->size()) {
             bad = "本行的列数多于表头";
         } else {
             row.resize(header->size());
-            bad = applyRow(w, columns, row);
+            bad = rowChanges(*header, row, changes);
         }
         if (bad) {
             ++result.bad;
             status = "error";
             messages = *bad;
-            out.insert(out.end(), resultKeys().size(), std::string());
+            out.insert(out.end(), kResultCount, std::string());
         } else {
-            const RunOutcome outcome = w.pressCompute();
-            for (const auto& r : resultKeys())
-                out.push_back(w.boxText(r.box));
-            status = outcome.completed() ? "completed" : "ended";
-            for (const auto& m : w.messages()) {
+            // Each row in a window that has just opened, so that no row depends on another.
+            WindowModel w;
+            changes.applyTo(w);
+            const PressResult press = w.pressCompute();
+            for (const auto& r : resultBoxes())
+                out.push_back(press.text(r.box));
+            status = press.completed() ? "completed" : "ended";
+            for (const auto& m : press.messages) {
                 if (!messages.empty()) messages += '\n';
                 messages += m.text;
             }
-            if (outcome.completed()) {
+            if (press.completed()) {
                 ++result.completed;
                 if (onCompleted) {
-                    onCompleted(r + 1, nameColumn < row.size() ? row[nameColumn] : "", w);
+                    onCompleted(r + 1, nameColumn < row.size() ? row[nameColumn] : "", press);
                 }
             } else {
                 ++result.ended;

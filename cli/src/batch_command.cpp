@@ -51,9 +51,9 @@ class SheetFolder {
     SheetFolder(SheetWriter& writer, std::filesystem::path folder)
         : writer_(writer), folder_(std::move(folder)) {}
 
-    void operator()(std::size_t row, std::string_view name, const HeadlessWindow& window) {
+    void operator()(std::size_t row, std::string_view name, const PressResult& press) {
         const std::filesystem::path file = folder_ / names_.next(row, name);
-        if (const auto failed = writer_.write(window, name, file.string())) {
+        if (const auto failed = writer_.write(press, name, file.string())) {
             std::cerr << "wallcalc-cli: row " << row << ": " << *failed << '\n';
             ++failed_;
         } else {
@@ -99,8 +99,8 @@ int runBatchCommand(const std::map<std::string, std::string>& options, SheetWrit
     };
     CompletedRow onCompleted;
     if (folder) {
-        onCompleted = [&folder](std::size_t row, std::string_view name, const HeadlessWindow& w) {
-            (*folder)(row, name, w);
+        onCompleted = [&folder](std::size_t row, std::string_view name, const PressResult& p) {
+            (*folder)(row, name, p);
         };
     }
     const BatchResult result = runBatch(input, onCompleted, progress);

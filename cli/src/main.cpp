@@ -14,8 +14,8 @@
 #include "batch_command.hpp"
 #include "exit_status.hpp"
 #include "sheet_writer.hpp"
-#include "wallcalc/cli/headless_window.hpp"
 #include "wallcalc/cli/session.hpp"
+#include "wallcalc/engine/changes.hpp"
 
 namespace {
 
@@ -31,8 +31,8 @@ void usage(std::ostream& out) {
            "       wallcalc-cli --session FILE|-\n"
            "       wallcalc-cli --batch walls.csv [--out results.csv]\n"
            "INPUT: ";
-    for (const auto& k : cli::inputKeys())
-        out << k.key << ' ';
+    for (const auto& in : inputBoxes())
+        out << in.key << ' ';
     out << "\n(an input left out keeps the window's default; without --mode the run is that of\n"
            " a window in which no option was clicked; --pdf writes the calculation sheet, --date\n"
            " is the date printed on it, today when left out)\n";
@@ -49,7 +49,7 @@ int runSession(const std::string& path) {
         }
         in = &file;
     }
-    HeadlessWindow window;
+    WindowModel window;
     std::string line;
     while (std::getline(*in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -61,17 +61,14 @@ int runSession(const std::string& path) {
     return kCompleted;
 }
 
-void printResults(const HeadlessWindow& w) {
-    auto row = [&](Box box) { std::cout << "  " << boxLabel(box) << w.boxText(box) << '\n'; };
-    std::cout << "配筋计算结果：\n";
-    row(Box::Text6);
-    row(Box::Text7);
-    row(Box::Text19);
-    std::cout << "裂缝控制：\n";
-    row(Box::Text9);
-    row(Box::Text18);
-    row(Box::Text11);
-    std::cout << '\n' << w.boxText(Box::Text12) << '\n';
+// The two result frames as the window shows them, then the calculation text.
+void printResults(const PressResult& press) {
+    int frame = -1;
+    for (const auto& r : resultBoxesAsShown()) {
+        if (r.frame != frame) std::cout << frameCaption(frame = r.frame) << '\n';
+        std::cout << "  " << r.label << press.text(r.box) << '\n';
+    }
+    std::cout << '\n' << press.report() << '\n';
 }
 
 // Starts the sheet writer for --pdf or --pdf-dir; nothing, after saying why, when this
@@ -138,48 +135,27 @@ int main(int argc, char** argv) {
         return cli::runBatchCommand(options, sheets.get());
     }
 
-    HeadlessWindow window;
+    Changes changes;
     for (const auto& [key, value] : options) {
-        bool known = key == "mode";
-        if (key == "mode") {
-            if (value == "ordinary") {
-                window.clickOrdinary();
-            } else if (value == "civil-defence") {
-                window.clickCivilDefence();
-            } else {
+        if (key == "pdf" || key == "date") continue;  // the sheet's, not the window's
+        switch (changes.set(key, value)) {
+            case ChangeError::None:
+                break;
+            case ChangeError::UnknownKey:
+                std::cerr << "wallcalc-cli: unknown option --" << key << '\n';
+                usage(std::cerr);
+                return kUsage;
+            case ChangeError::BadMode:
                 std::cerr << "wallcalc-cli: --mode is ordinary or civil-defence\n";
                 return kUsage;
-            }
-        }
-        for (const auto& k : cli::inputKeys())
-            known = known || k.key == key;
-        bool list = false;
-        for (const auto& l : cli::listKeys())
-            list = list || l.key == key;
-        const bool sheet = key == "pdf" || key == "date";
-        if (!known && !list && !sheet) {
-            std::cerr << "wallcalc-cli: unknown option --" << key << '\n';
-            usage(std::cerr);
-            return kUsage;
-        }
-    }
-    // The option click comes first (it resets the civil-defence load), then the typing.
-    for (const auto& [key, value] : options) {
-        for (const auto& k : cli::inputKeys()) {
-            if (k.key == key) window.type(k.box, value);
-        }
-    }
-    for (const auto& l : cli::listKeys()) {
-        if (auto it = options.find(std::string(l.key)); it != options.end()) {
-            const auto position = l.byName(it->second);
-            if (!position) {
-                std::cerr << "wallcalc-cli: --" << l.key << ' ' << it->second
+            case ChangeError::NotAnItem:
+                std::cerr << "wallcalc-cli: --" << key << ' ' << value
                           << " is not an item of its list\n";
                 return kUsage;
-            }
-            window.select(l.list, *position);
         }
     }
+    WindowModel window;
+    changes.applyTo(window);
 
     std::unique_ptr<cli::SheetWriter> sheet;
     if (options.count("pdf")) {
@@ -187,20 +163,20 @@ int main(int argc, char** argv) {
         if (!sheet) return kUsage;
     }
 
-    const RunOutcome outcome = window.pressCompute();
+    const PressResult press = window.pressCompute();
     if (json) {
-        std::cout << cli::pressJson(window, outcome) << '\n';
+        std::cout << cli::pressJson(press) << '\n';
     } else {
-        for (const auto& m : window.messages())
+        for (const auto& m : press.messages)
             std::cerr << m.title << ' ' << m.text << '\n';
-        if (outcome.completed()) printResults(window);
+        if (press.completed()) printResults(press);
     }
-    if (!outcome.completed()) {
+    if (!press.completed()) {
         if (sheet) std::cerr << "wallcalc-cli: no calculation sheet: the calculation ended early\n";
         return kEndedEarly;
     }
     if (sheet) {
-        if (const auto failed = sheet->write(window, "", options.at("pdf"))) {
+        if (const auto failed = sheet->write(press, "", options.at("pdf"))) {
             std::cerr << "wallcalc-cli: " << *failed << '\n';
             return kEndedEarly;
         }

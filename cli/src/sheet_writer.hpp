@@ -6,16 +6,16 @@
 #include <string>
 #include <string_view>
 
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/press.hpp"
 
 namespace wallcalc::cli {
 
 class SheetWriter {
   public:
     virtual ~SheetWriter() = default;
-    // Writes the sheet of the window's last press to `path`, with the wall's `name` on it
+    // Writes the sheet of the press to `path`, with the wall's `name` on it
     // (empty for none). Returns why it could not, naming the file, or nothing.
-    virtual std::optional<std::string> write(const HeadlessWindow& window, std::string_view name,
+    virtual std::optional<std::string> write(const PressResult& press, std::string_view name,
                                              const std::string& path) = 0;
 };
 

@@ -33,9 +33,9 @@ class QtSheetWriter final : public SheetWriter {
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }
 
-    std::optional<std::string> write(const HeadlessWindow& window, std::string_view name,
+    std::optional<std::string> write(const PressResult& press, std::string_view name,
                                      const std::string& path) override {
-        sheet::CalculationSheet s = sheet::sheetOf(window, window.X());
+        sheet::CalculationSheet s = sheet::sheetOf(press);
         s.name = name;
         s.date = date_.empty() ? sheet::today() : date_;
         if (const auto failed = sheet::writeSheetPdf(s, path)) {

@@ -17,7 +17,6 @@
 namespace wallcalc {
 namespace {
 
-using detail::Input;
 using detail::Run;
 using detail::Step;
 using detail::Stop;
@@ -26,19 +25,15 @@ inline constexpr std::string_view kReminder = "注意人防选择，搞结构的
 inline constexpr std::string_view kMomentTooLarge = "所受弯矩过大，请增加外墙厚度";
 inline constexpr std::string_view kNoBarFits = "算不出来，请增加外墙厚度，或采取其他措施";
 
-// The six result boxes in the order a run writes them.
-constexpr Box kResultBoxes[] = {Box::Text6, Box::Text7,  Box::Text19,
-                                Box::Text9, Box::Text11, Box::Text18};
-
 class Driver {
   public:
     Driver(Host& host, CalcState& state, Mode mode) : run_(host, state, mode) {}
 
-    RunOutcome operator()() {
+    RunEnd operator()() {
         lookupMaterials();
         if (auto stop = readInputs()) return stopped(*stop);
         const int position = run_.host.selected(List::Combo3);
-        if (position < 0 || position > 2) return {RunEnd::NoCase};
+        if (position < 0 || position > 2) return RunEnd::NoCase;
         run_.loadCase = static_cast<report::Case>(position);
 
         if (auto stop = detail::caseProcedure(run_)) return stopped(*stop);
@@ -47,7 +42,7 @@ class Driver {
         report::CrackSection crack = report::CrackSection::CivilDefence;
         if (auto stop = crackStep(crack)) return stopped(*stop);
         writeText(crack);
-        return {RunEnd::Completed};
+        return RunEnd::Completed;
     }
 
   private:
@@ -66,26 +61,20 @@ class Driver {
         }
     }
 
+    // Every input the state keeps as text is stored as typed; h5 and c1 are converted
+    // first (for h0), then h3 and h4 (for L).
     Step readInputs() {
         CalcState& st = s();
-        st.h1 = host().text(Box::Text1);
-        st.h2 = host().text(Box::Text2);
-        st.h3 = host().text(Box::Text3);
-        st.h4 = host().text(Box::Text16);
-        st.h5 = host().text(Box::Text4);
-        st.fxxs = host().text(Box::Text5);
-        st.c1 = host().text(Box::Text13);
+        for (const InputBox& in : inputBoxes()) {
+            if (in.field != nullptr) st.*in.field = host().text(in.box);
+        }
         double h5 = 0, c1 = 0, h3 = 0, h4 = 0;
         if (auto stop = run_.number(Input::h5, h5)) return stop;
         if (auto stop = run_.number(Input::c1, c1)) return stop;
         st.h0 = h5 - c1;
-        st.TRZ = host().text(Box::Text14);
-        st.FJHZ = host().text(Box::Text15);
         if (auto stop = run_.number(Input::h3, h3)) return stop;
         if (auto stop = run_.number(Input::h4, h4)) return stop;
         st.L = h3 - h4;
-        st.Wmax = host().text(Box::Text8);
-        st.ss = host().text(Box::Text10);
         if (run_.mode == Mode::CivilDefence) {
             // The civil-defence load goes straight into single precision.
             const std::string text = host().text(Box::Text20);
@@ -154,7 +143,7 @@ class Driver {
             // The water face is not in tension under MBk: no crack width to check.
             crack = CrackSection::NoTension;
             st.W = 0;
-            writeResult(host().text(Box::Text7));
+            writeResult(std::string(written(Box::Text7)));
             writeResult("0");
             writeResult(diameterText(st.deq));
             return std::nullopt;
@@ -197,9 +186,10 @@ class Driver {
         return std::nullopt;
     }
 
+    // The steel areas of sections 2 and 3 are cited as their boxes show them.
     void writeText(report::CrackSection crack) {
-        const std::string text7 = host().text(Box::Text7);
-        const std::string text9 = host().text(Box::Text9);
+        const std::string& text7 = written(Box::Text7);
+        const std::string& text9 = written(Box::Text9);
         const auto mode =
             run_.mode == Mode::CivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
         host().setText(Box::Text12,
@@ -207,37 +197,47 @@ class Driver {
                                                detail::reportValues(s(), text7, text9)));
     }
 
-    // The next result box in the order of a run.
-    void writeResult(std::string_view text) { host().setText(kResultBoxes[written_++], text); }
+    // The next result box in the order of a run; the run keeps what it wrote.
+    void writeResult(std::string text) {
+        host().setText(resultBoxes()[count_].box, text);
+        written_[count_++] = std::move(text);
+    }
+    const std::string& written(Box box) const {
+        std::size_t i = 0;
+        while (resultBoxes()[i].box != box)
+            ++i;
+        return written_[i];
+    }
 
     // A run that ends early shows its message. Result boxes it had already written keep
     // their new texts; the ones it had not reached are emptied, so that no result of an
     // earlier run stands beside them. The calculation text is left as it was.
-    RunOutcome stopped(const Stop& stop) {
+    RunEnd stopped(const Stop& stop) {
         if (!stop.message.empty()) host().showMessage(kMessageTitle, stop.message);
-        if (written_ > 0) {
-            while (written_ < std::size(kResultBoxes))
+        if (count_ > 0) {
+            while (count_ < kResultCount)
                 writeResult("");
         }
-        return {RunEnd::Stopped};
+        return RunEnd::Stopped;
     }
 
     Run run_;
-    std::size_t written_ = 0;
+    std::array<std::string, kResultCount> written_;
+    std::size_t count_ = 0;
 };
 
 }  // namespace
 
-RunOutcome COMPUTE(Host& host, int X, CalcState& state) {
+RunEnd COMPUTE(Host& host, int X, CalcState& state) {
     // The choice is tested three times, each test on its own; a run never changes X.
-    RunOutcome outcome;
-    if (X == kOrdinary) outcome = Driver(host, state, Mode::Ordinary)();
-    if (X == kCivilDefence) outcome = Driver(host, state, Mode::CivilDefence)();
+    RunEnd end = RunEnd::NoRun;
+    if (X == kOrdinary) end = Driver(host, state, Mode::Ordinary)();
+    if (X == kCivilDefence) end = Driver(host, state, Mode::CivilDefence)();
     if (X == kNoChoiceYet) {
         host.showMessage(kMessageTitle, kReminder);
-        outcome = {RunEnd::Reminder};
+        end = RunEnd::Reminder;
     }
-    return outcome;
+    return end;
 }
 
 }  // namespace wallcalc

@@ -1,74 +1,157 @@
 #include "wallcalc/engine/controls.hpp"
 
+#include <algorithm>
+#include <charconv>
+
 namespace wallcalc {
 namespace {
 
-struct BoxInfo {
-    std::string_view name;
-    std::string_view label;
-    std::string_view initial;
+using report::Slot;
+
+constexpr InputBox kInputs[kInputCount] = {
+    {Input::h1, Box::Text1, "h1", "h1(m)：", "m", "-0.45", &CalcState::h1, Slot::h1},
+    {Input::h2, Box::Text2, "h2", "h2(m)：", "m", "-1.35", &CalcState::h2, Slot::h2},
+    {Input::h3, Box::Text3, "h3", "h3(m)：", "m", "-2.45", &CalcState::h3, Slot::h3},
+    {Input::h4, Box::Text16, "h4", "h4(m)：", "m", "-6.3", &CalcState::h4, Slot::h4},
+    {Input::RFHZ, Box::Text20, "qrf", "人防荷载(kN/m2)：", "kN/m2", "0", nullptr, Slot::Count},
+    {Input::h5, Box::Text4, "h5", "墙厚度h5（mm）：", "mm", "350", &CalcState::h5, Slot::h5},
+    {Input::c1, Box::Text13, "c1", "迎水面保护层厚度c1(mm)：", "mm", "50", &CalcState::c1,
+     Slot::c1},
+    {Input::c2, Box::Text17, "c2", "背水面保护层厚度c2(mm)：", "mm", "30", nullptr, Slot::Count},
+    {Input::TRZ, Box::Text14, "gamma", "土容重(kN/m3)：", "kN/m3", "18", &CalcState::TRZ,
+     Slot::TRZ},
+    {Input::FJHZ, Box::Text15, "qfj", "附加荷载(kN/m2)：", "kN/m2", "10", &CalcState::FJHZ,
+     Slot::FJHZ},
+    {Input::fxxs, Box::Text5, "eta", "荷载分项系数：", "", "1.35", &CalcState::fxxs, Slot::fxxs},
+    {Input::ss, Box::Text10, "spacing", "钢筋间距（mm）：", "mm", "100", &CalcState::ss, Slot::ss},
+    {Input::Wmax, Box::Text8, "limit", "裂缝限值（mm）：", "mm", "0.2", &CalcState::Wmax,
+     Slot::Wmax},
 };
 
-constexpr BoxInfo kBoxes[kBoxCount] = {
-    {"Text1", "h1(m)：", "-0.45"},
-    {"Text2", "h2(m)：", "-1.35"},
-    {"Text3", "h3(m)：", "-2.45"},
-    {"Text4", "墙厚度h5（mm）：", "350"},
-    {"Text5", "荷载分项系数：", "1.35"},
-    {"Text6", "MBk（kN.m）：", ""},
-    {"Text7", "As（mm2）：", ""},
-    {"Text8", "裂缝限值（mm）：", "0.2"},
-    {"Text9", "As（mm2）：", ""},
-    {"Text10", "钢筋间距（mm）：", "100"},
-    {"Text11", "Wmax（mm）：", ""},
-    {"Text12", "", "您可以在此处看到计算的全过程"},
-    {"Text13", "迎水面保护层厚度c1(mm)：", "50"},
-    {"Text14", "土容重(kN/m3)：", "18"},
-    {"Text15", "附加荷载(kN/m2)：", "10"},
-    {"Text16", "h4(m)：", "-6.3"},
-    {"Text17", "背水面保护层厚度c2(mm)：", "30"},
-    {"Text18", "选用钢筋（mm）：", ""},
-    {"Text19", "选用钢筋（mm）：", ""},
-    {"Text20", "人防荷载(kN/m2)：", "0"},
+constexpr ResultBox kResults[kResultCount] = {
+    {Box::Text6, "MBk", "MBk（kN.m）：", 0, 0},
+    {Box::Text7, "As", "As（mm2）：", 0, 1},
+    {Box::Text19, "bars", "选用钢筋（mm）：", 0, 2},
+    {Box::Text9, "crackAs", "As（mm2）：", 1, 0},
+    {Box::Text11, "Wmax", "Wmax（mm）：", 1, 2},
+    {Box::Text18, "crackBars", "选用钢筋（mm）：", 1, 1},
 };
+
+constexpr auto kResultsAsShown = [] {
+    std::array<ResultBox, kResultCount> shown{};
+    std::copy(std::begin(kResults), std::end(kResults), shown.begin());
+    std::sort(shown.begin(), shown.end(), [](const ResultBox& a, const ResultBox& b) {
+        return a.frame != b.frame ? a.frame < b.frame : a.row < b.row;
+    });
+    return shown;
+}();
 
 constexpr std::string_view kConcrete[] = {"C15", "C20", "C25", "C30", "C35", "C40", "C45",
                                           "C50", "C55", "C60", "C65", "C70", "C75", "C80"};
 constexpr std::string_view kSteel[] = {"Ⅰ级(HPB235)", "Ⅱ级(HRB335)", "Ⅲ级(HRB400)", "Ⅳ级(RRB400)"};
+constexpr std::string_view kSteelGrades[] = {"HPB235", "HRB335", "HRB400", "RRB400"};
 constexpr std::string_view kCases[] = {"情况A", "情况B", "情况C"};
+constexpr std::string_view kCaseLetters[] = {"A", "B", "C"};
+
+constexpr ListInfo kLists[kListCount] = {
+    {List::Combo1, "Combo1", "砼强度等级：", "concrete", kConcrete, {}},
+    {List::Combo2, "Combo2", "钢筋种类：", "steel", kSteel, kSteelGrades},
+    {List::Combo3, "Combo3", "情况选择：", "case", kCases, kCaseLetters},
+};
+
+constexpr std::string_view kBoxNames[kBoxCount] = {
+    "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",
+    "Text8",  "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14",
+    "Text15", "Text16", "Text17", "Text18", "Text19", "Text20",
+};
+
+const ResultBox* resultIn(Box box) {
+    for (const ResultBox& r : kResults) {
+        if (r.box == box) return &r;
+    }
+    return nullptr;
+}
+
+std::optional<int> positionIn(std::span<const std::string_view> names, std::string_view text) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == text) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
+std::span<const InputBox> inputBoxes() {
+    return kInputs;
+}
+
+const InputBox& inputBox(Input input) {
+    return kInputs[static_cast<std::size_t>(input)];
+}
+
+const InputBox* inputIn(Box box) {
+    for (const InputBox& in : kInputs) {
+        if (in.box == box) return &in;
+    }
+    return nullptr;
+}
+
+std::span<const ResultBox> resultBoxes() {
+    return kResults;
+}
+
+std::span<const ResultBox> resultBoxesAsShown() {
+    return kResultsAsShown;
+}
+
+std::string_view frameCaption(int frame) {
+    return frame == 0 ? "配筋计算结果：" : "裂缝控制：";
+}
+
+std::span<const ListInfo> lists() {
+    return kLists;
+}
+
+const ListInfo& listInfo(List list) {
+    return kLists[index(list)];
+}
+
+std::optional<int> listPosition(List list, std::string_view text) {
+    const ListInfo& info = listInfo(list);
+    if (auto p = positionIn(info.items, text)) return p;
+    if (auto p = positionIn(info.shortNames, text)) return p;
+    int position = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), position);
+    if (res.ec == std::errc{} && res.ptr == text.data() + text.size()) return position;
+    return std::nullopt;
+}
+
 std::string_view boxName(Box box) {
-    return kBoxes[index(box)].name;
+    return kBoxNames[index(box)];
 }
+
 std::string_view boxLabel(Box box) {
-    return kBoxes[index(box)].label;
+    if (const InputBox* in = inputIn(box)) return in->label;
+    if (const ResultBox* r = resultIn(box)) return r->label;
+    return {};
 }
+
 std::string_view boxDefault(Box box) {
-    return kBoxes[index(box)].initial;
+    if (const InputBox* in = inputIn(box)) return in->initial;
+    if (box == Box::Text12) return kInitialReport;
+    return {};
 }
 
 std::string_view listName(List list) {
-    constexpr std::string_view names[] = {"Combo1", "Combo2", "Combo3"};
-    return names[index(list)];
+    return listInfo(list).name;
 }
 
 std::string_view listLabel(List list) {
-    constexpr std::string_view labels[] = {"砼强度等级：", "钢筋种类：", "情况选择："};
-    return labels[index(list)];
+    return listInfo(list).label;
 }
 
 std::span<const std::string_view> listItems(List list) {
-    switch (list) {
-        case List::Combo1:
-            return kConcrete;
-        case List::Combo2:
-            return kSteel;
-        case List::Combo3:
-            return kCases;
-    }
-    return {};
+    return listInfo(list).items;
 }
 
 }  // namespace wallcalc

@@ -1,5 +1,7 @@
 #include "report_values.hpp"
 
+#include "wallcalc/engine/controls.hpp"
+
 namespace wallcalc::detail {
 namespace {
 
@@ -15,17 +17,9 @@ report::Values reportValues(const CalcState& s, const std::string& text7,
     using report::Slot;
     report::Values v;
     // Inputs, exactly as typed.
-    v.set(Slot::h1, std::string_view(s.h1));
-    v.set(Slot::h2, std::string_view(s.h2));
-    v.set(Slot::h3, std::string_view(s.h3));
-    v.set(Slot::h4, std::string_view(s.h4));
-    v.set(Slot::h5, std::string_view(s.h5));
-    v.set(Slot::c1, std::string_view(s.c1));
-    v.set(Slot::TRZ, std::string_view(s.TRZ));
-    v.set(Slot::FJHZ, std::string_view(s.FJHZ));
-    v.set(Slot::fxxs, std::string_view(s.fxxs));
-    v.set(Slot::ss, std::string_view(s.ss));
-    v.set(Slot::Wmax, std::string_view(s.Wmax));
+    for (const InputBox& in : inputBoxes()) {
+        if (in.field != nullptr) v.set(in.slot, std::string_view(s.*in.field));
+    }
     // Unrounded double-precision values.
     v.set(Slot::L, s.L);
     v.set(Slot::a, s.a);

@@ -7,36 +7,6 @@
 namespace wallcalc::detail {
 namespace {
 
-const std::string& textOf(const CalcState& s, Input input) {
-    switch (input) {
-        case Input::h1:
-            return s.h1;
-        case Input::h2:
-            return s.h2;
-        case Input::h3:
-            return s.h3;
-        case Input::h4:
-            return s.h4;
-        case Input::h5:
-            return s.h5;
-        case Input::c1:
-            return s.c1;
-        case Input::TRZ:
-            return s.TRZ;
-        case Input::FJHZ:
-            return s.FJHZ;
-        case Input::fxxs:
-            return s.fxxs;
-        case Input::Wmax:
-            return s.Wmax;
-        case Input::ss:
-            return s.ss;
-        case Input::Count:
-            break;
-    }
-    return s.h1;
-}
-
 // A typed text quoted in a message: valid UTF-8, control characters replaced, and
 // cut short when it is long (a paste gone wrong should not fill the screen).
 std::string quoted(std::string_view text) {
@@ -67,19 +37,13 @@ std::string quoted(std::string_view text) {
 
 }  // namespace
 
-Box boxOf(Input input) {
-    constexpr Box boxes[] = {Box::Text1, Box::Text2,  Box::Text3,  Box::Text16,
-                             Box::Text4, Box::Text13, Box::Text14, Box::Text15,
-                             Box::Text5, Box::Text8,  Box::Text10};
-    return boxes[static_cast<std::size_t>(input)];
-}
-
 Step Run::number(Input input, double& out) {
     auto& cached = numbers_[static_cast<std::size_t>(input)];
     if (!cached) {
-        const std::string& text = textOf(s, input);
+        const InputBox& in = inputBox(input);
+        const std::string& text = s.*in.field;
         cached = toNumber(text);
-        if (!cached) return Stop{notANumberMessage(boxOf(input), text)};
+        if (!cached) return Stop{notANumberMessage(in.box, text)};
     }
     out = *cached;
     return std::nullopt;

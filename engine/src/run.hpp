@@ -20,15 +20,12 @@ struct Stop {
 // The result of a step: empty when the run goes on.
 using Step = std::optional<Stop>;
 
-// Inputs that take part in arithmetic, each converted from its box's text.
-enum class Input : std::uint8_t { h1, h2, h3, h4, h5, c1, TRZ, FJHZ, fxxs, Wmax, ss, Count };
-
 class Run {
   public:
     Run(Host& host, CalcState& state, Mode mode) : host(host), s(state), mode(mode) {}
 
-    // The value of an input; the run stops with a message naming the box when its
-    // text is not a number.
+    // The value of an input kept as text in the state; the run stops with a message
+    // naming the box when its text is not a number.
     Step number(Input input, double& out);
     // Three-decimal rounding (SSWR) of a computed quantity; the run stops with a
     // message naming the quantity when it is out of range.
@@ -40,11 +37,8 @@ class Run {
     report::Case loadCase = report::Case::A;
 
   private:
-    std::array<std::optional<double>, static_cast<std::size_t>(Input::Count)> numbers_{};
+    std::array<std::optional<double>, kInputCount> numbers_{};
 };
-
-// The box an input is typed into.
-Box boxOf(Input input);
 
 // Messages of a run.
 std::string notANumberMessage(Box box, std::string_view text);

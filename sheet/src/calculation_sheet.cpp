@@ -10,48 +10,36 @@ std::string withoutColon(std::string_view label) {
     return std::string(label);
 }
 
-SheetEntry boxEntry(const Host& window, Box box) {
-    return {withoutColon(boxLabel(box)), window.text(box)};
-}
-
 // The item a list shows, or nothing when no item is selected.
-SheetEntry listEntry(const Host& window, List list) {
-    const auto items = listItems(list);
-    const int position = window.selected(list);
+SheetEntry listEntry(const PressResult& press, const ListInfo& list) {
+    const int position = press.lists[index(list.list)];
     std::string value;
-    if (position >= 0 && static_cast<std::size_t>(position) < items.size()) {
-        value = items[static_cast<std::size_t>(position)];
+    if (position >= 0 && static_cast<std::size_t>(position) < list.items.size()) {
+        value = list.items[static_cast<std::size_t>(position)];
     }
-    return {withoutColon(listLabel(list)), value};
+    return {withoutColon(list.label), value};
 }
 
 }  // namespace
 
-CalculationSheet sheetOf(const Host& window, int X) {
+CalculationSheet sheetOf(const PressResult& press) {
     CalculationSheet sheet;
-    const bool civilDefence = X == kCivilDefence;
+    const bool civilDefence = press.X == kCivilDefence;
     // In the order of the window, top to bottom.
-    sheet.inputs = {listEntry(window, List::Combo1),
-                    listEntry(window, List::Combo2),
-                    listEntry(window, List::Combo3),
-                    {"人防选择", civilDefence ? "人防" : "非人防"}};
-    for (Box box : {Box::Text1, Box::Text2, Box::Text3, Box::Text16})
-        sheet.inputs.push_back(boxEntry(window, box));
-    if (civilDefence) sheet.inputs.push_back(boxEntry(window, Box::Text20));
-    for (Box box : {Box::Text4, Box::Text13, Box::Text17, Box::Text14, Box::Text15, Box::Text5,
-                    Box::Text10, Box::Text8}) {
-        sheet.inputs.push_back(boxEntry(window, box));
+    for (const ListInfo& list : lists())
+        sheet.inputs.push_back(listEntry(press, list));
+    sheet.inputs.push_back({"人防选择", civilDefence ? "人防" : "非人防"});
+    for (const InputBox& in : inputBoxes()) {
+        if (in.input == Input::RFHZ && !civilDefence) continue;
+        sheet.inputs.push_back({withoutColon(in.label), press.text(in.box)});
     }
-
-    sheet.results = {
-        {"配筋计算结果",
-         {boxEntry(window, Box::Text6), boxEntry(window, Box::Text7),
-          boxEntry(window, Box::Text19)}},
-        {"裂缝控制",
-         {boxEntry(window, Box::Text9), boxEntry(window, Box::Text18),
-          boxEntry(window, Box::Text11)}},
-    };
-    sheet.calculation = textLines(window.text(Box::Text12));
+    for (const ResultBox& r : resultBoxesAsShown()) {
+        if (sheet.results.size() <= static_cast<std::size_t>(r.frame)) {
+            sheet.results.push_back({withoutColon(frameCaption(r.frame)), {}});
+        }
+        sheet.results.back().entries.push_back({withoutColon(r.label), press.text(r.box)});
+    }
+    sheet.calculation = textLines(press.report());
     return sheet;
 }
 

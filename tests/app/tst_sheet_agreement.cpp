@@ -11,8 +11,7 @@
 #include "form1.hpp"
 #include "message_catcher.hpp"
 #include "pdf_tools.hpp"
-#include "wallcalc/cli/headless_window.hpp"
-#include "wallcalc/cli/session.hpp"
+#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
 using wallcalc::Box;
@@ -42,10 +41,7 @@ std::pair<Box, QString> typing(const QString& t) {
 }
 
 std::string keyOf(Box box) {
-    for (const auto& k : wallcalc::cli::inputKeys()) {
-        if (k.box == box) return std::string(k.key);
-    }
-    return {};
+    return std::string(wallcalc::inputIn(box)->key);
 }
 
 }  // namespace
@@ -85,7 +81,7 @@ class SheetAgreement : public QObject {
         wallcalc::app::testing::MessageCatcher catcher;
         QTest::mouseClick(form.findChild<QAbstractButton*>(civil ? "Option1_0" : "Option1_1"),
                           Qt::LeftButton);
-        wallcalc::HeadlessWindow headless;
+        wallcalc::WindowModel headless;
         civil ? headless.clickCivilDefence() : headless.clickOrdinary();
         QStringList cli{"--mode", mode};
         for (const QString& t : typed) {
@@ -106,12 +102,13 @@ class SheetAgreement : public QObject {
             cli << cliLists[i] << QString::fromUtf8(item.data(), qsizetype(item.size()));
         }
         QTest::mouseClick(form.findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-        QVERIFY(headless.pressCompute().completed());
+        const wallcalc::PressResult press = headless.pressCompute();
+        QVERIFY(press.completed());
         QCOMPARE(catcher.seen().size(), 0);
 
         QVERIFY(form.calculationSheet() != nullptr);
         const CalculationSheet fromWindow = *form.calculationSheet();
-        const CalculationSheet fromCli = wallcalc::sheet::sheetOf(headless, headless.X());
+        const CalculationSheet fromCli = wallcalc::sheet::sheetOf(press);
         QCOMPARE(entries(fromWindow.inputs), entries(fromCli.inputs));
         QCOMPARE(fromWindow.results.size(), fromCli.results.size());
         for (std::size_t g = 0; g < fromCli.results.size(); ++g)

@@ -84,7 +84,7 @@ TEST(Batch, RowsMatchSinglePressesOnFreshWindows) {
                               R"({"mode":"ordinary","case":"A","spacing":"1000"})"};
     for (std::size_t i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        HeadlessWindow fresh;
+        WindowModel fresh;
         const auto press = nlohmann::json::parse(sessionLine(fresh, sessions[i]));
         const auto& row = out[i + 1];
         ASSERT_EQ(row.size(), 16u);
@@ -135,9 +135,9 @@ TEST(Batch, WithoutAModeColumnEachRowIsAWindowWithNoOptionClicked) {
 TEST(Batch, CompletedRowsAreHandedOnWithTheirNames) {
     std::vector<std::string> seen;
     runBatch("name,mode\nfirst,ordinary\nsecond,\n,ordinary\n",
-             [&](std::size_t row, std::string_view name, const HeadlessWindow& w) {
+             [&](std::size_t row, std::string_view name, const PressResult& press) {
                  seen.push_back(std::to_string(row) + ":" + std::string(name) + ":" +
-                                w.boxText(Box::Text6));
+                                press.text(Box::Text6));
              });
     EXPECT_EQ(seen, (std::vector<std::string>{"1:first:106.067", "3::106.067"}));
 }

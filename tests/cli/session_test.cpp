@@ -9,12 +9,12 @@ namespace {
 using namespace wallcalc;
 using Json = nlohmann::json;
 
-Json line(HeadlessWindow& w, const std::string& in) {
+Json line(WindowModel& w, const std::string& in) {
     return Json::parse(cli::sessionLine(w, in));
 }
 
 TEST(Session, ThePressObject) {
-    HeadlessWindow w;
+    WindowModel w;
     const Json out = line(w, R"({"mode": "ordinary"})");
     EXPECT_EQ(out["completed"], true);
     EXPECT_EQ(out["messages"], Json::array());
@@ -29,7 +29,7 @@ TEST(Session, ThePressObject) {
 }
 
 TEST(Session, TheWindowPersistsFromLineToLine) {
-    HeadlessWindow w;
+    WindowModel w;
     Json out = line(w, "{}");
     EXPECT_EQ(out["completed"], false);
     EXPECT_EQ(out["messages"][0]["text"], "注意人防选择，搞结构的要细心哟！");
@@ -45,7 +45,7 @@ TEST(Session, TheWindowPersistsFromLineToLine) {
 }
 
 TEST(Session, ListChoicesByNameOrPosition) {
-    HeadlessWindow w;
+    WindowModel w;
     line(w, R"j({"mode": "ordinary", "concrete": "C30", "steel": "Ⅱ级(HRB335)"})j");
     EXPECT_EQ(w.selected(List::Combo1), 3);
     EXPECT_EQ(w.selected(List::Combo2), 1);
@@ -63,7 +63,7 @@ struct BadLine {
 class SessionError : public testing::TestWithParam<BadLine> {};
 
 TEST_P(SessionError, ChangesNothingAndPressesNothing) {
-    HeadlessWindow w;
+    WindowModel w;
     const std::string before = cli::sessionLine(w, R"({"mode": "ordinary"})");
     const Json out = line(w, GetParam().text);
     ASSERT_TRUE(out.contains("error"));

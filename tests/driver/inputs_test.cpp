@@ -48,7 +48,7 @@ TEST_P(UnreadBox, MayHoldAnyText) {
     auto dirty = run();
     dirty[index(r.box)] = clean[index(r.box)];
     EXPECT_EQ(dirty, clean);
-    EXPECT_TRUE(w.messages().empty());
+    EXPECT_TRUE(last.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,7 +64,7 @@ TEST_F(Inputs, OptionClickResetsTheCivilDefenceLoad) {
     w.type(Box::Text20, "50");
     w.clickOrdinary();
     EXPECT_EQ(box(Box::Text20), "50");
-    EXPECT_FALSE(w.civilDefenceLoadEnabled());
+    EXPECT_FALSE(w.enabled(Box::Text20));
     w.clickCivilDefence();
     EXPECT_EQ(box(Box::Text20), "0");
 }

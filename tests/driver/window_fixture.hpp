@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/window_model.hpp"
 
 namespace wallcalc::testing_support {
 
@@ -22,13 +22,11 @@ inline std::vector<std::string> reportLines(const std::string& text) {
 
 class Window : public ::testing::Test {
   protected:
-    HeadlessWindow w;
+    WindowModel w;
+    PressResult last;  // the last press
 
-    RunOutcome press() {
-        w.clearMessages();
-        return w.pressCompute();
-    }
-    RunOutcome pressOrdinary(List list = List::Combo3, int position = 0) {
+    const PressResult& press() { return last = w.pressCompute(); }
+    const PressResult& pressOrdinary(List list = List::Combo3, int position = 0) {
         w.clickOrdinary();
         w.select(list, position);
         return press();
@@ -50,7 +48,7 @@ class Window : public ::testing::Test {
     }
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> out;
-        for (const auto& m : w.messages()) {
+        for (const auto& m : last.messages) {
             EXPECT_EQ(m.title, "友情提示:");
             out.push_back(m.text);
         }

@@ -14,7 +14,7 @@ class WorkedExample : public Window {};
 TEST_F(WorkedExample, OrdinaryDefaults) {
     w.clickOrdinary();
     ASSERT_TRUE(press().completed());
-    EXPECT_TRUE(w.messages().empty());
+    EXPECT_TRUE(last.messages.empty());
     EXPECT_EQ(results(), (Results{"106.067", "2602.286", "20", "3463.606", "0.165", "21"}));
     const auto all = lines();
     ASSERT_EQ(all.size(), 39u);
@@ -60,7 +60,7 @@ TEST_P(BaseMoment, OfEachModeAndCase) {
     w.type(Box::Text2, r.h2);
     w.type(Box::Text20, r.qrf);
     w.select(List::Combo3, r.loadCase);
-    ASSERT_TRUE(press().completed()) << (w.messages().empty() ? "" : w.messages()[0].text);
+    ASSERT_TRUE(press().completed()) << (last.messages.empty() ? "" : last.messages[0].text);
     EXPECT_EQ(box(Box::Text6), r.MBk);
     EXPECT_EQ(singleText(w.state().MB), r.MB);
 }

@@ -83,9 +83,9 @@ class BadTextTest : public testing::TestWithParam<BadText> {};
 
 // The press that meets the bad text: one message that names the box by its label and
 // no other input box, readable and short whatever was typed.
-void expectStopsNaming(HeadlessWindow& window, Box box, const Outputs& reference) {
+void expectStopsNaming(TestWindow& window, Box box, const Outputs& reference) {
     const Outputs before = outputsOf(window);
-    const RunOutcome outcome = checkedPress(window);
+    const PressResult& outcome = checkedPress(window);
     EXPECT_EQ(outcome.end, RunEnd::Stopped);
     ASSERT_EQ(window.messages().size(), 1u);
     const Message& m = window.messages().front();
@@ -102,7 +102,7 @@ void expectStopsNaming(HeadlessWindow& window, Box box, const Outputs& reference
     EXPECT_EQ(outputsOf(window), outputsAfterStop(before, reference, box));
 }
 
-void expectRight(HeadlessWindow& window, const Outputs& reference) {
+void expectRight(TestWindow& window, const Outputs& reference) {
     EXPECT_EQ(checkedPress(window).end, RunEnd::Completed);
     EXPECT_TRUE(window.messages().empty());
     EXPECT_EQ(outputsOf(window), reference);
@@ -114,7 +114,7 @@ TEST_P(BadTextTest, EndsThePressWithOneMessageNamingTheBox) {
         const Outputs reference = referenceOutputs(setup);
         for (const Box box : boxesRead(setup.mode)) {
             SCOPED_TRACE(setupName(setup) + ", " + std::string(boxName(box)));
-            HeadlessWindow window = windowFor(setup);
+            TestWindow window = windowFor(setup);
             const std::string good = window.boxText(box);
             // On the first press Text12 still holds its hint; later it holds a text.
             window.type(box, bad.text);
@@ -134,7 +134,7 @@ TEST_P(BadTextTest, ChangesNothingInABoxTheModeNeverReads) {
     const BadText& bad = GetParam();
     for (const ModeAndCase setup : kSetups) {
         SCOPED_TRACE(setupName(setup));
-        HeadlessWindow window = windowFor(setup);
+        TestWindow window = windowFor(setup);
         for (const Box box : boxesNeverRead(setup.mode))
             window.type(box, bad.text);
         expectRight(window, referenceOutputs(setup));

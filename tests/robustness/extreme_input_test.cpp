@@ -269,7 +269,7 @@ class ExtremeInputTest : public testing::TestWithParam<ExtremeInput> {};
 TEST_P(ExtremeInputTest, EndsSoundlyAndTheNextGoodPressIsRight) {
     const ExtremeInput& row = GetParam();
     const Outputs reference = referenceOutputs(row.setup);
-    HeadlessWindow window = windowFor(row.setup);
+    TestWindow window = windowFor(row.setup);
     ASSERT_EQ(checkedPress(window).end, RunEnd::Completed);
 
     std::vector<Typed> good;
@@ -314,7 +314,7 @@ TEST(ElevationsAMillionMetresAway, GiveTheResultsOfTheSameWallNearZero) {
         std::array<std::string, 6> nearZero;
         for (const double shift : {0.0, 1e6, -1e6}) {
             SCOPED_TRACE(setupName(setup) + ", shifted by " + elevation(shift));
-            HeadlessWindow window = windowFor(setup);
+            TestWindow window = windowFor(setup);
             window.type(Box::Text1, elevation(-0.5 + shift));
             window.type(Box::Text2, elevation(h2 + shift));
             window.type(Box::Text3, elevation(-2.5 + shift));

@@ -10,8 +10,8 @@ std::string setupName(ModeAndCase setup) {
     return name;
 }
 
-HeadlessWindow windowFor(ModeAndCase setup) {
-    HeadlessWindow window;
+TestWindow windowFor(ModeAndCase setup) {
+    TestWindow window;
     if (setup.mode == Mode::Ordinary) {
         window.clickOrdinary();
     } else {
@@ -23,7 +23,7 @@ HeadlessWindow windowFor(ModeAndCase setup) {
     return window;
 }
 
-Outputs outputsOf(const HeadlessWindow& window) {
+Outputs outputsOf(const WindowModel& window) {
     Outputs out;
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = window.boxText(kOutputBoxes[i]);
@@ -31,7 +31,7 @@ Outputs outputsOf(const HeadlessWindow& window) {
 }
 
 Outputs referenceOutputs(ModeAndCase setup) {
-    HeadlessWindow window = windowFor(setup);
+    TestWindow window = windowFor(setup);
     (void)window.pressCompute();
     return outputsOf(window);
 }
@@ -47,11 +47,12 @@ std::vector<Box> boxesNeverRead(Mode mode) {
     return {Box::Text17, mode == Mode::Ordinary ? Box::Text20 : Box::Text8};
 }
 
-RunOutcome checkedPress(HeadlessWindow& window) {
-    const fuzz::PressRecord record = fuzz::press(window);
-    for (const auto& broken : fuzz::violations(record, window))
+const PressResult& checkedPress(TestWindow& window) {
+    fuzz::PressRecord record = fuzz::press(window);
+    for (const auto& broken : fuzz::violations(record))
         ADD_FAILURE() << broken;
-    return record.outcome;
+    window.last = std::move(record.result);
+    return window.last;
 }
 
 }  // namespace wallcalc::robustness

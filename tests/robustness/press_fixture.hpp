@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "press_invariants.hpp"
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/report/calculation_text.hpp"
 
 namespace wallcalc::robustness {
@@ -25,15 +25,22 @@ inline constexpr ModeAndCase kSetups[] = {
 };
 std::string setupName(ModeAndCase setup);  // "ordinary case B"
 
+// The window model with its last checked press, whose messages the tests read.
+class TestWindow : public WindowModel {
+  public:
+    const std::vector<Message>& messages() const { return last.messages; }
+    PressResult last;
+};
+
 // A window with the option of the mode clicked and the case selected. The default
 // elevations fit case A; case B gets the water level -3.5 and case C -7.
-HeadlessWindow windowFor(ModeAndCase setup);
+TestWindow windowFor(ModeAndCase setup);
 
 // The boxes a press writes: the six result boxes and the calculation text.
 inline constexpr Box kOutputBoxes[] = {Box::Text6,  Box::Text7,  Box::Text19, Box::Text9,
                                        Box::Text11, Box::Text18, Box::Text12};
 using Outputs = std::array<std::string, std::size(kOutputBoxes)>;
-Outputs outputsOf(const HeadlessWindow& window);
+Outputs outputsOf(const WindowModel& window);
 
 // The outputs of a press of windowFor(setup) on a window that has just opened.
 Outputs referenceOutputs(ModeAndCase setup);
@@ -42,8 +49,8 @@ Outputs referenceOutputs(ModeAndCase setup);
 std::vector<Box> boxesRead(Mode mode);
 std::vector<Box> boxesNeverRead(Mode mode);
 
-// Presses "计算" and returns how the press ended; every invariant the fuzzer checks is
-// expected to hold (a broken one fails the calling test).
-RunOutcome checkedPress(HeadlessWindow& window);
+// Presses "计算" and returns the press, which the window keeps as its last; every
+// invariant the fuzzer checks is expected to hold (a broken one fails the calling test).
+const PressResult& checkedPress(TestWindow& window);
 
 }  // namespace wallcalc::robustness

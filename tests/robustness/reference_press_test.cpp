@@ -33,7 +33,7 @@ class ReferencePressTest : public testing::TestWithParam<ReferencePress> {};
 
 TEST_P(ReferencePressTest, CompletesWithTheWorkedExampleAndTheNormalLineCount) {
     const ReferencePress& row = GetParam();
-    HeadlessWindow window = windowFor(row.setup);
+    TestWindow window = windowFor(row.setup);
     ASSERT_EQ(checkedPress(window).end, RunEnd::Completed);
     EXPECT_TRUE(window.messages().empty());
     const Outputs outputs = outputsOf(window);

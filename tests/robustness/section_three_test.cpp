@@ -44,15 +44,15 @@ TEST(CivilDefenceText, HasThirtyOneLinesForCasesAAndBAndTwentyThreeForC) {
     EXPECT_EQ(report::lineCount(Mode::CivilDefence, Case::C, CrackSection::CivilDefence), 23);
 }
 
-HeadlessWindow pressedWith(ModeAndCase setup, Box box, std::string text) {
-    HeadlessWindow window = windowFor(setup);
+TestWindow pressedWith(ModeAndCase setup, Box box, std::string text) {
+    TestWindow window = windowFor(setup);
     window.type(box, std::move(text));
     EXPECT_EQ(checkedPress(window).end, RunEnd::Completed);
     return window;
 }
 
 TEST(LimitNeverReached, BlanksTheCrackBoxesAndSaysTheLimitIsNotMet) {
-    const HeadlessWindow w = pressedWith({Mode::Ordinary, Case::A}, Box::Text8, "1e-9");
+    const TestWindow w = pressedWith({Mode::Ordinary, Case::A}, Box::Text8, "1e-9");
     EXPECT_EQ(w.boxText(Box::Text9), " ");
     EXPECT_EQ(w.boxText(Box::Text11), " ");
     EXPECT_EQ(w.boxText(Box::Text18), " ");
@@ -64,13 +64,13 @@ TEST(LimitNeverReached, BlanksTheCrackBoxesAndSaysTheLimitIsNotMet) {
 }
 
 TEST(GenerousLimit, KeepsTheStrengthBarsForCrackControl) {
-    const HeadlessWindow w = pressedWith({Mode::Ordinary, Case::B}, Box::Text8, "1e9");
+    const TestWindow w = pressedWith({Mode::Ordinary, Case::B}, Box::Text8, "1e9");
     EXPECT_EQ(w.boxText(Box::Text9), w.boxText(Box::Text7));
     EXPECT_EQ(w.boxText(Box::Text18), w.boxText(Box::Text19));
 }
 
 TEST(NoBarFits, KeepsTheStrengthResultsAndBlanksTheCrackBoxes) {
-    const HeadlessWindow w = pressedWith({Mode::Ordinary, Case::C}, Box::Text10, "1e6");
+    const TestWindow w = pressedWith({Mode::Ordinary, Case::C}, Box::Text10, "1e6");
     EXPECT_EQ(w.boxText(Box::Text6), "76.855");
     EXPECT_EQ(w.boxText(Box::Text19), kTooLarge);
     EXPECT_EQ(w.boxText(Box::Text9), " ");
@@ -80,7 +80,7 @@ TEST(NoBarFits, KeepsTheStrengthResultsAndBlanksTheCrackBoxes) {
 }
 
 TEST(NoTension, ShowsTheStrengthBarsAndNoCrackWidth) {
-    const HeadlessWindow w = pressedWith({Mode::Ordinary, Case::A}, Box::Text14, "-100");
+    const TestWindow w = pressedWith({Mode::Ordinary, Case::A}, Box::Text14, "-100");
     EXPECT_EQ(w.boxText(Box::Text6).front(), '-');
     EXPECT_EQ(w.boxText(Box::Text9), w.boxText(Box::Text7));
     EXPECT_EQ(w.boxText(Box::Text11), "0");
@@ -90,7 +90,7 @@ TEST(NoTension, ShowsTheStrengthBarsAndNoCrackWidth) {
 
 TEST(LongNumber, IsQuotedAsTypedAndComputedAsItsValue) {
     const std::string h5 = std::string(9997, '0') + "350";
-    const HeadlessWindow w = pressedWith({Mode::Ordinary, Case::A}, Box::Text4, h5);
+    const TestWindow w = pressedWith({Mode::Ordinary, Case::A}, Box::Text4, h5);
     EXPECT_EQ(w.boxText(Box::Text7), "2602.286");
     EXPECT_NE(w.boxText(Box::Text12).find(" /(0.5*1000* " + h5 + " )= "), std::string::npos);
 }

@@ -11,10 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string libraryJson(const HeadlessWindow& w, const RunOutcome& outcome) {
-    return fuzz::libraryPressJson(w, outcome.completed());
-}
-
 std::string everyAsciiByte() {
     std::string s;
     for (int b = 0; b < 0x80; ++b)
@@ -53,13 +49,13 @@ class SessionJsonTest : public testing::TestWithParam<Texts> {};
 
 TEST_P(SessionJsonTest, AgreesWithTheJsonLibraryInEveryPlace) {
     const std::string& text = GetParam().text;
-    HeadlessWindow window;
+    WindowModel window;
     window.clickOrdinary();
-    const RunOutcome outcome = window.pressCompute();
-    window.showMessage(text, text);
+    PressResult press = window.pressCompute();
+    press.messages.push_back({text, text});
     for (const Box box : {Box::Text6, Box::Text19, Box::Text18, Box::Text12}) {
-        window.setText(box, text);
-        EXPECT_EQ(cli::pressJson(window, outcome), libraryJson(window, outcome));
+        press.boxes[index(box)] = text;
+        EXPECT_EQ(cli::pressJson(press), fuzz::libraryPressJson(press));
     }
 }
 
@@ -67,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, SessionJsonTest, testing::ValuesIn(kTexts),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SessionJson, AgreesAfterEveryKindOfPress) {
-    HeadlessWindow window;
+    WindowModel window;
     const std::string lines[] = {
         R"({"case":"A"})",
         R"({"mode":"ordinary"})",
@@ -79,10 +75,10 @@ TEST(SessionJson, AgreesAfterEveryKindOfPress) {
     };
     for (const auto& line : lines) {
         SCOPED_TRACE(line);
-        const std::string written = cli::sessionLine(window, line);
-        const RunOutcome outcome{Json::parse(written)["completed"].get<bool>() ? RunEnd::Completed
-                                                                               : RunEnd::Stopped};
-        EXPECT_EQ(written, libraryJson(window, outcome));
+        const auto answer = cli::sessionPress(window, line);
+        ASSERT_TRUE(std::holds_alternative<PressResult>(answer));
+        const PressResult& press = std::get<PressResult>(answer);
+        EXPECT_EQ(cli::answerJson(answer), fuzz::libraryPressJson(press));
     }
 }
 

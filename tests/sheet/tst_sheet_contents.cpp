@@ -3,12 +3,13 @@
 // and the calculation text line by line.
 #include <QtTest>
 
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
 using wallcalc::Box;
-using wallcalc::HeadlessWindow;
 using wallcalc::List;
+using wallcalc::PressResult;
+using wallcalc::WindowModel;
 using wallcalc::sheet::CalculationSheet;
 using wallcalc::sheet::sheetOf;
 
@@ -22,8 +23,8 @@ QStringList entries(const std::vector<wallcalc::sheet::SheetEntry>& list) {
 }
 
 // Clicks, typing and list choices, as an engineer does them, then "计算".
-HeadlessWindow pressed(const QString& mode, const QStringList& typed, const QList<int>& lists) {
-    HeadlessWindow w;
+PressResult pressed(const QString& mode, const QStringList& typed, const QList<int>& lists) {
+    WindowModel w;
     if (mode == "人防") w.clickCivilDefence();
     if (mode == "非人防") w.clickOrdinary();
     for (const QString& t : typed) {
@@ -38,8 +39,7 @@ HeadlessWindow pressed(const QString& mode, const QStringList& typed, const QLis
     }
     for (qsizetype i = 0; i < lists.size(); ++i)
         w.select(static_cast<List>(i), lists[i]);
-    w.pressCompute();
-    return w;
+    return w.pressCompute();
 }
 
 }  // namespace
@@ -99,9 +99,9 @@ class SheetContents : public QObject {
         QFETCH(QStringList, typed);
         QFETCH(QList<int>, lists);
         QFETCH(QStringList, expected);
-        const HeadlessWindow w = pressed(mode, typed, lists);
-        QVERIFY(w.messages().empty());
-        const CalculationSheet sheet = sheetOf(w, w.X());
+        const PressResult press = pressed(mode, typed, lists);
+        QVERIFY(press.messages.empty());
+        const CalculationSheet sheet = sheetOf(press);
         QCOMPARE(entries(sheet.inputs), expected);
         QCOMPARE(sheet.title, std::string("地下室外墙配筋计算书"));
         QVERIFY(sheet.name.empty());
@@ -126,9 +126,9 @@ class SheetContents : public QObject {
         QFETCH(QString, mode);
         QFETCH(QStringList, strength);
         QFETCH(QStringList, crack);
-        const HeadlessWindow w =
+        const PressResult press =
             pressed(mode, mode == "人防" ? QStringList{"Text20=50"} : QStringList{}, {0, 0, 0});
-        const CalculationSheet sheet = sheetOf(w, w.X());
+        const CalculationSheet sheet = sheetOf(press);
         QCOMPARE(sheet.results.size(), std::size_t(2));
         QCOMPARE(sheet.results[0].caption, std::string("配筋计算结果"));
         QCOMPARE(sheet.results[1].caption, std::string("裂缝控制"));
@@ -138,8 +138,8 @@ class SheetContents : public QObject {
 
     // The calculation text as Text12 holds it, one entry per line, blank lines kept.
     void calculationLines() {
-        const HeadlessWindow w = pressed("非人防", {}, {0, 0, 0});
-        const CalculationSheet sheet = sheetOf(w, w.X());
+        const PressResult press = pressed("非人防", {}, {0, 0, 0});
+        const CalculationSheet sheet = sheetOf(press);
         QCOMPARE(sheet.calculation.size(), std::size_t(39));
         QCOMPARE(sheet.calculation.front(), std::string("1.荷载计算："));
         QCOMPARE(sheet.calculation.back(),
@@ -147,16 +147,16 @@ class SheetContents : public QObject {
         std::string joined;
         for (const std::string& line : sheet.calculation)
             joined += (joined.empty() ? "" : "\r\n") + line;
-        QCOMPARE(joined, w.boxText(Box::Text12));
+        QCOMPARE(joined, press.report());
     }
 
     // A list with nothing selected, or a position past its items, shows nothing.
     void listWithoutAnItem() {
-        HeadlessWindow w;
+        WindowModel w;
         w.clickOrdinary();
         w.select(List::Combo1, -1);
         w.select(List::Combo2, 99);
-        const CalculationSheet sheet = sheetOf(w, w.X());
+        const CalculationSheet sheet = sheetOf(w.pressCompute());
         QCOMPARE(entries(sheet.inputs).mid(0, 3),
                  (QStringList{"砼强度等级=", "钢筋种类=", "情况选择=情况A"}));
     }

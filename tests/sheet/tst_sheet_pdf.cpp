@@ -8,11 +8,11 @@
 #include <QtTest>
 
 #include "pdf_tools.hpp"
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 #include "wallcalc/sheet/pdf_file.hpp"
 
-using wallcalc::HeadlessWindow;
+using wallcalc::WindowModel;
 using wallcalc::sheet::CalculationSheet;
 using wallcalc::sheet::writeSheetPdf;
 using namespace wallcalc::testing;
@@ -20,12 +20,11 @@ using namespace wallcalc::testing;
 namespace {
 
 CalculationSheet defaultsSheet(bool civilDefence = false, int kase = 0) {
-    HeadlessWindow w;
+    WindowModel w;
     civilDefence ? w.clickCivilDefence() : w.clickOrdinary();
     w.select(wallcalc::List::Combo3, kase);
     if (kase == 2) w.type(wallcalc::Box::Text2, "-7");
-    w.pressCompute();
-    CalculationSheet sheet = wallcalc::sheet::sheetOf(w, w.X());
+    CalculationSheet sheet = wallcalc::sheet::sheetOf(w.pressCompute());
     sheet.date = "2024-05-01";
     return sheet;
 }

@@ -6,14 +6,14 @@
 #include <string_view>
 
 #include "wallcalc/cli/csv.hpp"
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/press.hpp"
 
 namespace wallcalc::cli {
 
 // A completed row, for whoever writes its calculation sheet: the row number (1-based,
-// header not counted), its "name" cell (empty when absent) and the window after the press.
+// header not counted), its "name" cell (empty when absent) and the press.
 using CompletedRow =
-    std::function<void(std::size_t row, std::string_view name, const HeadlessWindow& window)>;
+    std::function<void(std::size_t row, std::string_view name, const PressResult& press)>;
 using Progress = std::function<void(std::size_t done, std::size_t total)>;
 
 struct BatchResult {

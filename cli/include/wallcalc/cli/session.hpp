@@ -1,46 +1,32 @@
 #pragma once
-// The command-line host's vocabulary: input keys, list choices by name, and the JSON
-// object written for each press.
-#include <optional>
-#include <span>
+// Session lines: one JSON object a line with what the user changes (the keys of
+// changes.hpp), then one press of "计算"; the answer is one JSON object a line.
 #include <string>
 #include <string_view>
+#include <variant>
 
-#include "wallcalc/cli/headless_window.hpp"
+#include "wallcalc/engine/window_model.hpp"
 
 namespace wallcalc::cli {
 
-// A box named on the command line (--h1), in a session line ("h1") or a CSV column.
-struct BoxKey {
-    std::string_view key;
-    Box box;
-};
-// The inputs: h1 … qrf.
-std::span<const BoxKey> inputKeys();
-// The six result boxes in the order the window shows them: MBk, As, bars, crackAs,
-// Wmax, crackBars.
-std::span<const BoxKey> resultKeys();
-
-// A grade or case by name ("C30", "HRB335" or "Ⅱ级(HRB335)", "B"); empty when unknown.
-std::optional<int> concretePosition(std::string_view name);
-std::optional<int> steelPosition(std::string_view name);
-std::optional<int> casePosition(std::string_view name);
-
-// A list named by its key ("concrete", "steel", "case"), and how its items are named.
-struct ListKey {
-    std::string_view key;
-    List list;
-    std::optional<int> (*byName)(std::string_view);
-};
-std::span<const ListKey> listKeys();
-
 // The object written for a press: whether it completed, its messages, the six result
-// boxes and the calculation text, exactly as the boxes hold them.
-std::string pressJson(const HeadlessWindow& window, const RunOutcome& outcome);
+// boxes and the calculation text, as the window shows them after the press.
+std::string pressJson(const PressResult& press);
 
-// Applies one session line (what the user changes, then one press of "计算") and
-// returns the JSON line to write, or {"error": …} when the line is not understood, in
-// which case nothing is changed and nothing is pressed.
-std::string sessionLine(HeadlessWindow& window, std::string_view line);
+// What a session line gives: the press, or why the line was not understood.
+struct SessionError {
+    std::string why;
+};
+using SessionAnswer = std::variant<PressResult, SessionError>;
+
+// Applies one session line to the window and presses "计算". A line that is not
+// understood changes nothing and presses nothing.
+SessionAnswer sessionPress(WindowModel& window, std::string_view line);
+
+// The JSON line of an answer: the press's object, or {"error": …}.
+std::string answerJson(const SessionAnswer& answer);
+
+// sessionPress, then answerJson.
+std::string sessionLine(WindowModel& window, std::string_view line);
 
 }  // namespace wallcalc::cli

@@ -1,10 +1,18 @@
 #pragma once
-// The window's boxes and lists as the calculation knows them: their names, the labels
-// beside them, their defaults and the items of the three lists.
+// The window's boxes and lists as the calculation knows them. Each concept has one table:
+// the inputs (box, key, label, unit, default, where a run keeps the text, where the
+// calculation text quotes it), the six result boxes (box, label, key, frame) and the three
+// lists (name, label, key, items). The window, the command line, the sessions, the batch
+// files and the calculation sheet all read these tables.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "wallcalc/engine/state.hpp"
+#include "wallcalc/report/calculation_text.hpp"
 
 namespace wallcalc {
 
@@ -44,6 +52,58 @@ constexpr std::size_t index(List list) {
 constexpr Box boxNumber(int n) {
     return static_cast<Box>(n - 1);
 }  // 1 → Text1
+
+// The inputs, in the window's order from top to bottom, named as the calculation state
+// names them.
+enum class Input : std::uint8_t { h1, h2, h3, h4, RFHZ, h5, c1, c2, TRZ, FJHZ, fxxs, ss, Wmax };
+inline constexpr std::size_t kInputCount = 13;
+
+struct InputBox {
+    Input input;
+    Box box;
+    std::string_view key;      // command-line option, session key and CSV column: "gamma"
+    std::string_view label;    // as the window shows it: "土容重(kN/m3)："
+    std::string_view unit;     // "kN/m3"; empty for a factor
+    std::string_view initial;  // the text when the window opens
+    // Where a run keeps the typed text; null for the two inputs it does not keep as text
+    // (the civil-defence load, converted at once, and the cover c2).
+    std::string CalcState::*field;
+    report::Slot slot;  // where the calculation text quotes it; Slot::Count: nowhere
+};
+std::span<const InputBox> inputBoxes();
+const InputBox& inputBox(Input input);
+// The input typed into `box`; empty for a result box and Text12.
+const InputBox* inputIn(Box box);
+
+// The six result boxes, in the order a run writes them.
+struct ResultBox {
+    Box box;
+    std::string_view key;    // session key and CSV column: "crackAs"
+    std::string_view label;  // "As（mm2）："
+    int frame;               // 0 "配筋计算结果：", 1 "裂缝控制："
+    int row;                 // top to bottom within its frame
+};
+inline constexpr std::size_t kResultCount = 6;
+std::span<const ResultBox> resultBoxes();
+// The same six as the window shows them: frame by frame, top to bottom.
+std::span<const ResultBox> resultBoxesAsShown();
+std::string_view frameCaption(int frame);  // "配筋计算结果："
+
+// The three lists.
+struct ListInfo {
+    List list;
+    std::string_view name;   // "Combo1"
+    std::string_view label;  // "砼强度等级："
+    std::string_view key;    // "concrete"
+    std::span<const std::string_view> items;
+    std::span<const std::string_view> shortNames;  // "HRB335", "B": also accepted by name
+};
+std::span<const ListInfo> lists();
+const ListInfo& listInfo(List list);
+// An item named by its text, its short name or its position ("C30", "Ⅱ级(HRB335)",
+// "HRB335", "3", "-1"); empty when the text is none of these. A position need not be
+// in the list: a list can be left without a selection.
+std::optional<int> listPosition(List list, std::string_view text);
 
 std::string_view boxName(Box box);     // "Text4"
 std::string_view boxLabel(Box box);    // "墙厚度h5（mm）：" (empty for Text12)

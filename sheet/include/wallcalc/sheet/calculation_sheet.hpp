@@ -1,12 +1,12 @@
 #pragma once
 // What a calculation sheet shows: the inputs as the engineer typed and chose them, the six
-// results and the whole calculation text of one completed press of "计算". Filled from any
-// host of the engine (the window, the window without a screen), so that a sheet printed
-// from the window and one written by the command line say the same.
+// results and the whole calculation text of one completed press of "计算". Filled from the
+// press itself, so that a sheet printed from the window and one written by the command
+// line say the same.
 #include <string>
 #include <vector>
 
-#include "wallcalc/engine/host.hpp"
+#include "wallcalc/engine/press.hpp"
 
 namespace wallcalc::sheet {
 
@@ -37,10 +37,9 @@ struct CalculationSheet {
     bool operator==(const CalculationSheet&) const = default;
 };
 
-// The sheet of what `window` shows, with the civil-defence choice X of the press
-// (kOrdinary or kCivilDefence). The civil-defence load is listed only in civil-defence
-// works, where the calculation reads it. Name and date are left empty.
-CalculationSheet sheetOf(const Host& window, int X);
+// The sheet of a press. The civil-defence load is listed only in civil-defence works,
+// where the calculation reads it. Name and date are left empty.
+CalculationSheet sheetOf(const PressResult& press);
 
 // The calculation text split at its line breaks (CR LF, or LF).
 std::vector<std::string> textLines(std::string_view text);

@@ -1,0 +1,46 @@
+#pragma once
+// What an engineer changes in the window before a press, named by the keys that the
+// command line (--h1 …), the session lines ("h1": …) and the batch files (column h1)
+// share: the mode, the inputs (as typed) and the lists (an item by name or position).
+// One reading of every key and value for every host, applied in the order an engineer
+// works: the option click first (it resets the civil-defence load), then the typing and
+// the list choices.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "wallcalc/engine/window_model.hpp"
+
+namespace wallcalc {
+
+enum class KeyKind { Unknown, Mode, Input, List };
+KeyKind keyKind(std::string_view key);
+
+// The key of the civil-defence option and its two values.
+inline constexpr std::string_view kModeKey = "mode";
+inline constexpr std::string_view kOrdinaryMode = "ordinary";
+inline constexpr std::string_view kCivilDefenceMode = "civil-defence";
+
+enum class ChangeError {
+    None,
+    UnknownKey,  // no input, list or mode has this key
+    BadMode,     // the mode is neither "ordinary" nor "civil-defence"
+    NotAnItem,   // the list has no such item, and the text is no whole number
+};
+
+class Changes {
+  public:
+    // Records one change; nothing is recorded when the key or value is not understood.
+    ChangeError set(std::string_view key, std::string_view value);
+    // Clicks, types and selects into the window.
+    void applyTo(WindowModel& window) const;
+
+  private:
+    std::optional<int> option_;  // Option1 index: 0 "人防", 1 "非人防"
+    std::vector<std::pair<Box, std::string>> typed_;
+    std::vector<std::pair<List, int>> selections_;
+};
+
+}  // namespace wallcalc

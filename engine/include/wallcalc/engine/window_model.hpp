@@ -1,0 +1,69 @@
+#pragma once
+// The window without a screen: its boxes with their defaults, the three lists, the
+// civil-defence choice X and the calculation state, with the window's rules (opening,
+// the two option clicks, "计算"). The Qt window holds one and mirrors it into its
+// widgets; the command line, the batch, the fuzzers, the benchmarks and the tests drive
+// the calculation through the same model, exactly as an engineer drives the window.
+#include <array>
+#include <string>
+
+#include "wallcalc/engine/host.hpp"
+#include "wallcalc/engine/press.hpp"
+
+namespace wallcalc {
+
+// Whoever shows the window: told of every box a press writes and every message it shows,
+// in the order of the press, so that a screen follows the press as it runs.
+class WindowView {
+  public:
+    virtual ~WindowView() = default;
+    virtual void boxWritten(Box box, std::string_view text) = 0;
+    // A modal message box with an OK button; returns when it is closed.
+    virtual void showMessage(std::string_view title, std::string_view text) = 0;
+};
+
+class WindowModel : private Host {
+  public:
+    // The window as it opens.
+    WindowModel() { open(); }
+
+    // Opening: defaults in every box, the first item of every list, X = 20, the
+    // civil-defence load "0" and disabled, neither option checked.
+    void open();
+    // Option1: index 0 "人防" (X = 0, the load enabled and reset to "0"), index 1
+    // "非人防" (X = 1, the load disabled, its text kept).
+    void clickOption(int index);
+    void clickCivilDefence() { clickOption(0); }
+    void clickOrdinary() { clickOption(1); }
+    void type(Box box, std::string text) { boxes_[index(box)] = std::move(text); }
+    void select(List list, int position) { lists_[index(list)] = position; }
+
+    // "计算": one run of the calculation, then the whole outcome as a value. A view, when
+    // given, sees each box written and each message shown as the run goes.
+    PressResult pressCompute(WindowView* view = nullptr);
+
+    const std::string& boxText(Box box) const { return boxes_[index(box)]; }
+    int selected(List list) const override { return lists_[index(list)]; }
+    int X() const { return X_; }
+    // Whether an input box takes typing: all do but the civil-defence load, which only
+    // "人防" enables.
+    bool enabled(Box box) const;
+    // Whether the option button of `index` is checked.
+    bool checked(int index) const;
+    const CalcState& state() const { return state_; }
+
+  private:
+    std::string text(Box box) const override { return boxes_[index(box)]; }
+    void setText(Box box, std::string_view text) override;
+    void showMessage(std::string_view title, std::string_view text) override;
+
+    std::array<std::string, kBoxCount> boxes_;
+    std::array<int, kListCount> lists_{};
+    int X_ = kNoChoiceYet;
+    CalcState state_;
+    // During a press: where its messages go, and who watches.
+    std::vector<Message>* messages_ = nullptr;
+    WindowView* view_ = nullptr;
+};
+
+}  // namespace wallcalc

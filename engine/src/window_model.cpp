@@ -1,0 +1,58 @@
+#include "wallcalc/engine/window_model.hpp"
+
+#include "wallcalc/engine/compute.hpp"
+
+namespace wallcalc {
+
+void WindowModel::open() {
+    for (std::size_t i = 0; i < kBoxCount; ++i)
+        boxes_[i] = boxDefault(static_cast<Box>(i));
+    lists_.fill(0);
+    X_ = kNoChoiceYet;
+}
+
+void WindowModel::clickOption(int index) {
+    if (index == 0) {
+        // "人防": every click starts the civil-defence load again from "0".
+        X_ = kCivilDefence;
+        boxes_[wallcalc::index(Box::Text20)] = "0";
+    } else if (index == 1) {
+        // "非人防": the load is ignored; what was typed stays.
+        X_ = kOrdinary;
+    }
+}
+
+bool WindowModel::enabled(Box box) const {
+    if (box == Box::Text20) return X_ == kCivilDefence;
+    return inputIn(box) != nullptr;
+}
+
+bool WindowModel::checked(int index) const {
+    return (index == 0 && X_ == kCivilDefence) || (index == 1 && X_ == kOrdinary);
+}
+
+PressResult WindowModel::pressCompute(WindowView* view) {
+    PressResult press;
+    press.X = X_;
+    press.lists = lists_;
+    messages_ = &press.messages;
+    view_ = view;
+    press.end = COMPUTE(*this, X_, state_);
+    messages_ = nullptr;
+    view_ = nullptr;
+    press.boxes = boxes_;
+    press.state = state_;
+    return press;
+}
+
+void WindowModel::setText(Box box, std::string_view text) {
+    boxes_[index(box)] = text;
+    if (view_ != nullptr) view_->boxWritten(box, text);
+}
+
+void WindowModel::showMessage(std::string_view title, std::string_view text) {
+    if (messages_ != nullptr) messages_->push_back({std::string(title), std::string(text)});
+    if (view_ != nullptr) view_->showMessage(title, text);
+}
+
+}  // namespace wallcalc
