@@ -169,22 +169,20 @@ void buildInputs(Form1Controls& c, QWidget& client) {
 void buildResults(Form1Controls& c, QWidget& client) {
     // The result frames (2775 twips rather than 2655) and boxes (900 rather than 735) are
     // wide enough for a steel area such as 3463.606 within the borders of a Qt text box.
+    // Each frame holds its three boxes at tops 360, 720 and 1080.
     constexpr int frameWidth = 2775;
     constexpr int boxWidth = 900;
-    QGroupBox* frame2 =
-        addFrame(client, "Frame2", "配筋计算结果：", QRect(240, 7200, frameWidth, 1455));
-    placeBoxes(c, *frame2,
-               {{Box::Text6, QRect(1800, 360, boxWidth, 285), 120},
-                {Box::Text7, QRect(1800, 720, boxWidth, 285), 120},
-                {Box::Text19, QRect(1800, 1080, boxWidth, 285), 120}},
-               true);
-    QGroupBox* frame3 =
-        addFrame(client, "Frame3", "裂缝控制：", QRect(240, 8880, frameWidth, 1455));
-    placeBoxes(c, *frame3,
-               {{Box::Text9, QRect(1800, 360, boxWidth, 285), 120},
-                {Box::Text18, QRect(1800, 720, boxWidth, 285), 120},
-                {Box::Text11, QRect(1800, 1080, boxWidth, 285), 120}},
-               true);
+    const char* names[] = {"Frame2", "Frame3"};
+    const int tops[] = {7200, 8880};
+    QGroupBox* frames[2] = {};
+    for (int f = 0; f < 2; ++f) {
+        frames[f] = addFrame(client, names[f], frameCaption(f),
+                             QRect(240, tops[f], frameWidth, 1455));
+    }
+    for (const ResultBox& r : resultBoxes()) {
+        const BoxPlace place{r.box, QRect(1800, 360 * (r.row + 1), boxWidth, 285), 120};
+        placeBoxes(c, *frames[r.frame], {place}, true);
+    }
 }
 
 void buildReport(Form1Controls& c, QWidget& client) {

@@ -81,8 +81,8 @@ class SheetAgreement : public QObject {
         wallcalc::app::testing::MessageCatcher catcher;
         QTest::mouseClick(form.findChild<QAbstractButton*>(civil ? "Option1_0" : "Option1_1"),
                           Qt::LeftButton);
-        wallcalc::WindowModel headless;
-        civil ? headless.clickCivilDefence() : headless.clickOrdinary();
+        wallcalc::WindowModel model;
+        civil ? model.clickCivilDefence() : model.clickOrdinary();
         QStringList cli{"--mode", mode};
         for (const QString& t : typed) {
             const auto [box, text] = typing(t);
@@ -90,19 +90,19 @@ class SheetAgreement : public QObject {
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Delete);
             QTest::keyClicks(edit, text);
-            headless.type(box, text.toStdString());
+            model.type(box, text.toStdString());
             cli << QString::fromStdString("--" + keyOf(box)) << text;
         }
         const char* combos[] = {"Combo1", "Combo2", "Combo3"};
         const char* cliLists[] = {"--concrete", "--steel", "--case"};
         for (int i = 0; i < 3; ++i) {
             form.findChild<QComboBox*>(combos[i])->setCurrentIndex(lists[i]);
-            headless.select(static_cast<List>(i), lists[i]);
+            model.select(static_cast<List>(i), lists[i]);
             const auto item = wallcalc::listItems(static_cast<List>(i))[std::size_t(lists[i])];
             cli << cliLists[i] << QString::fromUtf8(item.data(), qsizetype(item.size()));
         }
         QTest::mouseClick(form.findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-        const wallcalc::PressResult press = headless.pressCompute();
+        const wallcalc::PressResult press = model.pressCompute();
         QVERIFY(press.completed());
         QCOMPARE(catcher.seen().size(), 0);
 

@@ -6,10 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "library_json.hpp"
 #include "press_script.hpp"
 #include "script_run.hpp"
-#include "wallcalc/cli/session.hpp"
 
 namespace wallcalc::fuzz {
 namespace {
@@ -38,23 +36,6 @@ TEST(SeedCorpus, EverySeedKeepsTheInvariants) {
         if (failure) {
             for (const auto& broken : failure->broken)
                 ADD_FAILURE() << broken;
-        }
-    }
-}
-
-// The session fuzzer's seeds: every line answers with the bytes the JSON library writes.
-TEST(SessionSeedCorpus, EveryLineAgreesWithTheJsonLibrary) {
-    const auto files = seeds(WALLCALC_SESSION_SEED_CORPUS);
-    EXPECT_GE(files.size(), 5u);
-    for (const auto& file : files) {
-        SCOPED_TRACE(file.filename().string());
-        WindowModel window;
-        std::istringstream lines(bytesOf(file));
-        for (std::string line; std::getline(lines, line);) {
-            const auto answer = cli::sessionPress(window, line);
-            if (const auto* press = std::get_if<PressResult>(&answer)) {
-                EXPECT_EQ(cli::answerJson(answer), libraryPressJson(*press)) << line;
-            }
         }
     }
 }

@@ -3,10 +3,14 @@
 // ASCII byte, UTF-8 of every length, and invalid UTF-8 the library replaces.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "library_json.hpp"
 #include "wallcalc/cli/session.hpp"
 
-namespace wallcalc::robustness {
+namespace wallcalc::cli_tests {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -82,5 +86,31 @@ TEST(SessionJson, AgreesAfterEveryKindOfPress) {
     }
 }
 
+std::string bytesOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The session fuzzer's seeds: every line answers with the bytes the JSON library writes.
+TEST(SessionSeedCorpus, EveryLineAgreesWithTheJsonLibrary) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(WALLCALC_SESSION_SEED_CORPUS))
+        files.push_back(entry.path());
+    EXPECT_GE(files.size(), 5u);
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.filename().string());
+        WindowModel window;
+        std::istringstream lines(bytesOf(file));
+        for (std::string line; std::getline(lines, line);) {
+            const auto answer = cli::sessionPress(window, line);
+            if (const auto* press = std::get_if<PressResult>(&answer)) {
+                EXPECT_EQ(cli::answerJson(answer), fuzz::libraryPressJson(*press)) << line;
+            }
+        }
+    }
+}
+
 }  // namespace
-}  // namespace wallcalc::robustness
+}  // namespace wallcalc::cli_tests
