@@ -3,6 +3,7 @@
 #include <optional>
 #include <set>
 
+#include "wallcalc/cli/result_columns.hpp"
 #include "wallcalc/engine/changes.hpp"
 
 namespace wallcalc::cli {
@@ -64,8 +65,8 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
 
     result.csv = std::string(kUtf8Bom);
     CsvRecord outHeader = *header;
-    for (const auto& r : resultBoxes())
-        outHeader.emplace_back(r.key);
+    for (const auto column : resultColumns())
+        outHeader.emplace_back(column);
     outHeader.insert(outHeader.end(), {"status", "messages"});
     result.csv += csvRecord(outHeader);
 
@@ -87,14 +88,13 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
             ++result.bad;
             status = "error";
             messages = *bad;
-            out.insert(out.end(), kResultCount, std::string());
+            out.insert(out.end(), resultColumns().size(), std::string());
         } else {
             // Each row in a window that has just opened, so that no row depends on another.
             WindowModel w;
             changes.applyTo(w);
             const PressResult press = w.pressCompute();
-            for (const auto& r : resultBoxes())
-                out.push_back(press.text(r.box));
+            appendResultCells(press, out);
             status = press.completed() ? "completed" : "ended";
             for (const auto& m : press.messages) {
                 if (!messages.empty()) messages += '\n';

@@ -3,6 +3,18 @@
 namespace wallcalc {
 namespace {
 
+// The values of "mode", by the option they click: 0 "人防", 1 "非人防".
+struct ModeName {
+    std::string_view name;
+    int option;
+};
+constexpr ModeName kModeNames[] = {
+    {kCivilDefenceMode, 0},
+    {kOrdinaryMode, 1},
+    {"人防", 0},
+    {"非人防", 1},
+};
+
 const InputBox* inputKeyed(std::string_view key) {
     for (const InputBox& in : inputBoxes()) {
         if (in.key == key) return &in;
@@ -28,14 +40,13 @@ KeyKind keyKind(std::string_view key) {
 
 ChangeError Changes::set(std::string_view key, std::string_view value) {
     if (key == kModeKey) {
-        if (value == kCivilDefenceMode) {
-            option_ = 0;
-        } else if (value == kOrdinaryMode) {
-            option_ = 1;
-        } else {
-            return ChangeError::BadMode;
+        for (const ModeName& m : kModeNames) {
+            if (m.name == value) {
+                option_ = m.option;
+                return ChangeError::None;
+            }
         }
-        return ChangeError::None;
+        return ChangeError::BadMode;
     }
     if (const InputBox* in = inputKeyed(key)) {
         typed_.emplace_back(in->box, std::string(value));

@@ -18,7 +18,8 @@ namespace wallcalc {
 enum class KeyKind { Unknown, Mode, Input, List };
 KeyKind keyKind(std::string_view key);
 
-// The key of the civil-defence option and its two values.
+// The key of the civil-defence option and its two values (also accepted: the options'
+// own captions "人防" and "非人防").
 inline constexpr std::string_view kModeKey = "mode";
 inline constexpr std::string_view kOrdinaryMode = "ordinary";
 inline constexpr std::string_view kCivilDefenceMode = "civil-defence";
@@ -26,7 +27,7 @@ inline constexpr std::string_view kCivilDefenceMode = "civil-defence";
 enum class ChangeError {
     None,
     UnknownKey,  // no input, list or mode has this key
-    BadMode,     // the mode is neither "ordinary" nor "civil-defence"
+    BadMode,     // the mode is none of "ordinary", "civil-defence", "非人防", "人防"
     NotAnItem,   // the list has no such item, and the text is no whole number
 };
 
