@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "wallcalc/engine/press.hpp"
+#include "wallcalc/engine/project.hpp"
 
 namespace wallcalc::sheet {
 
@@ -29,8 +30,9 @@ struct SheetGroup {
 
 struct CalculationSheet {
     std::string title = std::string(kSheetTitle);
-    std::string name;  // the wall's name, for a sheet of a batch row; empty from the window
-    std::string date;  // the day of the calculation, as it is to be printed
+    std::string name;     // the wall's name, for a sheet of a batch row; empty from the window
+    std::string date;     // the day of the calculation, as it is to be printed
+    ProjectInfo project;  // the title block: project, wall and who designed, checked, reviewed
     std::vector<SheetEntry> inputs;
     std::vector<SheetGroup> results;
     std::vector<std::string> calculation;  // Text12, line by line

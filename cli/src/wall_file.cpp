@@ -1,0 +1,156 @@
+#include "wallcalc/cli/wall_file.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace wallcalc::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+inline constexpr std::string_view kFormatKey = "format";
+inline constexpr std::string_view kProjectKey = "project";
+
+// A list's selection as the file writes it: the item's text, or its position when it
+// shows no item.
+Json listValue(const WindowModel& window, const ListInfo& list) {
+    const int position = window.selected(list.list);
+    if (position >= 0 && static_cast<std::size_t>(position) < list.items.size()) {
+        return std::string(list.items[static_cast<std::size_t>(position)]);
+    }
+    return position;
+}
+
+std::string inQuotes(std::string_view key) {
+    return "“" + std::string(key) + "”";
+}
+
+std::optional<std::string> readProject(const Json& value, ProjectInfo& project) {
+    if (!value.is_object()) return inQuotes(kProjectKey) + "应为一个对象";
+    for (const auto& [key, text] : value.items()) {
+        const ProjectField* field = nullptr;
+        for (const ProjectField& f : kProjectFields) {
+            if (f.key == key) field = &f;
+        }
+        if (field == nullptr) return inQuotes(kProjectKey) + "中有未知的键" + inQuotes(key);
+        if (!text.is_string()) return inQuotes(key) + "应为文字";
+        project.*(field->field) = text.get<std::string>();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string wallFileText(const WindowModel& window, const ProjectInfo& project) {
+    Json out;
+    out[std::string(kFormatKey)] = kWallFormat;
+    if (window.X() == kCivilDefence) out[std::string(kModeKey)] = kCivilDefenceMode;
+    if (window.X() == kOrdinary) out[std::string(kModeKey)] = kOrdinaryMode;
+    for (const ListInfo& list : lists())
+        out[std::string(list.key)] = listValue(window, list);
+    for (const InputBox& in : inputBoxes())
+        out[std::string(in.key)] = window.boxText(in.box);
+    Json info = Json::object();
+    for (const ProjectField& f : kProjectFields)
+        info[std::string(f.key)] = project.*(f.field);
+    out[std::string(kProjectKey)] = std::move(info);
+    return out.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::variant<Wall, std::string> readWallText(std::string_view text) {
+    const Json in = Json::parse(text, nullptr, false);
+    if (in.is_discarded() || !in.is_object()) return std::string("不是墙体文件（JSON格式有误）");
+    const auto format = in.find(std::string(kFormatKey));
+    if (format == in.end() || *format != kWallFormat) {
+        return "不是墙体文件（" + inQuotes(kFormatKey) + "应为" + inQuotes(kWallFormat) + "）";
+    }
+    Wall wall;
+    for (const auto& [key, value] : in.items()) {
+        if (key == kFormatKey) continue;
+        if (key == kProjectKey) {
+            if (auto why = readProject(value, wall.project)) return *why;
+            continue;
+        }
+        std::optional<std::string> text;
+        if (value.is_string()) text = value.get<std::string>();
+        if (keyKind(key) == KeyKind::List && value.is_number_integer()) text = value.dump();
+        if (!text) return inQuotes(key) + "的值应为文字";
+        switch (wall.changes.set(key, *text)) {
+            case ChangeError::None:
+                break;
+            case ChangeError::UnknownKey:
+                return "未知的键" + inQuotes(key);
+            case ChangeError::BadMode:
+                return inQuotes(key) + "应为“ordinary”或“civil-defence”，而不是" + inQuotes(*text);
+            case ChangeError::NotAnItem:
+                return inQuotes(key) + "的列表中没有" + inQuotes(*text);
+        }
+    }
+    return wall;
+}
+
+std::variant<Wall, std::string> loadWallFile(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return "无法打开“" + path + "”：" + fileErrorReason(EISDIR);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return "无法打开“" + path + "”：" + fileErrorReason(errno);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    auto wall = readWallText(bytes.str());
+    if (auto* why = std::get_if<std::string>(&wall)) return "无法读取“" + path + "”：" + *why;
+    return wall;
+}
+
+std::optional<std::string> saveWallFile(const std::string& path, const std::string& text) {
+    const std::string temporary = path + ".part";
+    const auto failed = [&](int error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return "无法保存“" + path + "”：" + fileErrorReason(error);
+    };
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return failed(EISDIR);
+    {
+        errno = 0;
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return failed(errno);
+        if (!out.write(text.data(), static_cast<std::streamsize>(text.size())) || !out.flush()) {
+            return failed(errno != 0 ? errno : EIO);
+        }
+    }
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) return failed(ec.value());
+    return std::nullopt;
+}
+
+std::string fileErrorReason(int error) {
+    struct Reason {
+        int error;
+        std::string_view text;
+    };
+    static constexpr Reason kReasons[] = {
+        {ENOENT, "文件或文件夹不存在"},
+        {EACCES, "没有访问权限"},
+        {EPERM, "操作不被允许"},
+        {EISDIR, "这是一个文件夹，不是文件"},
+        {ENOTDIR, "路径中有一部分不是文件夹"},
+        {ENOSPC, "磁盘空间不足"},
+        {EROFS, "文件系统是只读的"},
+        {ENAMETOOLONG, "文件名太长"},
+        {EEXIST, "文件已存在"},
+        {EIO, "读写出错"},
+    };
+    for (const Reason& r : kReasons) {
+        if (r.error == error) return std::string(r.text);
+    }
+    return "系统错误 " + std::to_string(error) + "（" + std::strerror(error) + "）";
+}
+
+}  // namespace wallcalc::cli
