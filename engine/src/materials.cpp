@@ -40,7 +40,7 @@ constexpr std::array<SteelGrade, 4> kSteel = {{
     {210, 1.5, 2.1e5},   // Ⅰ级(HPB235)
     {300, 1.35, 2.0e5},  // Ⅱ级(HRB335)
     {360, 1.2, 2.0e5},   // Ⅲ级(HRB400)
-    {400, 1.2, 2.0e5},   // Ⅳ级(RRB400): its grade number, not 360
+    {360, 1.2, 2.0e5},   // Ⅳ级(RRB400): its design strength (400 is its characteristic one)
 }};
 
 }  // namespace
