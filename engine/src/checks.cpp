@@ -93,11 +93,16 @@ void designSpan(Checks& c, const Context& x) {
     c.span = designFace(c, x, M, rounded(c.eta * M), h0, *c2, true);
 }
 
+// A wall thickness in whole millimetres, rounded up; empty when it is beyond any wall.
+std::optional<double> wholeMillimetres(double thickness) {
+    if (!std::isfinite(thickness)) return std::nullopt;
+    return std::ceil(thickness);
+}
+
 // The wall thickness that brings ξ down to ξb for the design moment Md (mm, rounded up).
-int thicknessForXiLimit(const Context& x, float xib, const FaceDesign& f) {
+std::optional<double> thicknessForXiLimit(const Context& x, float xib, const FaceDesign& f) {
     const double alphaB = xib * (1 - 0.5 * xib);
-    const double h0 = std::sqrt(f.Md * 1e6 / (x.Fc * 1000 * alphaB));
-    return static_cast<int>(std::ceil(h0 + f.cover));
+    return wholeMillimetres(std::sqrt(f.Md * 1e6 / (x.Fc * 1000 * alphaB)) + f.cover);
 }
 
 void checkCompressionZone(Checks& c, const Context& x) {
@@ -108,10 +113,10 @@ void checkCompressionZone(Checks& c, const Context& x) {
     z.fy = x.Fy;
     z.xib = rounded(z.beta1 / (1 + z.fy / (z.Es * z.epsCu)));
     z.base = c.base->strength.kese;
-    if (z.base > z.xib) z.baseThickness = thicknessForXiLimit(x, z.xib, *c.base);
+    if (z.base > z.xib) z.baseThickness = thicknessForXiLimit(x, z.xib, *c.base).value_or(0);
     if (c.span) {
         z.span = c.span->strength.kese;
-        if (z.span > z.xib) z.spanThickness = thicknessForXiLimit(x, z.xib, *c.span);
+        if (z.span > z.xib) z.spanThickness = thicknessForXiLimit(x, z.xib, *c.span).value_or(0);
     }
 }
 
@@ -171,7 +176,7 @@ void checkShear(Checks& c, const Context& x) {
     v.ft = x.ordinary() ? x.Ft : x.Ft * x.concrete.civilDefenceFactor;
     v.capacity = rounded(0.7 * v.betaH * v.ft * 1000 * x.s.h0 / 1000);
     v.met = v.V <= v.capacity;
-    if (!v.met) v.thickness = static_cast<int>(std::ceil(depthForShear(v.V, v.ft) + c.c1));
+    if (!v.met) v.thickness = wholeMillimetres(depthForShear(v.V, v.ft) + c.c1).value_or(0);
 }
 
 void checkStrengthBars(Checks& c, const Context& x) {

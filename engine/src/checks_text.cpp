@@ -240,13 +240,21 @@ void strengthBarsSection(Text& t, const Checks& c, const CalcState& s) {
     }
 }
 
-void xiLine(Text& t, std::string_view where, float xi, float xib, const std::optional<int>& h5) {
+// What to change where a check fails: the thickness that passes it, where one is known
+// (0 where none would), and the concrete grade.
+std::string thickerWall(double h5) {
+    if (h5 > 0) return "请增加外墙厚度至h5≥" + report::doubleText(h5) + "(mm)或提高砼强度等级";
+    return "请增加外墙厚度或提高砼强度等级";
+}
+
+void xiLine(Text& t, std::string_view where, float xi, float xib, const std::optional<double>& h5) {
+    const std::string change = thickerWall(h5.value_or(0));
     const std::initializer_list<Named> v = {
-        {"where", where}, {"xi", xi}, {"xib", xib}, {"h5", static_cast<long long>(h5.value_or(0))}};
+        {"where", where}, {"xi", xi}, {"xib", xib}, {"change", change}};
     if (!h5) {
         t.line("{where}：ξ=ζ={xi}≤ξb={xib}，满足", v);
     } else {
-        t.line("{where}：ξ=ζ={xi}>ξb={xib}，超筋，请增加外墙厚度至h5≥{h5}(mm)或提高砼强度等级", v);
+        t.line("{where}：ξ=ζ={xi}>ξb={xib}，超筋，{change}", v);
     }
 }
 
@@ -333,18 +341,18 @@ void shearSection(Text& t, const Checks& c, const CalcState& s) {
     const ShearCheck& v = c.shear;
     const bool civil = c.mode == Mode::CivilDefence;
     t.heading("B处斜截面受剪（墙条宽1000mm，不配箍筋）：");
-    const std::initializer_list<Named> n = {
-        {"eta", t.typed(Input::fxxs)},
-        {"VB", SSWR(c.member.VB).value_or(0)},
-        {"V", v.V},
-        {"h0", s.h0},
-        {"h0b", v.h0ForBeta},
-        {"bh", SSWR(v.betaH).value_or(0)},
-        {"ft0", s.Ft.value_or(0)},
-        {"ft", v.ft},
-        {"f", civil ? v.ft / s.Ft.value_or(1) : 1.0},
-        {"Vc", v.capacity},
-        {"h5", static_cast<long long>(v.thickness.value_or(0))}};
+    const std::string change = thickerWall(v.thickness.value_or(0));
+    const std::initializer_list<Named> n = {{"eta", t.typed(Input::fxxs)},
+                                            {"VB", SSWR(c.member.VB).value_or(0)},
+                                            {"V", v.V},
+                                            {"h0", s.h0},
+                                            {"h0b", v.h0ForBeta},
+                                            {"bh", SSWR(v.betaH).value_or(0)},
+                                            {"ft0", s.Ft.value_or(0)},
+                                            {"ft", v.ft},
+                                            {"f", civil ? v.ft / s.Ft.value_or(1) : 1.0},
+                                            {"Vc", v.capacity},
+                                            {"change", change}};
     t.line("V=η*VB={eta}*{VB}={V} (kN)", n);
     if (s.h0 < 800) {
         t.line("βh=(800/h0)^0.25=(800/{h0b})^0.25={bh}（h0={h0}(mm)<800(mm)，取800）", n);
@@ -358,7 +366,7 @@ void shearSection(Text& t, const Checks& c, const CalcState& s) {
     if (v.met) {
         t.line("V={V}≤Vc={Vc}，满足", n);
     } else {
-        t.line("V={V}>Vc={Vc}，不满足，请增加外墙厚度至h5≥{h5}(mm)或提高砼强度等级", n);
+        t.line("V={V}>Vc={Vc}，不满足，{change}", n);
     }
 }
 

@@ -53,7 +53,7 @@ struct CompressionZone {
     float base = 0;  // ξ at the base (ζ of the strength design)
     float span = 0;  // ξ at the span; 0 without a span design
     // Where ξ > ξb: the wall thickness that brings ξ to ξb (mm, whole, rounded up).
-    std::optional<int> baseThickness, spanThickness;
+    std::optional<double> baseThickness, spanThickness;
 };
 
 // ρmin = max(0.2 %, 45·ft/fy %) of 1000·h5 for each face; civil-defence works at least the
@@ -90,7 +90,7 @@ struct ShearCheck {
     double ft = 0;         // with the civil-defence factor in civil-defence works
     float capacity = 0;    // kN, rounded
     bool met = true;
-    std::optional<int> thickness;  // when not met: the wall thickness that carries it (mm)
+    std::optional<double> thickness;  // when not met: the wall thickness that carries it (mm)
 };
 
 // The earth face as built: the crack width of the strength bars with their own area.
