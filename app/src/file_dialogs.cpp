@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace wallcalc::app {
 namespace {
@@ -20,6 +22,12 @@ QString ask(QWidget* parent, const FileChoice& choice, QFileDialog::AcceptMode m
 }
 
 }  // namespace
+
+QString startFolder(const QString& remembered) {
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 QString askForFileToOpen(QWidget* parent, const FileChoice& choice) {
     return ask(parent, choice, QFileDialog::AcceptOpen);

@@ -15,6 +15,10 @@ struct FileChoice {
     QString suffix;    // added to a name typed without one (saving)
 };
 
+// Where a dialog starts when the window remembers no folder, or the one it remembers no
+// longer exists: the user's documents folder, or their home folder when there is none.
+QString startFolder(const QString& remembered);
+
 // The file the engineer chose, or an empty string when the dialog was cancelled. A save
 // dialog asks before it overwrites a file.
 QString askForFileToOpen(QWidget* parent, const FileChoice& choice);

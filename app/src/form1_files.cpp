@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "file_dialogs.hpp"
 #include "form1.hpp"
@@ -19,10 +18,6 @@ namespace {
 const QString kWallFilter = QStringLiteral("墙体文件 (*.wall);;所有文件 (*)");
 const QString kWallSuffix = QStringLiteral("wall");
 
-QString documents() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
 }  // namespace
 
 void Form1::newWall() {
@@ -33,11 +28,8 @@ void Form1::newWall() {
 
 void Form1::openWall() {
     if (!settleUnsavedChanges()) return;
-    const QString path = askForFileToOpen(this, {QStringLiteral("打开墙体文件"),
-                                                 wallFolder_.isEmpty() ? documents() : wallFolder_,
-                                                 {},
-                                                 kWallFilter,
-                                                 {}});
+    const QString path = askForFileToOpen(
+        this, {QStringLiteral("打开墙体文件"), startFolder(wallFolder_), {}, kWallFilter, {}});
     if (!path.isEmpty()) openWallFile(path);
 }
 
@@ -71,8 +63,8 @@ bool Form1::saveWallAs() {
     const QString name =
         wallFile_.isEmpty() ? QStringLiteral("未命名.wall") : QFileInfo(wallFile_).fileName();
     const QString path = askForFileToSave(
-        this, {QStringLiteral("保存墙体文件"), wallFolder_.isEmpty() ? documents() : wallFolder_,
-               name, kWallFilter, kWallSuffix});
+        this,
+        {QStringLiteral("保存墙体文件"), startFolder(wallFolder_), name, kWallFilter, kWallSuffix});
     return !path.isEmpty() && saveWallFile(path);
 }
 

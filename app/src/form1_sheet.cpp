@@ -8,7 +8,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "file_dialogs.hpp"
 #include "form1.hpp"
@@ -65,11 +64,8 @@ sheet::CalculationSheet Form1::datedSheet(const QDate& date) const {
 
 void Form1::exportSheet() {
     if (!sheetReady(QStringLiteral("导出")) || !sheetCurrent(QStringLiteral("导出"))) return;
-    if (exportFolder_.isEmpty()) {
-        exportFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
     const QString path =
-        askForFileToSave(this, {QStringLiteral("导出计算书"), exportFolder_,
+        askForFileToSave(this, {QStringLiteral("导出计算书"), startFolder(exportFolder_),
                                 QStringLiteral("地下室外墙配筋计算书.pdf"),
                                 QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf")});
     if (path.isEmpty()) return;
