@@ -257,15 +257,6 @@ class Form1Layout : public QObject {
         QCOMPARE(visited, expected);
     }
 
-    // A result box takes no Tab stop but is still selected and copied with the mouse.
-    void resultBoxesReadWithTheMouse() {
-        for (const char* name : {"Text6", "Text7", "Text19", "Text9", "Text18", "Text11"}) {
-            auto* edit = get<QLineEdit>(name);
-            QVERIFY2(edit->isReadOnly(), name);
-            QCOMPARE(edit->focusPolicy(), Qt::ClickFocus);
-        }
-    }
-
     // A larger window: the controls of the control table stay where they are, and the
     // figure, Text12 and the supplementary design take the room, side by side, without
     // overlapping.
