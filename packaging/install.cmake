@@ -33,9 +33,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Qt and the C++ library from the programs' own links (dpkg-shlibdeps); the Chinese face
-# the window and the calculation sheets are set in, which nothing links.
+# the window and the calculation sheets are set in, and Qt's own texts in Chinese (the
+# standard buttons and dialogs), which nothing links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, qt6-translations-l10n")
 include(CPack)
 
 # The package, built and unpacked into a scratch folder, runs its programs.

@@ -8,6 +8,8 @@ packages=(
   cmake g++ make ninja-build pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # Qt's own texts in Chinese: the standard buttons and the file and print dialogs
+  qt6-translations-l10n
   fonts-wqy-microhei
   xvfb xauth imagemagick
   clang-14 libfuzzer-14-dev libclang-rt-14-dev

@@ -1,16 +1,26 @@
 #include "form1.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <functional>
 
 #include "help_text.hpp"
 #include "line_breaks.hpp"
+#include "wallcalc/sheet/design_codes.hpp"
 #include "window_fonts.hpp"
 
 namespace wallcalc::app {
@@ -20,22 +30,47 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The page the controls stand on, inside the window's scroll area: never smaller than the
+// specified size (the scroll area scrolls it), and when larger its panels follow.
+class Page final : public QWidget {
+  public:
+    explicit Page(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("client"));
+        setMinimumSize(clientSize());
+    }
+    std::function<void(QSize)> resized;
+
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (resized) resized(size());
+    }
+};
+
+// Room a desktop takes around a window (title bar and borders), which the screen's free
+// area does not count.
+constexpr int kFrameAllowance = 40;
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("地下室外墙配筋计算"));
     setFont(windowFont());
 
-    // The controls sit on a client widget of fixed size, so that a menu bar above them
-    // makes the window taller without moving them.
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(clientSize());
-    setCentralWidget(client);
-    controls_ = buildControls(*client);
+    // The page sits in a scroll area: a window smaller than the specified size (a small
+    // screen, a large scale factor) scrolls; a larger one gives its room to the panels.
+    auto* page = new Page(this);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scrollArea"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(page);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, not to the frame
+    setCentralWidget(scroll_);
+    controls_ = buildControls(*page);
+    page->resized = [this](QSize size) { placePanels(controls_, size); };
     menu_ = buildMenu(*this);
     connectEdits();
+    connectMenu();
 
     for (int i = 0; i < 2; ++i) {
         connect(controls_.Option1[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
@@ -44,12 +79,42 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(controls_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(controls_.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(controls_.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+
+    Form_Load();
+    fitToScreen();
+}
+
+void Form1::connectMenu() {
+    connect(menu_.newWall, &QAction::triggered, this, &Form1::newWall);
+    connect(menu_.open, &QAction::triggered, this, &Form1::openWall);
+    connect(menu_.save, &QAction::triggered, this, &Form1::saveWall);
+    connect(menu_.saveAs, &QAction::triggered, this, &Form1::saveWallAs);
+    connect(menu_.recent, &QMenu::aboutToShow, this, &Form1::showRecentFiles);
+    connect(menu_.projectInfo, &QAction::triggered, this, &Form1::editProject);
     connect(menu_.exportPdf, &QAction::triggered, this, &Form1::exportSheet);
     connect(menu_.print, &QAction::triggered, this, &Form1::printSheet);
     connect(menu_.copy, &QAction::triggered, this, &Form1::copySheet);
     connect(menu_.exit, &QAction::triggered, this, &Form1::Command3_Click);
+    connect(menu_.help, &QAction::triggered, this, &Form1::Command2_Click);
+    connect(menu_.about, &QAction::triggered, this, &Form1::about);
+    showRecentFiles();
+}
 
-    Form_Load();
+void Form1::fitToScreen() {
+    const QSize wanted = clientSize() + QSize(0, menuBar()->sizeHint().height());
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        resize(wanted);
+        return;
+    }
+    const QSize room = screen->availableGeometry().size() - QSize(0, kFrameAllowance);
+    // A scroll bar one way takes room the other way: give it that room where there is some,
+    // rather than a second scroll bar.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize fitted = wanted;
+    if (wanted.height() > room.height()) fitted.rwidth() += bar;
+    if (wanted.width() > room.width()) fitted.rheight() += bar;
+    resize(fitted.boundedTo(room));
 }
 
 void Form1::Form_Load() {
@@ -61,7 +126,9 @@ void Form1::Form_Load() {
         for (const std::string_view item : listItems(static_cast<List>(i)))
             combo->addItem(qs(item));
     }
+    lastSheet_.reset();
     showModel();
+    modelChanged();
 }
 
 void Form1::showModel() {
@@ -86,28 +153,64 @@ void Form1::showModel() {
 
 void Form1::connectEdits() {
     for (const InputBox& in : inputBoxes()) {
-        connect(controls_.boxes[index(in.box)], &QLineEdit::textChanged, this,
-                [this, box = in.box](const QString& text) {
-                    if (!showingModel_) m_core.type(box, text.toStdString());
-                });
+        QLineEdit* edit = controls_.boxes[index(in.box)];
+        connect(edit, &QLineEdit::textChanged, this, [this, box = in.box](const QString& text) {
+            if (showingModel_) return;
+            m_core.type(box, text.toStdString());
+            modelChanged();
+        });
+        // Enter in an input box computes, as "计算" does.
+        connect(edit, &QLineEdit::returnPressed, this, &Form1::Command1_Click);
     }
     for (std::size_t i = 0; i < kListCount; ++i) {
         connect(controls_.lists[i], &QComboBox::currentIndexChanged, this,
                 [this, list = static_cast<List>(i)](int position) {
-                    if (!showingModel_) m_core.select(list, position);
+                    if (showingModel_) return;
+                    m_core.select(list, position);
+                    modelChanged();
                 });
     }
+}
+
+void Form1::modelChanged() {
+    showTitle();
+    showStale();
+}
+
+void Form1::showTitle() {
+    const QString file =
+        wallFile_.isEmpty() ? QStringLiteral("未命名") : QFileInfo(wallFile_).fileName();
+    setWindowTitle(file + QStringLiteral("[*] - 地下室外墙配筋计算"));
+    setWindowModified(m_core.modified());
+}
+
+void Form1::showStale() {
+    const bool stale = m_core.resultsStale();
+    // Text in the colour of disabled text: still readable and copyable, plainly not current.
+    const auto grey = [stale](QWidget* w) {
+        QPalette palette = QApplication::palette(w);
+        if (stale)
+            palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
+        w->setPalette(palette);
+    };
+    for (const ResultBox& r : resultBoxes())
+        grey(controls_.boxes[index(r.box)]);
+    grey(controls_.Text12);
+    grey(controls_.TextChecks);
+    controls_.staleNote->setVisible(stale);
 }
 
 void Form1::Option1_Click(int index) {
     m_core.clickOption(index);
     showModel();
+    modelChanged();
 }
 
 void Form1::Command1_Click() {
     // A completed press is what the calculation sheet shows, until the next one completes.
     const PressResult press = m_core.pressCompute(this);
     if (press.completed()) lastSheet_ = sheet::sheetOf(press);
+    modelChanged();
 }
 
 void Form1::Command2_Click() {
@@ -118,18 +221,38 @@ void Form1::Command3_Click() {
     close();
 }
 
+void Form1::about() {
+    QString codes;
+    for (std::size_t b = 0; b < sheet::designBases().size(); ++b) {
+        for (const std::string& line : sheet::designCodeLines(b, false))
+            codes += QStringLiteral("\n    ") + qs(line);
+    }
+    codes += QStringLiteral("\n    ") + qs(sheet::codeLine(sheet::civilDefenceCode())) +
+             QStringLiteral("（人防工程）");
+    QMessageBox::about(
+        this, QStringLiteral("关于"),
+        QStringLiteral("地下室外墙配筋计算 %1\n\n"
+                       "地下室外墙（顶板简支、底板固定的1米宽墙条）在土压力、水压力、"
+                       "附加荷载与人防荷载下的竖向受力钢筋与裂缝宽度计算。\n\n"
+                       "计算依据：%2")
+            .arg(QApplication::applicationVersion(), codes));
+}
+
 std::string Form1::text(Box box) const {
     if (box == Box::Text12) return engineText(controls_.Text12->document()->toRawText());
     return controls_.boxes[index(box)]->text().toStdString();
 }
 
 void Form1::setText(Box box, std::string_view text) {
+    const QString shown = box == Box::Text12 ? shownText(text) : qs(text);
     if (box == Box::Text12) {
-        controls_.Text12->setPlainText(shownText(text));
+        // The same text again leaves the reader where they were.
+        if (controls_.Text12->toPlainText() != shown) controls_.Text12->setPlainText(shown);
         return;
     }
     QLineEdit* edit = controls_.boxes[index(box)];
-    edit->setText(qs(text));
+    if (edit->text() == shown) return;
+    edit->setText(shown);
     edit->setCursorPosition(0);  // a long result shows its first digits
 }
 

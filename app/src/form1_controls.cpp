@@ -9,19 +9,14 @@
 #include <QRadioButton>
 #include <string>
 
+#include "form1_geometry.hpp"
 #include "twips.hpp"
-#include "wall_figure.hpp"
-#include "window_fonts.hpp"
 
 namespace wallcalc::app {
 namespace {
 
-// The window's margin: the controls start 240 twips from the left edge, and the same
-// margin is kept to the right of Text12 and below the buttons.
-constexpr int kMargin = 240;
-constexpr int kRight = 3120 + 6975;   // right edge of Text12
-constexpr int kBottom = 5640 + 5415;  // bottom edge of Text12 and of the buttons
-constexpr int kLabelGap = 30;         // between a label's right end and its box
+using geometry::kMargin;
+constexpr int kLabelGap = 30;  // between a label's right end and its box
 
 // Where a text box sits, and where its label starts (left, and the row's top is the
 // box's own). Boxes inside a frame are placed relative to the frame.
@@ -97,6 +92,9 @@ void placeBoxes(Form1Controls& c, QWidget& parent, std::initializer_list<BoxPlac
     for (const BoxPlace& place : places) {
         QLineEdit* edit = addBox(parent, place);
         edit->setReadOnly(readOnly);
+        // A result box is selected and copied with the mouse; Tab goes past it, from one
+        // input to the next.
+        if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
         c.boxes[index(place.box)] = edit;
     }
 }
@@ -176,8 +174,8 @@ void buildResults(Form1Controls& c, QWidget& client) {
     const int tops[] = {7200, 8880};
     QGroupBox* frames[2] = {};
     for (int f = 0; f < 2; ++f) {
-        frames[f] = addFrame(client, names[f], frameCaption(f),
-                             QRect(240, tops[f], frameWidth, 1455));
+        frames[f] =
+            addFrame(client, names[f], frameCaption(f), QRect(240, tops[f], frameWidth, 1455));
     }
     for (const ResultBox& r : resultBoxes()) {
         const BoxPlace place{r.box, QRect(1800, 360 * (r.row + 1), boxWidth, 285), 120};
@@ -185,27 +183,13 @@ void buildResults(Form1Controls& c, QWidget& client) {
     }
 }
 
-void buildReport(Form1Controls& c, QWidget& client) {
-    auto* report = new QPlainTextEdit(&client);
-    report->setObjectName(QStringLiteral("Text12"));
-    report->setGeometry(twips(3120, 5640, 6975, 5415));
-    report->setFont(reportFont());
-    report->setLineWrapMode(QPlainTextEdit::NoWrap);
-    report->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    report->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    report->setReadOnly(true);  // the engine's output; selectable and copyable
-    report->setTabChangesFocus(true);
-    report->setAccessibleName(QStringLiteral("计算过程"));
-    c.Text12 = report;
-}
-
 // Tab follows the screen: the lists, the elevations, the civil-defence group, the
-// column of inputs, the results, the buttons and last the calculation text.
+// column of inputs, the buttons, and last the calculation text and the supplementary
+// design. The result boxes take no Tab stop.
 void setTabOrder(const Form1Controls& c) {
     const Box inputs[] = {Box::Text1, Box::Text2, Box::Text3, Box::Text16};
-    const Box below[] = {Box::Text4,  Box::Text13, Box::Text17, Box::Text14, Box::Text15,
-                         Box::Text5,  Box::Text10, Box::Text8,  Box::Text6,  Box::Text7,
-                         Box::Text19, Box::Text9,  Box::Text18, Box::Text11};
+    const Box below[] = {Box::Text4,  Box::Text13, Box::Text17, Box::Text14,
+                         Box::Text15, Box::Text5,  Box::Text10, Box::Text8};
     std::vector<QWidget*> chain(c.lists.begin(), c.lists.end());
     for (Box b : inputs)
         chain.push_back(c.boxes[index(b)]);
@@ -214,7 +198,7 @@ void setTabOrder(const Form1Controls& c) {
     chain.push_back(c.Option1[1]);
     for (Box b : below)
         chain.push_back(c.boxes[index(b)]);
-    chain.insert(chain.end(), {c.Command1, c.Command2, c.Command3, c.Text12});
+    chain.insert(chain.end(), {c.Command1, c.Command2, c.Command3, c.Text12, c.TextChecks});
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -222,7 +206,7 @@ void setTabOrder(const Form1Controls& c) {
 }  // namespace
 
 QSize clientSize() {
-    return twipsSize(kRight + kMargin, kBottom + kMargin);
+    return twipsSize(geometry::kPageWidth, geometry::kPageHeight);
 }
 
 Form1Controls buildControls(QWidget& client) {
@@ -230,14 +214,12 @@ Form1Controls buildControls(QWidget& client) {
     buildLists(c, client);
     buildInputs(c, client);
     buildResults(c, client);
-    buildReport(c, client);
-    // The figure fills the upper right, right of the inputs and above Text12.
-    c.figure = new WallFigure(&client);
-    c.figure->setGeometry(twips(3960, kMargin, kRight - 3960, 5520 - kMargin));
+    buildPanels(c, client);
     c.Command1 = addButton(client, "Command1", "计算", 240);
     c.Command2 = addButton(client, "Command2", "帮助", 1200);
     c.Command3 = addButton(client, "Command3", "退出", 2160);
     setTabOrder(c);
+    placePanels(c, clientSize());
     return c;
 }
 

@@ -3,17 +3,20 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "chinese_texts.hpp"
 #include "form1.hpp"
 #include "window_fonts.hpp"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wallcalc"));
+    QApplication::setApplicationVersion(QStringLiteral(WALLCALC_VERSION));
     // The installed menu entry (wallcalc.desktop) and icon, so that the desktop shows the
     // running window under its own name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("wallcalc"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("wallcalc")));
     QApplication::setFont(wallcalc::app::windowFont());
+    wallcalc::app::useChineseTexts(application);
     wallcalc::app::Form1 form1;
     form1.show();
     return QApplication::exec();  // "退出" closes Form1, the last window, and ends here

@@ -1,4 +1,4 @@
-// The title, the headings, the figure and the calculation text of the sheet.
+// The title, the headings, the figure and the lines of text of the sheet.
 #include "sheet_blocks.hpp"
 
 #include <QPainter>
@@ -70,19 +70,6 @@ std::vector<Block> titleBlocks(const CalculationSheet& sheet, const SheetStyle& 
             blocks.push_back(std::move(b));
         }
     }
-    Block date =
-        lineBlock(QStringLiteral("计算日期：") + qs(sheet.date), style.body, style, Qt::AlignRight);
-    const qreal rule = style.mm(0.3);
-    auto paintDate = date.paint;
-    date.height += style.mm(1.5);
-    date.paint = [paintDate, rule](QPainter& p, const QRectF& box, const BlockPlace& place) {
-        paintDate(p, box, place);
-        p.save();
-        p.setPen(QPen(Qt::black, rule));
-        p.drawLine(QPointF(box.left(), box.bottom()), QPointF(box.right(), box.bottom()));
-        p.restore();
-    };
-    blocks.push_back(std::move(date));
     return blocks;
 }
 
@@ -93,7 +80,7 @@ Block headingBlock(const QString& text, const SheetStyle& style) {
     return b;
 }
 
-Block figureBlock(const SheetStyle& style, qreal width) {
+Block figureBlock(const SheetFigure& figure, const SheetStyle& style, qreal width) {
     Block b;
     b.height = style.mm(80);
     const qreal figureWidth = b.height * kFigureWidth / kFigureHeight;
@@ -103,7 +90,7 @@ Block figureBlock(const SheetStyle& style, qreal width) {
                             box.height());
         p.save();
         p.setFont(font);
-        paintWallFigure(p, target);
+        paintWallFigure(p, target, figure);
         p.restore();
     };
     return b;

@@ -19,7 +19,10 @@ struct TableCell {
 };
 using TableRow = std::vector<TableCell>;
 
-// The title, the wall's name (when it has one) and the date, over a rule.
+// The whole sheet, section by section, for a page `width` wide.
+std::vector<Block> sheetBlocks(const CalculationSheet& sheet, const SheetStyle& style, qreal width);
+
+// The title and the wall's name (when it has one).
 std::vector<Block> titleBlocks(const CalculationSheet& sheet, const SheetStyle& style, qreal width);
 
 // A section heading, kept with what follows it.
@@ -31,11 +34,11 @@ Block headingBlock(const QString& text, const SheetStyle& style);
 std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vector<qreal>& columns,
                                const SheetStyle& style);
 
-// The wall figure, centred.
-Block figureBlock(const SheetStyle& style, qreal width);
+// The figure of the sheet's wall, centred.
+Block figureBlock(const SheetFigure& figure, const SheetStyle& style, qreal width);
 
-// The calculation text line by line; a line too long for the page continues, indented,
-// on the next.
+// Lines of text (the calculation, notes under a table or a figure) line by line; a line
+// too long for the page continues, indented, on the next.
 std::vector<Block> textBlocks(const std::vector<std::string>& lines, const SheetStyle& style,
                               qreal width);
 

@@ -2,7 +2,6 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <algorithm>
 
 #include "page_flow.hpp"
 #include "sheet_blocks.hpp"
@@ -15,77 +14,9 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Label and value columns, twice across the page: as wide as the longest label, the
-// rest shared by the values.
-std::vector<qreal> pairColumns(const CalculationSheet& sheet, const SheetStyle& style,
-                               qreal width) {
-    qreal label = 0;
-    for (const SheetEntry& e : sheet.inputs)
-        label = std::max(label, style.advance(style.body, qs(e.label)));
-    for (const SheetGroup& g : sheet.results) {
-        for (const SheetEntry& e : g.entries)
-            label = std::max(label, style.advance(style.body, qs(e.label)));
-    }
-    label = std::clamp(label + style.mm(4), width * 0.2, width * 0.32);
-    const qreal value = width / 2 - label;
-    return {label, value, label, value};
-}
-
-std::vector<TableRow> inputRows(const CalculationSheet& sheet) {
-    std::vector<TableRow> rows;
-    for (std::size_t i = 0; i < sheet.inputs.size(); i += 2) {
-        TableRow row;
-        for (std::size_t k = i; k < i + 2; ++k) {
-            const bool present = k < sheet.inputs.size();
-            row.push_back({present ? qs(sheet.inputs[k].label) : QString(), 1, present});
-            row.push_back({present ? qs(sheet.inputs[k].value) : QString()});
-        }
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-// The two groups of results side by side, each under its caption.
-std::vector<TableRow> resultRows(const CalculationSheet& sheet) {
-    std::vector<TableRow> rows(1);
-    std::size_t depth = 0;
-    for (const SheetGroup& g : sheet.results) {
-        rows[0].push_back({qs(g.caption), 2, true});
-        depth = std::max(depth, g.entries.size());
-    }
-    for (std::size_t i = 0; i < depth; ++i) {
-        TableRow row;
-        for (const SheetGroup& g : sheet.results) {
-            const bool present = i < g.entries.size();
-            row.push_back({present ? qs(g.entries[i].label) : QString(), 1, present});
-            row.push_back({present ? qs(g.entries[i].value) : QString()});
-        }
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-std::vector<Block> sheetBlocks(const CalculationSheet& sheet, const SheetStyle& style,
-                               qreal width) {
-    std::vector<Block> blocks = titleBlocks(sheet, style, width);
-    const auto append = [&blocks](std::vector<Block> more) {
-        for (Block& b : more)
-            blocks.push_back(std::move(b));
-    };
-    const std::vector<qreal> columns = pairColumns(sheet, style, width);
-    blocks.push_back(headingBlock(QStringLiteral("一、输入数据"), style));
-    append(tableBlocks(inputRows(sheet), columns, style));
-    blocks.push_back(headingBlock(QStringLiteral("二、计算简图"), style));
-    blocks.push_back(figureBlock(style, width));
-    blocks.push_back(headingBlock(QStringLiteral("三、计算结果"), style));
-    append(tableBlocks(resultRows(sheet), columns, style));
-    blocks.push_back(headingBlock(QStringLiteral("四、计算过程"), style));
-    append(textBlocks(sheet.calculation, style, width));
-    return blocks;
-}
-
-// The running head over every page after the first (the first carries the title), and
-// the page number at the foot of every page.
+// The running head over every page after the first (the first carries the title block):
+// the title, the wall's name, the project and the wall, and the date; the page number at
+// the foot of every page.
 void paintPageFrame(QPainter& p, const SheetStyle& style, const CalculationSheet& sheet,
                     const QRectF& page, int number, int pages, qreal headHeight) {
     p.save();
@@ -94,7 +25,9 @@ void paintPageFrame(QPainter& p, const SheetStyle& style, const CalculationSheet
     const QFontMetricsF fm = style.metrics(style.small);
     if (number > 0) {
         QString head = qs(sheet.title);
-        if (!sheet.name.empty()) head += QStringLiteral("  ") + qs(sheet.name);
+        for (const std::string& part : {sheet.name, sheet.project.project, sheet.project.wall}) {
+            if (!part.empty()) head += QStringLiteral("  ") + qs(part);
+        }
         const QString date = QStringLiteral("计算日期：") + qs(sheet.date);
         const qreal baseline = page.top() + fm.ascent();
         p.drawText(QPointF(page.left(), baseline),
@@ -121,7 +54,7 @@ void setUpSheetPage(QPagedPaintDevice& device) {
 
 std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPaintDevice& device) {
     QPainter p;
-    if (!p.begin(&device)) return "the page device could not be opened for drawing";
+    if (!p.begin(&device)) return "无法开始在打印机或文件上绘制";
     // The sheet's units onto the device's pixels.
     const qreal sx = device.logicalDpiX() / kSheetDpi;
     const qreal sy = device.logicalDpiY() / kSheetDpi;
@@ -139,7 +72,7 @@ std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPain
     for (int number = 0; number < pages; ++number) {
         if (number > 0 && !device.newPage()) {
             p.end();
-            return "a new page could not be started";
+            return "无法开始新的一页";
         }
         paintPageFrame(p, style, sheet, page, number, pages, headHeight);
         const qreal top = number == 0 ? 0 : headHeight;
@@ -149,7 +82,7 @@ std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPain
             blocks[next].paint(p, box, places[next]);
         }
     }
-    if (!p.end()) return "the pages could not be finished";
+    if (!p.end()) return "无法完成页面的绘制";
     return std::nullopt;
 }
 

@@ -1,6 +1,9 @@
-// The window's events through its widgets: the option buttons, "计算" in each state,
-// the run's messages and "帮助".
+// The window's events through its widgets: the option buttons, "计算" in each state and
+// from Enter in an input box, the run's messages, results shown as stale once the inputs
+// change, and "帮助".
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -194,6 +197,89 @@ class Form1Events : public QObject {
         QCOMPARE(catcher.seen().first().title, QString("友情提示:"));
         QVERIFY(catcher.seen().first().onlyOk);
         QCOMPARE(report(), before.last());
+    }
+
+    // Enter in any input box computes, as "计算" does.
+    void enterComputes_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"Text1", "Text16", "Text4", "Text17", "Text14", "Text8"})
+            QTest::addRow("%s", box) << "Option1_1" << box;
+        QTest::newRow("Text20 in civil-defence works") << "Option1_0"
+                                                       << "Text20";
+    }
+    void enterComputes() {
+        QFETCH(QString, option);
+        QFETCH(QString, box);
+        MessageCatcher catcher;
+        click(option);
+        QLineEdit* edit = this->box(box);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(catcher.seen().size(), 0);
+        QCOMPARE(this->box("Text6")->text(), QString("106.067"));
+        QVERIFY(form_->calculationSheet() != nullptr);
+    }
+
+    // After a completed press, a change of an input, a list or the option greys the six
+    // results, Text12 and the supplementary design and shows "输入已修改，请重新计算", until
+    // the next press completes; put back as it was, nothing is stale.
+    void staleResults_data() {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("nothing changed") << QStringList{} << false;
+        QTest::newRow("h5 typed") << QStringList{"type Text4 500"} << true;
+        QTest::newRow("h5 typed back") << QStringList{"type Text4 500", "type Text4 350"} << false;
+        QTest::newRow("a list") << QStringList{"select Combo1 3"} << true;
+        QTest::newRow("the other option") << QStringList{"click Option1_0"} << true;
+        QTest::newRow("computed again") << QStringList{"type Text4 500", "click Command1"} << false;
+        QTest::newRow("a press that ends early")
+            << QStringList{"type Text4 500", "select Combo3 2", "click Command1"} << true;
+        QTest::newRow("the project of the title block") << QStringList{"project"} << false;
+    }
+    void staleResults() {
+        QFETCH(QStringList, actions);
+        QFETCH(bool, stale);
+        MessageCatcher catcher;
+        click("Option1_1");
+        click("Command1");
+        const QColor normal = box("Text6")->palette().color(QPalette::Text);
+        for (const QString& action : actions) {
+            const QStringList words = action.split(' ');
+            if (words[0] == "type") type(words[1], words[2]);
+            if (words[0] == "click") click(words[1]);
+            if (words[0] == "select") get<QComboBox>(words[1])->setCurrentIndex(words[2].toInt());
+            if (words[0] == "project") form_->setProject({"滨江花园", "W3", "", "", ""});
+        }
+        QCOMPARE(get<QLabel>("StaleNote")->isVisible(), stale);
+        QCOMPARE(get<QLabel>("StaleNote")->text(), QString("输入已修改，请重新计算"));
+        const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        QVERIFY(grey != normal);
+        QList<QWidget*> shown;
+        for (const char* name : {"Text6", "Text7", "Text19", "Text9", "Text11", "Text18"})
+            shown << box(name);
+        shown << get<QWidget>("Text12") << get<QWidget>("TextChecks");
+        for (QWidget* w : shown) {
+            QCOMPARE(w->palette().color(QPalette::Text), stale ? grey : normal);
+        }
+        // The input boxes are never greyed.
+        QCOMPARE(box("Text4")->palette().color(QPalette::Text), normal);
+    }
+
+    // Before any press has completed there is nothing to be stale.
+    void nothingStaleBeforeAPress() {
+        type("Text4", "500");
+        click("Option1_0");
+        QVERIFY(!get<QLabel>("StaleNote")->isVisible());
+    }
+
+    // The supplementary design waits for its press, saying so.
+    void supplementaryDesignPanel() {
+        auto* checks = get<QPlainTextEdit>("TextChecks");
+        QVERIFY(checks->isReadOnly());
+        QCOMPARE(checks->placeholderText(), QString("补充验算将在计算后显示"));
+        QCOMPARE(get<QLabel>("Label_TextChecks")->text(), QString("补充验算"));
+        QCOMPARE(get<QLabel>("Label_TextChecks")->buddy(), checks);
     }
 
     void help() {

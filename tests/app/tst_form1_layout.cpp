@@ -1,5 +1,6 @@
 // Form1 as it opens: the controls, their defaults, lists and places, labels that show
-// whole, nothing overlapping, and Tab in screen order.
+// whole, nothing overlapping, and Tab in screen order; a larger window gives its room to
+// the panels and leaves the controls where they are, a smaller one scrolls.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,11 +8,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionFrame>
 #include <QtTest>
 #include <memory>
 
 #include "form1.hpp"
+#include "form1_controls.hpp"
 #include "wall_figure.hpp"
 #include "wallcalc/engine/controls.hpp"
 
@@ -29,6 +34,14 @@ QRect onClient(const QWidget* w, const QWidget* client) {
     return QRect(w->mapTo(client, QPoint(0, 0)), w->size());
 }
 
+// The controls of the control table, which keep their places at every size of the window.
+const QStringList kSpecified = {
+    "Combo1", "Combo2",   "Combo3",   "Frame1",   "Frame5",       "Text4",       "Text13",
+    "Text17", "Text14",   "Text15",   "Text5",    "Text10",       "Text8",       "Frame2",
+    "Frame3", "Command1", "Command2", "Command3", "Label_Combo1", "Label_Text4", "Label_Text8"};
+// The panels that grow.
+const QStringList kPanels = {"WallFigure", "Text12", "TextChecks"};
+
 }  // namespace
 
 class Form1Layout : public QObject {
@@ -36,7 +49,14 @@ class Form1Layout : public QObject {
 
   private:
     std::unique_ptr<Form1> form_;
-    QWidget* client() { return form_->centralWidget(); }
+    QWidget* client() { return get<QWidget>("client"); }
+    QScrollArea* scroll() { return get<QScrollArea>("scrollArea"); }
+    QMap<QString, QRect> places(const QStringList& names) {
+        QMap<QString, QRect> out;
+        for (const QString& name : names)
+            out[name] = onClient(get<QWidget>(name), client());
+        return out;
+    }
     template <typename W>
     W* get(const QString& name) {
         W* w = form_->findChild<W*>(name);
@@ -97,7 +117,7 @@ class Form1Layout : public QObject {
     }
 
     // Places from the control table, in twips relative to the parent (15 to a pixel).
-    void places_data() {
+    void placesAtTheSpecifiedSize_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
         const struct {
@@ -126,8 +146,9 @@ class Form1Layout : public QObject {
         for (const auto& r : rows)
             QTest::newRow(r.name) << QString(r.name) << r.rect;
     }
-    void places() {
+    void placesAtTheSpecifiedSize() {
         QFETCH(QString, name);
+        QCOMPARE(client()->size(), wallcalc::app::clientSize());
         QFETCH(QRect, twips);
         auto* w = get<QWidget>(name);
         const QRect px(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
@@ -205,7 +226,8 @@ class Form1Layout : public QObject {
         }
     }
 
-    // Tab visits the inputs in screen order. The two options are one stop, as on every
+    // Tab visits the inputs in screen order and passes over the result boxes, which the
+    // engineer reads but does not type into. The two options are one stop, as on every
     // desktop: Tab lands on the one clicked last ("人防" while neither is), the arrow keys
     // move between them; Text20 is a stop only while it is enabled.
     void tabFollowsTheScreen_data() {
@@ -223,9 +245,9 @@ class Form1Layout : public QObject {
         if (!option.isEmpty()) QTest::mouseClick(get<QRadioButton>(option), Qt::LeftButton);
         const QStringList expected =
             QStringList{"Combo1", "Combo2", "Combo3", "Text1", "Text2", "Text3", "Text16"} + group +
-            QStringList{"Text4",    "Text13",   "Text17",   "Text14", "Text15", "Text5",  "Text10",
-                        "Text8",    "Text6",    "Text7",    "Text19", "Text9",  "Text18", "Text11",
-                        "Command1", "Command2", "Command3", "Text12", "Combo1"};
+            QStringList{"Text4",    "Text13", "Text17",     "Text14",   "Text15",
+                        "Text5",    "Text10", "Text8",      "Command1", "Command2",
+                        "Command3", "Text12", "TextChecks", "Combo1"};
         get<QWidget>("Combo1")->setFocus(Qt::TabFocusReason);
         QStringList visited{QApplication::focusWidget()->objectName()};
         while (visited.size() < expected.size()) {
@@ -233,6 +255,75 @@ class Form1Layout : public QObject {
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, expected);
+    }
+
+    // A larger window: the controls of the control table stay where they are, and the
+    // figure, Text12 and the supplementary design take the room, side by side, without
+    // overlapping.
+    void growsWithTheWindow_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("1200×1000, as the issue tried") << QSize(1200, 1000);
+        QTest::newRow("wider only") << QSize(1700, 800);
+        QTest::newRow("taller only") << QSize(1020, 1300);
+        QTest::newRow("a full HD screen") << QSize(1920, 1040);
+    }
+    void growsWithTheWindow() {
+        QFETCH(QSize, window);
+        const QMap<QString, QRect> controlsBefore = places(kSpecified);
+        const QMap<QString, QRect> panelsBefore = places(kPanels);
+        form_->resize(window);
+        QTRY_VERIFY(client()->width() >= window.width() - 30);
+        QVERIFY(client()->height() >= window.height() - 60);
+        QCOMPARE(places(kSpecified), controlsBefore);
+        const QMap<QString, QRect> panels = places(kPanels);
+        for (const QString& name : kPanels) {
+            const QSize grown = panels[name].size(), base = panelsBefore[name].size();
+            QVERIFY2(grown.width() >= base.width() && grown.height() >= base.height(),
+                     qPrintable(name));
+            QVERIFY2(grown.width() * grown.height() > base.width() * base.height(),
+                     qPrintable(name));
+            // Within the page, with the margin kept at the right and the bottom.
+            QVERIFY2(QRect(QPoint(0, 0), client()->size() - QSize(15, 15)).contains(panels[name]),
+                     qPrintable(name));
+        }
+        QVERIFY(panels["WallFigure"].bottom() < get<QWidget>("StaleNote")->geometry().top());
+        QVERIFY(get<QWidget>("StaleNote")->geometry().bottom() < panels["Text12"].top());
+        QVERIFY(panels["Text12"].right() < panels["TextChecks"].left());
+        QVERIFY(panels["WallFigure"].right() < panels["TextChecks"].left());
+        QCOMPARE(get<QWidget>("Label_TextChecks")->geometry().left(), panels["TextChecks"].left());
+        // The controls to the left of Text12 stay clear of it.
+        QVERIFY(controlsBefore["Frame3"].right() < panels["Text12"].left());
+        QVERIFY(controlsBefore["Text15"].bottom() < panels["Text12"].top());
+    }
+
+    // Smaller than the specified size the page keeps its size and scrolls: every control
+    // can be reached, and Tab brings the one it lands on into view.
+    void scrollsBelowTheSpecifiedSize() {
+        const QMap<QString, QRect> before = places(kSpecified + kPanels);
+        form_->resize(640, 420);
+        QTRY_VERIFY(scroll()->viewport()->height() < 420);
+        QCOMPARE(client()->size(), wallcalc::app::clientSize());
+        QCOMPARE(places(kSpecified + kPanels), before);
+        QVERIFY(scroll()->verticalScrollBar()->maximum() > 0);
+        QVERIFY(scroll()->horizontalScrollBar()->maximum() > 0);
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        get<QWidget>("Text8")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), get<QWidget>("Command1"));
+        const QRect shown(get<QWidget>("Command1")->mapTo(scroll()->viewport(), QPoint(0, 0)),
+                          get<QWidget>("Command1")->size());
+        QVERIFY2(scroll()->viewport()->rect().contains(shown), "计算 scrolled into view");
+    }
+
+    // The window opens no larger than the screen's free area, and at the specified size
+    // where the screen holds it.
+    void opensWithinTheScreen() {
+        const QRect free = form_->screen()->availableGeometry();
+        QVERIFY(form_->width() <= free.width());
+        QVERIFY(form_->height() <= free.height());
+        const QSize specified = wallcalc::app::clientSize();
+        QVERIFY(form_->width() >= std::min(free.width(), specified.width()));
     }
 
     // Space and Enter press the focused button.

@@ -1,6 +1,7 @@
-// Form1's menu bar and its calculation-sheet commands: export as PDF (Ctrl+S), print
-// (Ctrl+P), copy the calculation text, exit; the message when there is no completed
-// calculation yet, and the message that names a file that cannot be written.
+// Form1's menu bar and its calculation-sheet commands: the title block's project, export
+// as PDF (Ctrl+E), print (Ctrl+P), copy the calculation text, exit; the message when there
+// is no completed calculation yet, the offer to compute first when the inputs changed
+// since, and the message that names a file that cannot be written and says why.
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
@@ -11,10 +12,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "dialog_answer.hpp"
 #include "form1.hpp"
 #include "form1_controls.hpp"
 #include "message_catcher.hpp"
@@ -22,37 +25,16 @@
 #include "wallcalc/sheet/sheet_rendering.hpp"
 
 using wallcalc::app::Form1;
+using wallcalc::app::testing::DialogAnswer;
 using wallcalc::app::testing::MessageCatcher;
 
 namespace {
 
-// Answers the file dialog that "导出计算书(PDF)…" opens: with a file name, or by
-// cancelling it. Counts the dialogs it saw; any other dialog is cancelled too.
-class FileDialogAnswer : public QObject {
-  public:
-    explicit FileDialogAnswer(QString file = {}) : file_(std::move(file)) {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || qobject_cast<QMessageBox*>(dialog)) return;
-            ++seen_;
-            auto* files = qobject_cast<QFileDialog*>(dialog);
-            if (files != nullptr && !file_.isEmpty()) {
-                files->selectFile(file_);
-                dialog->accept();  // QFileDialog's own accept(), as its Save button
-            } else {
-                dialog->reject();
-            }
-        });
-        timer_.start();
-    }
-    int seen() const { return seen_; }
-
-  private:
-    QString file_;
-    QTimer timer_;
-    int seen_ = 0;
-};
+// The buttons of a message box, in alphabetical order.
+QStringList sorted(QStringList buttons) {
+    buttons.sort();
+    return buttons;
+}
 
 }  // namespace
 
@@ -80,6 +62,11 @@ class Form1Sheet : public QObject {
     QString path(const QString& name) const { return dir_.filePath(name); }
 
   private slots:
+    void initTestCase() {
+        // A saved wall goes into the recent files: a scratch copy of the settings, not the
+        // user's.
+        QStandardPaths::setTestModeEnabled(true);
+    }
     void init() {
         form_ = std::make_unique<Form1>();
         form_->show();
@@ -87,21 +74,48 @@ class Form1Sheet : public QObject {
     }
     void cleanup() { form_.reset(); }
 
-    // "文件" above the controls, which keep their client area and places.
+    // "文件" and "帮助" above the controls, which keep their page and places.
     void menuBarAboveTheControls() {
         QMenuBar* bar = form_->menuBar();
         QVERIFY(bar->isVisible());
         QVERIFY(bar->geometry().bottom() < form_->centralWidget()->geometry().top());
-        QCOMPARE(form_->centralWidget()->size(), wallcalc::app::clientSize());
-        QCOMPARE(bar->actions().size(), 1);
-        QCOMPARE(bar->actions().first()->text(), QString("文件"));
-        QStringList items;
-        for (QAction* a : bar->actions().first()->menu()->actions())
-            items << (a->isSeparator() ? QString("—") : a->text());
-        QCOMPARE(items,
-                 (QStringList{"导出计算书(PDF)…", "打印计算书…", "复制计算书", "—", "退出"}));
-        QCOMPARE(get<QAction>("actionExportPdf")->shortcut(), QKeySequence("Ctrl+S"));
-        QCOMPARE(get<QAction>("actionPrint")->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(get<QWidget>("client")->size(), wallcalc::app::clientSize());
+        QStringList menus;
+        for (QAction* a : bar->actions())
+            menus << a->text();
+        QCOMPARE(menus, (QStringList{"文件(&F)", "帮助(&H)"}));
+        const auto items = [](QMenu* menu) {
+            QStringList out;
+            for (QAction* a : menu->actions())
+                out << (a->isSeparator() ? QString("—") : a->text());
+            return out;
+        };
+        QCOMPARE(items(bar->actions().at(0)->menu()),
+                 (QStringList{"新建(&N)", "打开(&O)…", "最近打开的文件(&R)", "保存(&S)",
+                              "另存为(&A)…", "—", "计算书信息(&I)…", "导出计算书(PDF)(&E)…",
+                              "打印计算书(&P)…", "复制计算书(&C)", "—", "退出(&X)"}));
+        QCOMPARE(items(bar->actions().at(1)->menu()), (QStringList{"帮助(&H)", "关于(&A)"}));
+        const struct {
+            const char* action;
+            const char* keys;
+        } shortcuts[] = {{"actionNew", "Ctrl+N"},       {"actionOpen", "Ctrl+O"},
+                         {"actionSave", "Ctrl+S"},      {"actionSaveAs", "Ctrl+Shift+S"},
+                         {"actionExportPdf", "Ctrl+E"}, {"actionPrint", "Ctrl+P"},
+                         {"actionExit", "Ctrl+Q"},      {"actionHelp", "F1"}};
+        for (const auto& s : shortcuts)
+            QCOMPARE(get<QAction>(s.action)->shortcut(), QKeySequence(s.keys));
+    }
+
+    // Alt+F opens "文件" rather than typing "f" into the box that has the focus.
+    void altFOpensTheFileMenu() {
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        auto* h5 = get<QLineEdit>("Text4");
+        h5->setFocus();
+        QTest::keyClick(h5, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(get<QMenu>("menuFile")->isVisible());
+        QCOMPARE(h5->text(), QString("350"));
+        get<QMenu>("menuFile")->close();
     }
 
     // Before a press of "计算" has completed there is no sheet: each command says so and
@@ -135,7 +149,7 @@ class Form1Sheet : public QObject {
         QVERIFY(form_->calculationSheet() == nullptr);
         QGuiApplication::clipboard()->setText("untouched");
         MessageCatcher catcher;
-        FileDialogAnswer dialogs;
+        DialogAnswer dialogs;
         get<QAction>(action)->trigger();
         QCOMPARE(dialogs.seen(), 0);
         QCOMPARE(catcher.seen().size(), 1);
@@ -151,7 +165,7 @@ class Form1Sheet : public QObject {
     void shortcutsReachTheCommands_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("says");
-        QTest::newRow("Ctrl+S exports") << int(Qt::Key_S) << "导出";
+        QTest::newRow("Ctrl+E exports") << int(Qt::Key_E) << "导出";
         QTest::newRow("Ctrl+P prints") << int(Qt::Key_P) << "打印";
     }
     void shortcutsReachTheCommands() {
@@ -164,6 +178,20 @@ class Form1Sheet : public QObject {
         QTest::keyClick(get<QLineEdit>("Text4"), Qt::Key(key), Qt::ControlModifier);
         QTRY_COMPARE(catcher.seen().size(), 1);
         QVERIFY(catcher.seen().first().text.contains(says));
+    }
+
+    // Ctrl+S saves the wall, whatever the sheet: it asks for the wall's file, not a PDF.
+    void ctrlSSavesTheWall() {
+        MessageCatcher catcher;
+        computeOrdinary();
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        DialogAnswer dialogs(path("wall"));
+        QTest::keyClick(get<QLineEdit>("Text4"), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.seen(), 1);
+        QCOMPARE(dialogs.lastTitle(), QString("保存墙体文件"));
+        QVERIFY(QFile::exists(path("wall.wall")));
+        QCOMPARE(catcher.seen().size(), 0);
     }
 
     // The sheet is that of the last completed press: typing since, or a press that ended
@@ -192,7 +220,7 @@ class Form1Sheet : public QObject {
     void exportThroughTheFileDialog() {
         MessageCatcher catcher;
         computeOrdinary();
-        FileDialogAnswer dialogs(path("from-dialog"));
+        DialogAnswer dialogs(path("from-dialog"));
         get<QAction>("actionExportPdf")->trigger();
         QCOMPARE(dialogs.seen(), 1);
         QCOMPARE(catcher.seen().size(), 0);
@@ -203,25 +231,129 @@ class Form1Sheet : public QObject {
 
     void exportFailureNamesTheFile_data() {
         QTest::addColumn<QString>("target");
-        QTest::newRow("under a regular file") << "plain/sheet.pdf";
-        QTest::newRow("in a folder that does not exist") << "missing/sheet.pdf";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("under a regular file") << "plain/sheet.pdf"
+                                              << "路径中有一部分不是文件夹";
+        QTest::newRow("in a folder that does not exist") << "missing/sheet.pdf"
+                                                         << "文件或文件夹不存在";
+        QTest::newRow("over a folder") << ""
+                                       << "这是一个文件夹，不是文件";
     }
     void exportFailureNamesTheFile() {
         QFETCH(QString, target);
+        QFETCH(QString, reason);
         QFile plain(path("plain"));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         MessageCatcher catcher;
         computeOrdinary();
-        QVERIFY(!form_->exportSheetTo(path(target)));
+        const QString file = target.isEmpty() ? dir_.path() : path(target);
+        QVERIFY(!form_->exportSheetTo(file));
         QCOMPARE(catcher.seen().size(), 1);
         const auto& m = catcher.seen().first();
         QCOMPARE(m.title, QString("友情提示:"));
-        QVERIFY(m.text.startsWith("计算书未能写入："));
-        QVERIFY2(m.text.contains(path(target)), qPrintable(m.text));
+        QCOMPARE(m.text, QString("计算书未能写入“%1”：\n%2").arg(file, reason));
         QVERIFY(m.onlyOk && m.modal);
         QCOMPARE(m.parent, form_.get());
-        QVERIFY(!QFile::exists(path(target)));
+        if (!target.isEmpty()) QVERIFY(!QFile::exists(file));
+    }
+
+    // Once the inputs changed after a completed press, exporting, printing and copying say
+    // so and offer to compute first: "先计算" goes on with the new sheet, "用修改之前的计算书"
+    // with the one of the earlier inputs, "取消" stops.
+    void staleSheetOffersToComputeFirst_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("h5");  // of the sheet that went out; empty: none did
+        for (const char* command : {"actionExportPdf", "actionPrint", "actionCopy"}) {
+            QTest::addRow("%s, 先计算", command) << command << "先计算"
+                                                 << "500";
+            QTest::addRow("%s, 用修改之前的计算书", command) << command << "用修改之前的计算书"
+                                                             << "350";
+            QTest::addRow("%s, 取消", command) << command << "取消"
+                                               << "";
+        }
+    }
+    void staleSheetOffersToComputeFirst() {
+        QFETCH(QString, command);
+        QFETCH(QString, answer);
+        QFETCH(QString, h5);
+        {
+            MessageCatcher quiet;
+            computeOrdinary();
+        }
+        get<QLineEdit>("Text4")->setText("500");
+        QGuiApplication::clipboard()->setText("untouched");
+        const QString pdf = path(QString::number(qHash(QTest::currentDataTag())) + ".pdf");
+        MessageCatcher catcher({answer});
+        DialogAnswer dialogs(pdf);
+        get<QAction>(command)->trigger();
+        QCOMPARE(catcher.seen().size(), 1);
+        const auto& m = catcher.seen().first();
+        QCOMPARE(m.title, QString("友情提示:"));
+        QVERIFY(m.text.startsWith("输入已修改"));
+        QCOMPARE(sorted(m.buttons), sorted({"先计算", "用修改之前的计算书", "取消"}));
+        const QString sheetH5 = QString::fromStdString(form_->calculationSheet()->inputs[8].value);
+        QCOMPARE(sheetH5, h5.isEmpty() ? QString("350") : h5);
+        QCOMPARE(form_->model().resultsStale(), answer != "先计算");
+        const bool wentOn = !h5.isEmpty();
+        if (command == "actionCopy") {
+            const QString copied = QGuiApplication::clipboard()->text();
+            QCOMPARE(copied == "untouched", !wentOn);
+            if (wentOn) QVERIFY(copied.contains("(0.5*1000* " + h5 + " )"));
+        } else {
+            QCOMPARE(dialogs.seen(), wentOn ? 1 : 0);
+        }
+        if (command == "actionExportPdf") QCOMPARE(QFile::exists(pdf), wentOn);
+    }
+
+    // "先计算" with inputs the press cannot finish: its message, and nothing goes out.
+    void computeFirstThatEndsEarlySendsNothing() {
+        {
+            MessageCatcher quiet;
+            computeOrdinary();
+        }
+        get<QLineEdit>("Text4")->setText("abc");
+        MessageCatcher catcher({"先计算"});
+        DialogAnswer dialogs(path("never.pdf"));
+        get<QAction>("actionExportPdf")->trigger();
+        QCOMPARE(catcher.seen().size(), 2);  // the offer, then the press's own message
+        QCOMPARE(dialogs.seen(), 0);
+        QVERIFY(form_->model().resultsStale());
+        QVERIFY(!QFile::exists(path("never.pdf")));
+    }
+
+    // "计算书信息…" fills the title block; the sheet prints it, and the wall keeps it.
+    void titleBlockFromTheProjectDialog() {
+        MessageCatcher catcher;
+        computeOrdinary();
+        const wallcalc::ProjectInfo project{"滨江花园二期", "W3 地下一层", "张工", "李工", "王工"};
+        {
+            DialogAnswer dialogs({}, project);
+            get<QAction>("actionProjectInfo")->trigger();
+            QCOMPARE(dialogs.seen(), 1);
+            QCOMPARE(dialogs.lastTitle(), QString("计算书信息"));
+        }
+        QVERIFY(form_->model().project() == project);
+        QVERIFY(form_->isWindowModified());
+        QVERIFY(!form_->model().resultsStale());  // the title block is no input of the press
+        QVERIFY(form_->exportSheetTo(path("signed.pdf"), QDate(2024, 5, 1)));
+        QCOMPARE(catcher.seen().size(), 0);
+        if (!wallcalc::testing::popplerInstalled()) QSKIP("poppler-utils is not installed");
+        const QString text =
+            wallcalc::testing::withoutBlanks(wallcalc::testing::pdfText(path("signed.pdf"), true));
+        for (const QString& cell :
+             QStringList{"工程名称滨江花园二期", "墙体编号/部位W3地下一层", "计算日期2024-05-01",
+                         "设计张工", "校对李工", "审核王工", "设计依据GB50010-2002"}) {
+            QVERIFY2(text.contains(cell), qPrintable(cell));
+        }
+        // A cancelled dialog changes nothing.
+        {
+            DialogAnswer cancel;
+            get<QAction>("actionProjectInfo")->trigger();
+            QCOMPARE(cancel.seen(), 1);
+        }
+        QVERIFY(form_->model().project() == project);
     }
 
     // Printing and exporting draw the same sheet.
@@ -237,10 +369,10 @@ class Form1Sheet : public QObject {
         QVERIFY(form_->printSheetOn(printer, day));
         QCOMPARE(catcher.seen().size(), 0);
         if (!wallcalc::testing::popplerInstalled()) QSKIP("poppler-utils is not installed");
-        QCOMPARE(wallcalc::testing::pdfPages(path("printed.pdf")), 2);
+        QCOMPARE(wallcalc::testing::pdfPages(path("printed.pdf")), 3);
         // The printer draws at its own resolution: the same words, columns a hair apart.
         const QString text = wallcalc::testing::pdfText(path("exported.pdf"));
-        QVERIFY(text.contains("计算日期：2024-05-01"));
+        QVERIFY(text.contains("计算日期：2024-05-01"));  // the running head of page 2
         QCOMPARE(wallcalc::testing::pdfText(path("printed.pdf")), text);
     }
 

@@ -1,9 +1,11 @@
 // The wall figure draws within the rectangle it is given, at any scale and proportion,
-// and leaves the painter as it found it.
+// and leaves the painter as it found it: the explanatory figure of the window, and the
+// figure of one wall with its values that the calculation sheet prints.
 #include <QPainter>
 #include <QtTest>
 
 #include "wall_figure.hpp"
+#include "wallcalc/engine/window_model.hpp"
 
 namespace {
 
@@ -19,6 +21,16 @@ QRect inkBounds(const QImage& image) {
     return bounds;
 }
 
+// The figure of a wall as the sheet of its press draws it.
+wallcalc::sheet::SheetFigure figureOf(int kase, const char* h2, bool civilDefence) {
+    wallcalc::WindowModel w;
+    civilDefence ? w.clickCivilDefence() : w.clickOrdinary();
+    if (civilDefence) w.type(wallcalc::Box::Text20, "50");
+    w.type(wallcalc::Box::Text2, h2);
+    w.select(wallcalc::List::Combo3, kase);
+    return wallcalc::sheet::sheetOf(w.pressCompute()).figure;
+}
+
 }  // namespace
 
 class WallFigureTest : public QObject {
@@ -27,19 +39,33 @@ class WallFigureTest : public QObject {
   private slots:
     void drawsInsideItsRectangle_data() {
         QTest::addColumn<QRectF>("target");
-        QTest::newRow("window size") << QRectF(40, 30, 410, 352);
-        QTest::newRow("twice") << QRectF(10, 10, 820, 704);
-        QTest::newRow("wide") << QRectF(0, 100, 900, 300);
-        QTest::newRow("small") << QRectF(5, 5, 205, 176);
+        QTest::addColumn<QString>("wall");  // empty: the explanatory figure
+        QTest::newRow("window size") << QRectF(40, 30, 410, 352) << "";
+        QTest::newRow("twice") << QRectF(10, 10, 820, 704) << "";
+        QTest::newRow("wide") << QRectF(0, 100, 900, 300) << "";
+        QTest::newRow("small") << QRectF(5, 5, 205, 176) << "";
+        QTest::newRow("a wall, case A") << QRectF(40, 30, 410, 352) << "A";
+        QTest::newRow("a wall, case B, wide") << QRectF(0, 100, 900, 300) << "B";
+        QTest::newRow("a wall, case C, small") << QRectF(5, 5, 205, 176) << "C";
+        QTest::newRow("civil-defence, case B") << QRectF(10, 10, 820, 704) << "B civil";
     }
     void drawsInsideItsRectangle() {
         QFETCH(QRectF, target);
+        QFETCH(QString, wall);
         QImage image(920, 820, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         const QTransform before = painter.worldTransform();
         const QFont font = painter.font();
-        wallcalc::app::paintWallFigure(painter, target);
+        if (wall.isEmpty()) {
+            wallcalc::app::paintWallFigure(painter, target);
+        } else {
+            const int kase = wall[0].unicode() - 'A';
+            const char* h2 = kase == 0 ? "-1.35" : kase == 1 ? "-3.5" : "-7";
+            const auto figure = figureOf(kase, h2, wall.endsWith("civil"));
+            QCOMPARE(figure.loadCase, kase);
+            wallcalc::app::paintWallFigure(painter, target, figure);
+        }
         QCOMPARE(painter.worldTransform(), before);
         QCOMPARE(painter.font(), font);
         painter.end();

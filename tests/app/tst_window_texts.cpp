@@ -1,12 +1,34 @@
 // The texts the window translates for the screen: the engine's CR LF line breaks, the
-// help message, and the boxes' UTF-8 round trip.
+// help message, the boxes' UTF-8 round trip, and Qt's own buttons and dialogs in Chinese.
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
+#include "chinese_texts.hpp"
 #include "form1.hpp"
 #include "help_text.hpp"
 #include "line_breaks.hpp"
 
 using namespace wallcalc::app;
+
+namespace {
+
+bool hasChinese(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF) return true;
+    }
+    return false;
+}
+
+bool qtTranslationsInstalled() {
+    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm");
+}
+
+}  // namespace
 
 class WindowTexts : public QObject {
     Q_OBJECT
@@ -47,6 +69,50 @@ class WindowTexts : public QObject {
         const auto b = static_cast<wallcalc::Box>(box);
         form1.setText(b, std::string_view(text.constData(), text.size()));
         QCOMPARE(QByteArray::fromStdString(form1.text(b)), text);
+    }
+
+    // Qt's standard buttons speak Chinese, as the program's own texts do.
+    void standardButtonsInChinese_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("OK") << int(QDialogButtonBox::Ok) << "确定";
+        QTest::newRow("Cancel") << int(QDialogButtonBox::Cancel) << "取消";
+        QTest::newRow("Save") << int(QDialogButtonBox::Save) << "保存";
+        QTest::newRow("Open") << int(QDialogButtonBox::Open) << "打开";
+    }
+    void standardButtonsInChinese() {
+        QFETCH(int, button);
+        QFETCH(QString, text);
+        if (!qtTranslationsInstalled()) QSKIP("qt6-translations-l10n is not installed");
+        QVERIFY(useChineseTexts(*QCoreApplication::instance()));
+        const auto which = QDialogButtonBox::StandardButton(button);
+        QDialogButtonBox box{which};
+        QCOMPARE(box.button(which)->text().remove('&'), text);
+    }
+
+    // The dialog of "打开…" is Qt's own, in Chinese whatever the desktop's language: its
+    // labels and buttons, not only its title.
+    void fileDialogInChinese() {
+        if (!qtTranslationsInstalled()) QSKIP("qt6-translations-l10n is not installed");
+        QVERIFY(useChineseTexts(*QCoreApplication::instance()));
+        Form1 form1;
+        form1.show();
+        QStringList texts;
+        bool native = true;
+        QTimer::singleShot(200, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
+            for (auto* b : dialog->findChildren<QPushButton*>())
+                texts << b->text();
+            dialog->reject();
+        });
+        form1.findChild<QAction*>("actionOpen")->trigger();
+        QVERIFY(!native);
+        QVERIFY(!texts.isEmpty());
+        for (const QString& t : texts) {
+            if (!t.isEmpty()) QVERIFY2(hasChinese(t), qPrintable(t));
+        }
     }
 
     void helpMessage() {

@@ -1,6 +1,7 @@
 // What a calculation sheet shows, filled from the window without a screen: the inputs as
-// typed with the window's labels and units, the grades, case and mode, the six results
-// and the calculation text line by line.
+// typed with the window's labels and units, the grades, case and mode, the codes, the
+// material strengths, the figure's values and loads, the six results with the bars in bar
+// notation, and the calculation text line by line.
 #include <QtTest>
 
 #include "wallcalc/engine/window_model.hpp"
@@ -19,6 +20,13 @@ QStringList entries(const std::vector<wallcalc::sheet::SheetEntry>& list) {
     QStringList out;
     for (const auto& e : list)
         out << QString::fromStdString(e.label + "=" + e.value);
+    return out;
+}
+
+QStringList qlines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
     return out;
 }
 
@@ -114,12 +122,12 @@ class SheetContents : public QObject {
         QTest::addColumn<QStringList>("crack");
         QTest::newRow("ordinary") << "非人防"
                                   << QStringList{"MBk（kN.m）=106.067", "As（mm2）=2602.286",
-                                                 "选用钢筋（mm）=20"}
-                                  << QStringList{"As（mm2）=3463.606", "选用钢筋（mm）=21",
+                                                 "选用钢筋（mm）=Φ20@100"}
+                                  << QStringList{"As（mm2）=3463.606", "选用钢筋（mm）=Φ21@100",
                                                  "Wmax（mm）=0.165"};
         QTest::newRow("civil-defence leaves the crack boxes blank")
             << "人防"
-            << QStringList{"MBk（kN.m）=198.708", "As（mm2）=3404.571", "选用钢筋（mm）=22"}
+            << QStringList{"MBk（kN.m）=198.708", "As（mm2）=3404.571", "选用钢筋（mm）=Φ22@100"}
             << QStringList{"As（mm2）= ", "选用钢筋（mm）= ", "Wmax（mm）= "};
     }
     void results() {
@@ -159,6 +167,154 @@ class SheetContents : public QObject {
         const CalculationSheet sheet = sheetOf(w.pressCompute());
         QCOMPARE(entries(sheet.inputs).mid(0, 3),
                  (QStringList{"砼强度等级=", "钢筋种类=", "情况选择=情况A"}));
+    }
+
+    // The codes of the design: the concrete code of the basis, and the civil-defence code
+    // in civil-defence works only.
+    void codes_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("ordinary works: the concrete code")
+            << "非人防" << QStringList{"GB 50010-2002《混凝土结构设计规范》"};
+        QTest::newRow("civil-defence works add the civil-defence code")
+            << "人防"
+            << QStringList{"GB 50010-2002《混凝土结构设计规范》",
+                           "GB 50038-2005《人民防空地下室设计规范》"};
+    }
+    void codes() {
+        QFETCH(QString, mode);
+        QFETCH(QStringList, codes);
+        QCOMPARE(qlines(sheetOf(pressed(mode, {}, {0, 0, 0})).codes), codes);
+    }
+
+    // The strengths the press used: GB 50010-2002 tables 4.1.3, 4.1.4, 4.2.3 and 4.2.4; in
+    // civil-defence works fc and fy carry the comprehensive adjustment factor of
+    // GB 50038-2005 table 4.2.3 (concrete 1.5, HRB400 1.2), ft and ftk do not.
+    void materials_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QList<int>>("lists");
+        QTest::addColumn<QString>("grades");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<int>("notes");
+        QTest::newRow("C15 and HPB235, ordinary")
+            << "非人防" << QList<int>{0, 0, 0} << "C15，Ⅰ级(HPB235)"
+            << QStringList{"7.2", "0.91", "1.27", "210", "2.1×10^5"} << 0;
+        QTest::newRow("C30 and HRB400, civil-defence factors on fc and fy")
+            << "人防" << QList<int>{3, 2, 0} << "C30，Ⅲ级(HRB400)"
+            << QStringList{"21.45", "1.43", "2.01", "432", "2×10^5"} << 1;
+    }
+    void materials() {
+        QFETCH(QString, mode);
+        QFETCH(QList<int>, lists);
+        QFETCH(QString, grades);
+        QFETCH(QStringList, values);
+        QFETCH(int, notes);
+        const CalculationSheet sheet = sheetOf(pressed(mode, {}, lists));
+        QCOMPARE(QString::fromStdString(sheet.materialGrades), grades);
+        QStringList shown, labels;
+        for (const auto& e : sheet.materials) {
+            shown << QString::fromStdString(e.value);
+            labels << QString::fromStdString(e.label);
+        }
+        QCOMPARE(shown, values);
+        QCOMPARE(labels, (QStringList{"轴心抗压强度设计值fc(N/mm2)", "轴心抗拉强度设计值ft(N/mm2)",
+                                      "轴心抗拉强度标准值ftk(N/mm2)", "钢筋抗拉强度设计值fy(N/mm2)",
+                                      "钢筋弹性模量Es(N/mm2)"}));
+        QCOMPARE(int(sheet.materialNotes.size()), notes);
+    }
+
+    // The two bar boxes in bar notation with the grade's symbol and the spacing as typed; an
+    // odd diameter gets a note of the two sizes it stands for; a box without a diameter is
+    // shown as it stands.
+    void bars_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("steel");
+        QTest::addColumn<QString>("strength");
+        QTest::addColumn<QString>("crack");
+        QTest::addColumn<QStringList>("notes");
+        QTest::newRow("plain bars, odd crack diameter")
+            << "非人防" << QStringList{} << 0 << "Φ20@100"
+            << "Φ21@100" << QStringList{"注：Φ21@100 即 Φ20@200+Φ22@200，两种直径交替布置。"};
+        QTest::newRow("HRB335 with the spacing as typed")
+            << "非人防" << QStringList{"Text10=100.0"} << 1 << "B16@100.0"
+            << "B20@100.0" << QStringList{};
+        QTest::newRow("civil-defence keeps the blank crack box")
+            << "人防" << QStringList{} << 2 << "C14@100"
+            << " " << QStringList{};
+        QTest::newRow("no bar fits: 太大了 as it stands")
+            << "人防" << QStringList{"Text20=200", "Text4=250"} << 0 << "太大了"
+            << " " << QStringList{};
+    }
+    void bars() {
+        QFETCH(QString, mode);
+        QFETCH(QStringList, typed);
+        QFETCH(int, steel);
+        QFETCH(QString, strength);
+        QFETCH(QString, crack);
+        QFETCH(QStringList, notes);
+        const CalculationSheet sheet = sheetOf(pressed(mode, typed, {0, steel, 0}));
+        QCOMPARE(QString::fromStdString(sheet.results[0].entries[2].value), strength);
+        QCOMPARE(QString::fromStdString(sheet.results[1].entries[1].value), crack);
+        QCOMPARE(qlines(sheet.resultNotes), notes);
+    }
+
+    // The figure of this wall: its elevations as typed, its case, and the characteristic
+    // load at the top, the water level (case B) and the base, added up from the loads of
+    // section 1 of the calculation text (the worked examples of the load cases).
+    void figure_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("kase");
+        QTest::addColumn<QStringList>("loadLines");
+        QTest::newRow("case A") << "非人防" << QStringList{} << 0
+                                << QStringList{"墙顶 p顶=q12+q22+q32+q42=8.1+4.4+11+5=28.5 (kN/m)",
+                                               "墙底 p底=p顶+q21+q31=28.5+15.4+38.5=82.4 (kN/m)"};
+        QTest::newRow("case B bends at the water level")
+            << "非人防" << QStringList{"Text2=-3.5"} << 1
+            << QStringList{"墙顶 p顶=q12+q42=18+5=23 (kN/m)",
+                           "水位处 p水=p顶+q11=23+9.45=32.45 (kN/m)",
+                           "墙底 p底=p水+q21+q32=32.45+11.2+28=71.65 (kN/m)"};
+        QTest::newRow("case C names the surcharge q22")
+            << "非人防" << QStringList{"Text2=-7"} << 2
+            << QStringList{"墙顶 p顶=q12+q22=18+5=23 (kN/m)",
+                           "墙底 p底=p顶+q11=23+34.65=57.65 (kN/m)"};
+        QTest::newRow("case A, civil-defence load q52")
+            << "人防" << QStringList{"Text20=50"} << 0
+            << QStringList{"墙顶 p顶=q12+q22+q32+q42+q52=8.1+4.4+11+5+50=78.5 (kN/m)",
+                           "墙底 p底=p顶+q21+q31=78.5+15.4+38.5=132.4 (kN/m)"};
+        QTest::newRow("case C, civil-defence load named q32")
+            << "人防" << QStringList{"Text2=-7", "Text20=50"} << 2
+            << QStringList{"墙顶 p顶=q12+q22+q32=18+5+50=73 (kN/m)",
+                           "墙底 p底=p顶+q11=73+34.65=107.65 (kN/m)"};
+    }
+    void figure() {
+        QFETCH(QString, mode);
+        QFETCH(QStringList, typed);
+        QFETCH(int, kase);
+        QFETCH(QStringList, loadLines);
+        const PressResult press = pressed(mode, typed, {0, 0, kase});
+        QVERIFY(press.completed());
+        const auto& f = sheetOf(press).figure;
+        QCOMPARE(f.loadCase, kase);
+        QCOMPARE(QString::fromStdString(f.h1 + " " + f.h3 + " " + f.h4 + " " + f.h5),
+                 QString("-0.45 -2.45 -6.3 350"));
+        QCOMPARE(f.h2, press.text(Box::Text2));
+        QCOMPARE(f.MBk, press.text(Box::Text6));
+        QCOMPARE(qlines(f.loadLines).mid(1), loadLines);
+        // Each line adds up to what it says, and the values drawn are those of the lines.
+        QStringList results;
+        for (const QString& line : qlines(f.loadLines).mid(1)) {
+            const QStringList sides = line.section(' ', 1, 1).split('=');
+            double sum = 0;
+            for (const QString& term : sides[2].split('+'))
+                sum += term.toDouble();
+            QVERIFY2(qAbs(sum - sides[3].toDouble()) < 1e-9, qPrintable(line));
+            results << sides[3];
+        }
+        QCOMPARE(results.first(), QString::fromStdString(f.topText));
+        QCOMPARE(results.last(), QString::fromStdString(f.baseText));
+        if (kase == 1) QCOMPARE(results[1], QString::fromStdString(f.waterText));
     }
 
     void textLines_data() {

@@ -1,11 +1,12 @@
 // The calculation sheet as a PDF file: written whole or not at all, A4 pages numbered
-// "第 i 页 共 n 页", every line of the calculation on the page and none cut at its edge, the
-// Chinese face embedded. Read back with poppler-utils.
+// "第 i 页 共 n 页", the title block, every line of the calculation on the page and none cut
+// at its edge, the Chinese face embedded. Read back with poppler-utils.
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 
 #include "pdf_tools.hpp"
 #include "wallcalc/engine/window_model.hpp"
@@ -70,14 +71,18 @@ class SheetPdf : public QObject {
         }
     }
 
+    // The failure names the file and carries the system's error code, for the host to say
+    // in the user's words.
     void failureNamesTheFileAndLeavesNothing_data() {
         QTest::addColumn<QString>("target");
-        QTest::newRow("under a regular file") << "plain-file/sheet.pdf";
-        QTest::newRow("in a folder that does not exist") << "missing/sheet.pdf";
-        QTest::newRow("over a folder") << "a-folder";
+        QTest::addColumn<int>("error");
+        QTest::newRow("under a regular file") << "plain-file/sheet.pdf" << ENOTDIR;
+        QTest::newRow("in a folder that does not exist") << "missing/sheet.pdf" << ENOENT;
+        QTest::newRow("over a folder") << "a-folder" << EISDIR;
     }
     void failureNamesTheFileAndLeavesNothing() {
         QFETCH(QString, target);
+        QFETCH(int, error);
         QFile plain(path("plain-file"));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.write("not a folder");
@@ -88,6 +93,7 @@ class SheetPdf : public QObject {
         QVERIFY(failed);
         QCOMPARE(QString::fromStdString(failed->file), path(target));
         QVERIFY(!failed->reason.empty());
+        QCOMPARE(failed->error, error);
         QCOMPARE(folderEntries(dir_.path()), before);
         QVERIFY(folderEntries(path("a-folder")).isEmpty());
     }
@@ -96,8 +102,8 @@ class SheetPdf : public QObject {
         QTest::addColumn<CalculationSheet>("sheet");
         QTest::addColumn<int>("fewest");
         QTest::addColumn<int>("most");
-        QTest::newRow("ordinary, case A") << defaultsSheet() << 2 << 2;
-        QTest::newRow("civil-defence, case C") << defaultsSheet(true, 2) << 2 << 2;
+        QTest::newRow("ordinary, case A") << defaultsSheet() << 3 << 3;
+        QTest::newRow("civil-defence, case C") << defaultsSheet(true, 2) << 2 << 3;
         QTest::newRow("a very long calculation") << longSheet() << 8 << 12;
     }
     void pagesAreNumbered() {
@@ -112,7 +118,42 @@ class SheetPdf : public QObject {
         const QString text = withoutBlanks(pdfText(file));
         for (int i = 1; i <= pages; ++i)
             QVERIFY(text.contains(QStringLiteral("第%1页共%2页").arg(i).arg(pages)));
-        QCOMPARE(text.count("计算日期：2024-05-01"), pages);
+        // The date in the title block, and in the running head of every later page (read
+        // with the layout kept, so that a cell follows its label).
+        const QString laidOut = withoutBlanks(pdfText(file, true));
+        QCOMPARE(laidOut.count("计算日期2024-05-01"), 1);
+        QCOMPARE(laidOut.count("计算日期：2024-05-01"), pages - 1);
+    }
+
+    // The title block names the project, the wall, the three who sign and the codes; the
+    // running head of the later pages names the project and the wall again.
+    void titleBlock_data() {
+        QTest::addColumn<bool>("civilDefence");
+        QTest::addColumn<QStringList>("codes");
+        QTest::newRow("ordinary works")
+            << false << QStringList{"GB50010-2002《混凝土结构设计规范》"};
+        QTest::newRow("civil-defence works")
+            << true
+            << QStringList{
+                   "GB50010-2002《混凝土结构设计规范》；GB50038-2005《人民防空地下室设计规范》"};
+    }
+    void titleBlock() {
+        QFETCH(bool, civilDefence);
+        QFETCH(QStringList, codes);
+        if (!popplerInstalled()) QSKIP("poppler-utils is not installed");
+        CalculationSheet sheet = defaultsSheet(civilDefence);
+        sheet.project = {"滨江花园二期", "W3 地下一层", "张工", "李工", "王工"};
+        const QString file = path("title-block.pdf");
+        QVERIFY(!writeSheetPdf(sheet, file.toStdString()));
+        const QString text = withoutBlanks(pdfText(file, true));
+        for (const QString& cell :
+             QStringList{"工程名称滨江花园二期", "墙体编号/部位W3地下一层", "计算日期2024-05-01",
+                         "设计张工", "校对李工", "审核王工", "设计依据" + codes.join("")}) {
+            QVERIFY2(text.contains(cell), qPrintable(cell));
+        }
+        QVERIFY(text.indexOf("工程名称") < text.indexOf("一、输入数据"));
+        QCOMPARE(text.count("地下室外墙配筋计算书滨江花园二期W3地下一层计算日期："),
+                 pdfPages(file) - 1);
     }
 
     // Every line of the calculation and every input is in the text, whole and in order,

@@ -7,6 +7,10 @@
 
 namespace wallcalc::sheet::figure {
 
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void setFigureFont(QPainter& p, qreal size) {
     QFont font = p.font();
     font.setPixelSize(static_cast<int>(size));

@@ -6,6 +6,8 @@
 #include <QPointF>
 #include <QString>
 
+#include "wallcalc/sheet/calculation_sheet.hpp"
+
 class QPainter;
 
 namespace wallcalc::sheet::figure {
@@ -21,10 +23,15 @@ inline const QColor kLoadFill(0xfb, 0xe4, 0xe4);
 inline const QColor kMoment(0x1a, 0x4f, 0x8b);
 inline const QColor kMomentFill(0xdb, 0xe9, 0xf7);
 
-// The section through the wall (left part of the figure).
-void paintWallSection(QPainter& p);
-// "计算简图": the loaded member and its moment diagram "M图" (right part).
-void paintCalcDiagram(QPainter& p);
+// The section through the wall (left part of the figure): with `wall`, its elevations with
+// their values and only its water level; without, the three water levels of the cases.
+void paintWallSection(QPainter& p, const SheetFigure* wall);
+// "计算简图": the loaded member and its moment diagram "M图" (right part): with `wall`, its
+// load diagram to scale with its values; without, the shapes of the two loads q1 and q2.
+void paintCalcDiagram(QPainter& p, const SheetFigure* wall);
+
+// The text of a number as the sheet shows it.
+QString fromUtf8(const std::string& text);
 
 // Sets the painter's font to its family at `size` figure units. One regular face at one
 // size throughout: at 12 units in the window it is the window's own font, whose glyphs

@@ -7,7 +7,9 @@
 
 namespace wallcalc::sheet {
 
-void paintWallFigure(QPainter& painter, const QRectF& target) {
+namespace {
+
+void paintFigure(QPainter& painter, const QRectF& target, const SheetFigure* wall) {
     if (target.isEmpty()) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -16,9 +18,19 @@ void paintWallFigure(QPainter& painter, const QRectF& target) {
     painter.translate(target.center());
     painter.scale(scale, scale);
     painter.translate(-kFigureWidth / 2, -kFigureHeight / 2);
-    figure::paintWallSection(painter);
-    figure::paintCalcDiagram(painter);
+    figure::paintWallSection(painter, wall);
+    figure::paintCalcDiagram(painter, wall);
     painter.restore();
+}
+
+}  // namespace
+
+void paintWallFigure(QPainter& painter, const QRectF& target) {
+    paintFigure(painter, target, nullptr);
+}
+
+void paintWallFigure(QPainter& painter, const QRectF& target, const SheetFigure& wall) {
+    paintFigure(painter, target, &wall);
 }
 
 }  // namespace wallcalc::sheet

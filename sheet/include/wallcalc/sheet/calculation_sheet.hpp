@@ -1,8 +1,10 @@
 #pragma once
-// What a calculation sheet shows: the inputs as the engineer typed and chose them, the six
-// results and the whole calculation text of one completed press of "计算". Filled from the
-// press itself, so that a sheet printed from the window and one written by the command
-// line say the same.
+// What a calculation sheet shows: the title block (project, wall, who designed, checked and
+// reviewed it, the date and the codes of the design), the inputs as the engineer typed and
+// chose them, the material strengths the calculation used, the figure of this wall with its
+// loads, the six results and the whole calculation text of one completed press of "计算".
+// Filled from the press itself, so that a sheet printed from the window and one written by
+// the command line say the same.
 #include <string>
 #include <vector>
 
@@ -28,19 +30,41 @@ struct SheetGroup {
     bool operator==(const SheetGroup&) const = default;
 };
 
+// The figure drawn for this wall: the elevations and the thickness as typed, the chosen
+// water level, and the characteristic load on the strip at the top of the wall, at the
+// water level (case B only) and at the base, with the lines that work them out.
+struct SheetFigure {
+    std::string h1, h2, h3, h4, h5;
+    int loadCase = -1;  // 0 情况A, 1 情况B, 2 情况C; -1 draws no water level and no loads
+    double a = 0;       // depth of the water level below the top of the wall (case B), m
+    double L = 0;       // span h3 − h4, m
+    double top = 0, water = 0, base = 0;  // kN/m
+    std::string topText, waterText, baseText;
+    // A caption, then "墙顶 p顶=q12+q42=18+5=23 (kN/m)" and the lines further down.
+    std::vector<std::string> loadLines;
+    std::string MBk;  // the base moment, as its box shows it
+    bool operator==(const SheetFigure&) const = default;
+};
+
 struct CalculationSheet {
     std::string title = std::string(kSheetTitle);
     std::string name;     // the wall's name, for a sheet of a batch row; empty from the window
     std::string date;     // the day of the calculation, as it is to be printed
     ProjectInfo project;  // the title block: project, wall and who designed, checked, reviewed
+    std::vector<std::string> codes;  // the codes the design follows, one per line
     std::vector<SheetEntry> inputs;
+    std::string materialGrades;         // "C15，Ⅰ级(HPB235)"
+    std::vector<SheetEntry> materials;  // fc, ft, ftk, fy, Es
+    std::vector<std::string> materialNotes;
+    SheetFigure figure;
     std::vector<SheetGroup> results;
+    std::vector<std::string> resultNotes;  // what an odd diameter of bars stands for
     std::vector<std::string> calculation;  // Text12, line by line
     bool operator==(const CalculationSheet&) const = default;
 };
 
-// The sheet of a press. The civil-defence load is listed only in civil-defence works,
-// where the calculation reads it. Name and date are left empty.
+// The sheet of a completed press. The civil-defence load is listed only in civil-defence
+// works, where the calculation reads it. Name, date and project are left empty.
 CalculationSheet sheetOf(const PressResult& press);
 
 // The calculation text split at its line breaks (CR LF, or LF).

@@ -9,10 +9,13 @@
 
 namespace wallcalc::sheet {
 
-// Why a file could not be written: the file as it was asked for, and the reason.
+// Why a file could not be written: the file as it was asked for, the reason, and the
+// system's error code (errno) when the system gave one, so that a host can say it in the
+// user's words.
 struct WriteFailure {
     std::string file;
     std::string reason;
+    int error = 0;
 };
 
 std::optional<WriteFailure> writeSheetPdf(const CalculationSheet& sheet, const std::string& path);

@@ -6,6 +6,8 @@
 // calculation sheet prints the same drawing.
 #include <QRectF>
 
+#include "wallcalc/sheet/calculation_sheet.hpp"
+
 class QPainter;
 
 namespace wallcalc::sheet {
@@ -18,5 +20,10 @@ inline constexpr qreal kFigureHeight = 352;
 // Draws the figure into `target` (in the painter's coordinates) with the painter's font
 // family. The painter's state is left as it was found; the background is not painted.
 void paintWallFigure(QPainter& painter, const QRectF& target);
+
+// The same figure drawn for one wall: its elevations with their values, only its own water
+// level, and its load diagram to scale with the values at the top, at the water level
+// (case B) and at the base, and MBk at the base of the moment diagram.
+void paintWallFigure(QPainter& painter, const QRectF& target, const SheetFigure& wall);
 
 }  // namespace wallcalc::sheet
