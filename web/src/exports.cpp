@@ -1,0 +1,75 @@
+// The functions the page calls: each takes texts as UTF-8 bytes with their length (a
+// text may hold any character, NUL too, as a session file's line may) and numbers, and
+// answers with a JSON text, which stays valid until the next call.
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "web_window.hpp"
+
+namespace {
+
+wallcalc::web::WebWindow& window() {
+    static wallcalc::web::WebWindow w;
+    return w;
+}
+
+const char* answer(std::string text) {
+    static std::string last;
+    last = std::move(text);
+    return last.c_str();
+}
+
+std::string_view text(const char* bytes, int length) {
+    return {bytes, static_cast<std::size_t>(length)};
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* wc_describe() {
+    return answer(wallcalc::web::describeWindow());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_state() {
+    return answer(window().state());
+}
+
+EMSCRIPTEN_KEEPALIVE int wc_type(const char* box, const char* typed, int length) {
+    return window().type(box, std::string(text(typed, length))) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int wc_select(const char* list, int position) {
+    return window().select(list, position) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void wc_click_option(int index) {
+    window().clickOption(index);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_press() {
+    return answer(window().press());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_session(const char* line, int length) {
+    return answer(window().session(text(line, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE void wc_set_project(const char* key, const char* value, int length) {
+    window().setProject(key, std::string(text(value, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_wall_file() {
+    return answer(window().wallFile());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_open_wall(const char* file, int length) {
+    return answer(window().openWall(text(file, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_sheet(const char* date) {
+    return answer(window().sheet(date));
+}
+
+}  // extern "C"
