@@ -13,5 +13,8 @@ foreach(library IN ITEMS nlohmann fast_float)
     file(CREATE_LINK "/usr/include/${library}" "${WALLCALC_HOST_HEADERS}/${library}" SYMBOLIC)
   endif()
 endforeach()
-set(CMAKE_CXX_FLAGS_INIT "-isystem ${WALLCALC_HOST_HEADERS}")
+# Bulk memory: memcpy and memset as single WebAssembly instructions rather than calls out
+# to JavaScript for large blocks (a press copies its texts many times).
+set(CMAKE_CXX_FLAGS_INIT "-isystem ${WALLCALC_HOST_HEADERS} -mbulk-memory")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-mbulk-memory")
 set(nlohmann_json_DIR "${CMAKE_CURRENT_LIST_DIR}/nlohmann_json" CACHE PATH "" FORCE)

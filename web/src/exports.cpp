@@ -3,8 +3,11 @@
 // answers with a JSON text, which stays valid until the next call.
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "wallcalc/engine/controls.hpp"
 #include "web_window.hpp"
 
 namespace {
@@ -18,6 +21,29 @@ const char* answer(std::string text) {
     static std::string last;
     last = std::move(text);
     return last.c_str();
+}
+
+// A press's outcome as the page reads it straight from memory, without JSON: whether it
+// completed, the number of messages and each message's title and text, the result boxes
+// in the order the window shows them, and the calculation text; each text as its address
+// and length in bytes. It refers to the press the window keeps until its next press.
+const std::uint32_t* pressTable(const wallcalc::PressResult& press) {
+    static std::vector<std::uint32_t> table;
+    table.clear();
+    const auto put = [](std::string_view s) {
+        table.push_back(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(s.data())));
+        table.push_back(static_cast<std::uint32_t>(s.size()));
+    };
+    table.push_back(press.completed() ? 1 : 0);
+    table.push_back(static_cast<std::uint32_t>(press.messages.size()));
+    for (const wallcalc::Message& m : press.messages) {
+        put(m.title);
+        put(m.text);
+    }
+    for (const wallcalc::ResultBox& r : wallcalc::resultBoxesAsShown())
+        put(press.text(r.box));
+    put(press.report());
+    return table.data();
 }
 
 std::string_view text(const char* bytes, int length) {
@@ -48,8 +74,8 @@ EMSCRIPTEN_KEEPALIVE void wc_click_option(int index) {
     window().clickOption(index);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* wc_press() {
-    return answer(window().press());
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* wc_press() {
+    return pressTable(window().press());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* wc_session(const char* line, int length) {

@@ -77,10 +77,10 @@ bool WebWindow::select(std::string_view list, int position) {
     return true;
 }
 
-std::string WebWindow::press() {
-    const PressResult press = window_.pressCompute();
-    remember(press);
-    return cli::pressJson(press);
+const PressResult& WebWindow::press() {
+    lastPress_ = window_.pressCompute();
+    remember(lastPress_);
+    return lastPress_;
 }
 
 std::string WebWindow::session(std::string_view line) {

@@ -24,8 +24,8 @@ class WebWindow {
     bool type(std::string_view box, std::string text);
     bool select(std::string_view list, int position);
     void clickOption(int index) { window_.clickOption(index); }
-    // One press of "计算": the JSON a session line answers with.
-    std::string press();
+    // One press of "计算"; the outcome stays until the next press.
+    const PressResult& press();
     // One session line on this window, answered as wallcalc-cli --session answers it.
     std::string session(std::string_view line);
 
@@ -43,6 +43,7 @@ class WebWindow {
 
     WindowModel window_;
     ProjectInfo project_;
+    PressResult lastPress_;
     std::optional<PressResult> lastCompleted_;
 };
 
