@@ -50,13 +50,14 @@ constexpr std::string_view kConcrete[] = {"C15", "C20", "C25", "C30", "C35", "C4
                                           "C50", "C55", "C60", "C65", "C70", "C75", "C80"};
 constexpr std::string_view kSteel[] = {"Ⅰ级(HPB235)", "Ⅱ级(HRB335)", "Ⅲ级(HRB400)", "Ⅳ级(RRB400)"};
 constexpr std::string_view kSteelGrades[] = {"HPB235", "HRB335", "HRB400", "RRB400"};
+constexpr std::string_view kSteelSymbols[] = {"Φ", "B", "C", "CR"};
 constexpr std::string_view kCases[] = {"情况A", "情况B", "情况C"};
 constexpr std::string_view kCaseLetters[] = {"A", "B", "C"};
 
 constexpr ListInfo kLists[kListCount] = {
-    {List::Combo1, "Combo1", "砼强度等级：", "concrete", kConcrete, {}},
-    {List::Combo2, "Combo2", "钢筋种类：", "steel", kSteel, kSteelGrades},
-    {List::Combo3, "Combo3", "情况选择：", "case", kCases, kCaseLetters},
+    {List::Combo1, "Combo1", "砼强度等级：", "concrete", kConcrete, {}, {}},
+    {List::Combo2, "Combo2", "钢筋种类：", "steel", kSteel, kSteelGrades, kSteelSymbols},
+    {List::Combo3, "Combo3", "情况选择：", "case", kCases, kCaseLetters, {}},
 };
 
 constexpr std::string_view kBoxNames[kBoxCount] = {

@@ -136,6 +136,12 @@ Step caseB(Run& r, float& sum) {
     s.q21 = 0.5 * (g - 10) * (e.h2 - e.h4);
     const double lower = 4 - 3 * b / L + 0.6 * (b / L) * (b / L);
     if (auto stop = r.round(s.q21 * (b * b) * lower / 24, "MB21", s.MB21)) return stop;
+    // the dry layer a still weighs on the soil below the water level: 0.5·γ·a, uniform
+    // over the lower part b (the fixed-end moment of a uniform load over the lower length
+    // of a propped member)
+    s.q13 = 0.5 * g * s.a;
+    const double rest = 2 - b / L;
+    if (auto stop = r.round(0.125 * s.q13 * b * b * rest * rest, "MB13", s.MB13)) return stop;
     // water along the lower part b
     s.q32 = 10 * (e.h2 - e.h4);
     if (auto stop = r.round(1.0 / 24 * s.q32 * b * b * lower, "MB32", s.MB32)) return stop;
@@ -144,7 +150,7 @@ Step caseB(Run& r, float& sum) {
     s.q42 = 0.5 * qfj;
     if (auto stop = r.round(0.125 * s.q42 * L * L, "MB42", s.MB42)) return stop;
 
-    sum = s.MB12 + s.MB11 + s.MB21 + s.MB32 + s.MB42;
+    sum = s.MB12 + s.MB11 + s.MB21 + s.MB13 + s.MB32 + s.MB42;
     return std::nullopt;
 }
 

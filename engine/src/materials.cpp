@@ -33,13 +33,14 @@ constexpr std::array<ConcreteGrade, 14> kConcrete = {{
 struct SteelGrade {
     int fy;
     double civilDefence;
+    double Es;
 };
 
 constexpr std::array<SteelGrade, 4> kSteel = {{
-    {210, 1.5},   // Ⅰ级(HPB235)
-    {300, 1.35},  // Ⅱ级(HRB335)
-    {360, 1.2},   // Ⅲ级(HRB400)
-    {400, 1.2},   // Ⅳ级(RRB400): its grade number, not 360
+    {210, 1.5, 2.1e5},   // Ⅰ级(HPB235)
+    {300, 1.35, 2.0e5},  // Ⅱ级(HRB335)
+    {360, 1.2, 2.0e5},   // Ⅲ级(HRB400)
+    {360, 1.2, 2.0e5},   // Ⅳ级(RRB400): its design strength (400 is its characteristic one)
 }};
 
 }  // namespace
@@ -58,6 +59,11 @@ std::optional<SteelStrength> steelStrength(int position, Mode mode) {
     const auto& g = kSteel[static_cast<std::size_t>(position)];
     if (mode == Mode::CivilDefence) return SteelStrength{g.fy * g.civilDefence};
     return SteelStrength{g.fy};
+}
+
+std::optional<double> steelModulus(int position) {
+    if (position < 0 || position >= static_cast<int>(kSteel.size())) return std::nullopt;
+    return kSteel[static_cast<std::size_t>(position)].Es;
 }
 
 double value(const SteelStrength& Fy) {

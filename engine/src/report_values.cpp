@@ -31,6 +31,7 @@ report::Values reportValues(const CalcState& s, const std::string& text7,
     v.set(Slot::q31, s.q31);
     v.set(Slot::q32, s.q32);
     v.set(Slot::q42, s.q42);
+    v.set(Slot::q13, s.q13);
     v.set(Slot::h0, s.h0);
     v.set(Slot::Fc, s.Fc.value_or(0));
     v.set(Slot::Ftk, s.Ftk.value_or(0));
@@ -51,6 +52,7 @@ report::Values reportValues(const CalcState& s, const std::string& text7,
     v.set(Slot::MB31, s.MB31);
     v.set(Slot::MB32, s.MB32);
     v.set(Slot::MB42, s.MB42);
+    v.set(Slot::MB13, s.MB13);
     v.set(Slot::MB52, s.MB52);
     v.set(Slot::MBk, s.MBk);
     v.set(Slot::MB, s.MB);

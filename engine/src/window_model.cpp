@@ -9,6 +9,26 @@ void WindowModel::open() {
         boxes_[i] = boxDefault(static_cast<Box>(i));
     lists_.fill(0);
     X_ = kNoChoiceYet;
+    project_ = {};
+    completed_.reset();
+    saved_ = inputs();
+}
+
+WindowInputs WindowModel::inputs() const {
+    WindowInputs in;
+    for (std::size_t i = 0; i < kInputCount; ++i)
+        in.texts[i] = boxes_[index(inputBoxes()[i].box)];
+    in.lists = lists_;
+    in.X = X_;
+    in.project = project_;
+    return in;
+}
+
+bool WindowModel::resultsStale() const {
+    if (!completed_) return false;
+    WindowInputs now = inputs();
+    now.project = completed_->project;  // the title block is not an input of the press
+    return now != *completed_;
 }
 
 void WindowModel::clickOption(int index) {
@@ -42,6 +62,7 @@ PressResult WindowModel::pressCompute(WindowView* view) {
     view_ = nullptr;
     press.boxes = boxes_;
     press.state = state_;
+    if (press.completed()) completed_ = inputs();
     return press;
 }
 

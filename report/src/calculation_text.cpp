@@ -13,7 +13,7 @@ constexpr std::string_view kSlotNames[kSlotCount] = {
     "Wmax", "L",   "a",   "b",    "q11",  "q12",  "q21",   "q22",   "q31",   "q32",
     "q42",  "q52", "Qrf", "MB11", "MB12", "MB21", "MB22",  "MB31",  "MB32",  "MB42",
     "MB52", "MBk", "MB",  "Fc",   "Fy",   "h0",   "alfas", "kese",  "Text7", "d",
-    "Aas",  "Rte", "Csk", "Ftk",  "Fai",  "deq",  "W",     "Text9",
+    "Aas",  "Rte", "Csk", "Ftk",  "Fai",  "deq",  "W",     "Text9", "q13",   "MB13",
 };
 
 constexpr Slot kNoSlot = Slot::Count;

@@ -53,6 +53,8 @@ constexpr LoadLine kCaseB[] = {
     {"MB21 =1/24*q21*b^2*(4-3*b/L+0.6*(b/L)^2)="
      "1/24*{q21}*{b}^2*(4-3*{b}/{L}+0.6*({b}/{L})^2)={MB21} (kNm)",
      kSame},
+    {"q13 =0.5*γ*a=0.5*{TRZ}*{a}={q13} (kN/m)", kSame},
+    {"MB13 =1/8*q13*b^2*(2-b/L)^2=1/8*{q13}*{b}^2*(2-{b}/{L})^2={MB13} (kNm)", kSame},
     {" (3)水压力： ", kSame},
     {"q32 =10*(h2- h4)=10*({h2}- {h4})={q32} (kN/m)", kSame},
     {"MB32 =1/24*q32*b^2*(4-3*b/L+0.6*(b/L)^2)="
@@ -64,9 +66,10 @@ constexpr LoadLine kCaseB[] = {
     {kAbsent, " (5)人防荷载： "},
     {kAbsent, "q52=Qrf={Qrf}(kN/m)"},
     {kAbsent, "MB52=1/8*q52*L^2=1/8*{q52}*{L}^2={MB52}(kNm)"},
-    {"MBk =MB12+MB11+MB21+MB32+MB42={MB12}+{MB11}+{MB21}+{MB32}+{MB42}={MBk} (kNm)",
-     "MBk =MB12+MB11+MB21+MB32+MB42+MB52="
-     "{MB12}+{MB11}+{MB21}+{MB32}+{MB42}+{MB52}={MBk} (kNm)"},
+    {"MBk =MB12+MB11+MB21+MB13+MB32+MB42="
+     "{MB12}+{MB11}+{MB21}+{MB13}+{MB32}+{MB42}={MBk} (kNm)",
+     "MBk =MB12+MB11+MB21+MB13+MB32+MB42+MB52="
+     "{MB12}+{MB11}+{MB21}+{MB13}+{MB32}+{MB42}+{MB52}={MBk} (kNm)"},
     {"MB =η * MBk={fxxs}*{MBk}={MB} (kNm)", kSame},
 };
 

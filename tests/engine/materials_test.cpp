@@ -31,8 +31,9 @@ TEST(Materials, ConcreteStrengthsAsTheTextWritesThem) {
 }
 
 TEST(Materials, SteelIsWholeInOrdinaryWorksAndRaisedForCivilDefence) {
-    const int ordinary[] = {210, 300, 360, 400};  // RRB400 takes its grade number
-    const char* civil[] = {"315", "405", "432", "480"};
+    // RRB400 designs with its design strength 360, as HRB400 does.
+    const int ordinary[] = {210, 300, 360, 360};
+    const char* civil[] = {"315", "405", "432", "432"};
     for (int i = 0; i < 4; ++i) {
         const auto o = steelStrength(i, Mode::Ordinary);
         const auto d = steelStrength(i, Mode::CivilDefence);

@@ -39,19 +39,21 @@ constexpr CrackSection kAllCrackSections[] = {
     CrackSection::Checked, CrackSection::CivilDefence, CrackSection::NoBarFits,
     CrackSection::LimitNotReached, CrackSection::NoTension};
 
+// Case B carries two lines more than case A: the dry layer over the soil below the
+// water level (q13, MB13).
 TEST(CalculationText, LineCountsOfEachModeAndCase) {
     EXPECT_EQ(lineCount(Mode::Ordinary, Case::A, CrackSection::Checked), 39);
-    EXPECT_EQ(lineCount(Mode::Ordinary, Case::B, CrackSection::Checked), 39);
+    EXPECT_EQ(lineCount(Mode::Ordinary, Case::B, CrackSection::Checked), 41);
     EXPECT_EQ(lineCount(Mode::Ordinary, Case::C, CrackSection::Checked), 31);
     EXPECT_EQ(lineCount(Mode::CivilDefence, Case::A, CrackSection::CivilDefence), 31);
-    EXPECT_EQ(lineCount(Mode::CivilDefence, Case::B, CrackSection::CivilDefence), 31);
+    EXPECT_EQ(lineCount(Mode::CivilDefence, Case::B, CrackSection::CivilDefence), 33);
     EXPECT_EQ(lineCount(Mode::CivilDefence, Case::C, CrackSection::CivilDefence), 23);
     // The ordinary text keeps its length when even 50 mm bars miss the limit, and is
     // shorter when no bar fits or the water face is not in tension.
     EXPECT_EQ(lineCount(Mode::Ordinary, Case::A, CrackSection::LimitNotReached), 39);
     EXPECT_EQ(lineCount(Mode::Ordinary, Case::A, CrackSection::NoBarFits), 28);
     EXPECT_EQ(lineCount(Mode::Ordinary, Case::C, CrackSection::NoBarFits), 20);
-    EXPECT_EQ(lineCount(Mode::Ordinary, Case::B, CrackSection::NoTension), 36);
+    EXPECT_EQ(lineCount(Mode::Ordinary, Case::B, CrackSection::NoTension), 38);
     EXPECT_EQ(lineCount(Mode::Ordinary, Case::C, CrackSection::NoTension), 28);
 }
 
@@ -131,7 +133,19 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"CivilB_UnitWithoutBrackets", D, Case::B, 7,
                 "MB11=1/6*q11*a^2*(1-0.6*(a/L)^2)=1/6*<q11>*<a>^2*(1-0.6*(<a>/<L>)^2)=<MB11>kNm"},
         LineRow{"OrdinaryB_LowerLength", O, Case::B, 10, "b=h2- h4=<h2>- <h4>=<b>"},
-        LineRow{"OrdinaryB_WaterMoment", O, Case::B, 14,
+        LineRow{"OrdinaryB_DryLayerOverTheSoilBelowWater", O, Case::B, 12,
+                "q13 =0.5*γ*a=0.5*<TRZ>*<a>=<q13> (kN/m)"},
+        LineRow{"OrdinaryB_DryLayerMoment", O, Case::B, 13,
+                "MB13 =1/8*q13*b^2*(2-b/L)^2=1/8*<q13>*<b>^2*(2-<b>/<L>)^2=<MB13> (kNm)"},
+        LineRow{"CivilB_DryLayerMoment", D, Case::B, 13,
+                "MB13 =1/8*q13*b^2*(2-b/L)^2=1/8*<q13>*<b>^2*(2-<b>/<L>)^2=<MB13> (kNm)"},
+        LineRow{"OrdinaryB_SumNamesMB13", O, Case::B, 20,
+                "MBk =MB12+MB11+MB21+MB13+MB32+MB42=<MB12>+<MB11>+<MB21>+<MB13>+<MB32>+<MB42>="
+                "<MBk> (kNm)"},
+        LineRow{"CivilB_SumNamesMB13", D, Case::B, 23,
+                "MBk =MB12+MB11+MB21+MB13+MB32+MB42+MB52=<MB12>+<MB11>+<MB21>+<MB13>+<MB32>+"
+                "<MB42>+<MB52>=<MBk> (kNm)"},
+        LineRow{"OrdinaryB_WaterMoment", O, Case::B, 16,
                 "MB32 =1/24*q32*b^2*(4-3*b/L+0.6*(b/L)^2)=1/24*<q32>*<b>^2*(4-3*<b>/<L>+0.6*(<b>/"
                 "<L>)^2)=<MB32> (kNm)"},
         LineRow{"OrdinaryC_EarthLoadWithoutUnit", O, Case::C, 5, "q11=0.5*γ*L=0.5*<TRZ>*<L>=<q11>"},
@@ -161,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"OrdinaryA_Notes", O, Case::A, 36, "说明："},
         LineRow{"OrdinaryA_LastNote", O, Case::A, 39,
                 "    则实际所配钢筋为 18@200+20@200（依次类推）"},
-        LineRow{"CivilB_Closing", D, Case::B, 31, "3.人防工程不计算裂缝。"}),
+        LineRow{"CivilB_Closing", D, Case::B, 33, "3.人防工程不计算裂缝。"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalculationText, CivilDefenceTextHasNoNotes) {

@@ -19,13 +19,13 @@ const ReferencePress kReferencePresses[] = {
      {Mode::Ordinary, Case::A},
      {"106.067", "2602.286", "20", "3463.606", "0.165", "21"},
      39},
-    {"OrdinaryCaseB", {Mode::Ordinary, Case::B}, {"71.62"}, 39},
+    {"OrdinaryCaseB", {Mode::Ordinary, Case::B}, {"86.621"}, 41},
     {"OrdinaryCaseC", {Mode::Ordinary, Case::C}, {"76.855"}, 31},
     {"CivilDefenceCaseA",
      {Mode::CivilDefence, Case::A},
      {"106.067", "1645.714", "16", " ", " ", " "},
      31},
-    {"CivilDefenceCaseB", {Mode::CivilDefence, Case::B}, {"71.62", "", "", " ", " ", " "}, 31},
+    {"CivilDefenceCaseB", {Mode::CivilDefence, Case::B}, {"86.621", "", "", " ", " ", " "}, 33},
     {"CivilDefenceCaseC", {Mode::CivilDefence, Case::C}, {"76.855", "", "", " ", " ", " "}, 23},
 };
 

@@ -97,6 +97,10 @@ struct ListInfo {
     std::string_view key;    // "concrete"
     std::span<const std::string_view> items;
     std::span<const std::string_view> shortNames;  // "HRB335", "B": also accepted by name
+    // How drawings write a bar of the item: the steel grade's symbol before the diameter
+    // (Φ for plain bars, the letters B, C and CR for the ribbed grades); empty for lists
+    // that are not of steel.
+    std::span<const std::string_view> barSymbols;
 };
 std::span<const ListInfo> lists();
 const ListInfo& listInfo(List list);

@@ -5,12 +5,24 @@
 // widgets; the command line, the batch, the fuzzers, the benchmarks and the tests drive
 // the calculation through the same model, exactly as an engineer drives the window.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "wallcalc/engine/host.hpp"
 #include "wallcalc/engine/press.hpp"
+#include "wallcalc/engine/project.hpp"
 
 namespace wallcalc {
+
+// What the engineer has typed and chosen: the inputs, the lists, the option and the
+// project of the title block. Two of these tell whether anything changed in between.
+struct WindowInputs {
+    std::array<std::string, kInputCount> texts;
+    std::array<int, kListCount> lists{};
+    int X = kNoChoiceYet;
+    ProjectInfo project;
+    bool operator==(const WindowInputs&) const = default;
+};
 
 // Whoever shows the window: told of every box a press writes and every message it shows,
 // in the order of the press, so that a screen follows the press as it runs.
@@ -52,6 +64,19 @@ class WindowModel : private Host {
     bool checked(int index) const;
     const CalcState& state() const { return state_; }
 
+    // The project the sheet's title block names; kept with the wall, read by no press.
+    const ProjectInfo& project() const { return project_; }
+    void setProject(ProjectInfo project) { project_ = std::move(project); }
+
+    WindowInputs inputs() const;
+    // Whether the results shown belong to earlier inputs: something was typed, chosen or
+    // clicked since the last press that completed (and not put back as it was).
+    bool resultsStale() const;
+    // Whether the wall differs from what was last saved or opened (markSaved), or from
+    // the window as it opened.
+    bool modified() const { return inputs() != saved_; }
+    void markSaved() { saved_ = inputs(); }
+
   private:
     std::string text(Box box) const override { return boxes_[index(box)]; }
     void setText(Box box, std::string_view text) override;
@@ -61,6 +86,9 @@ class WindowModel : private Host {
     std::array<int, kListCount> lists_{};
     int X_ = kNoChoiceYet;
     CalcState state_;
+    ProjectInfo project_;
+    std::optional<WindowInputs> completed_;  // the inputs of the last completed press
+    WindowInputs saved_;
     // During a press: where its messages go, and who watches.
     std::vector<Message>* messages_ = nullptr;
     WindowView* view_ = nullptr;

@@ -76,6 +76,8 @@ enum class Slot : std::uint8_t {
     deq,
     W,
     Text9,
+    q13,
+    MB13,
     Count
 };
 inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::Count);
