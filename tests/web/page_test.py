@@ -189,6 +189,13 @@ class Window(PageTest):
         self.assertEqual(lines[21], "αs=MB*10^6/(Fc*1000*h0^2)=143.19*10^6/(7.2*1000*300^2)=0.221")
         self.assertEqual(lines[-1], "    则实际所配钢筋为 18@200+20@200（依次类推）")
 
+    def test_page_loads_nothing_from_beyond_its_own_server(self):
+        origin = self.url.rsplit("/", 1)[0] + "/"
+        loaded = self.js("return performance.getEntriesByType('resource').map(e => e.name)")
+        self.assertIn(origin + "wallcalc.wasm", loaded)
+        for url in loaded:
+            self.assertTrue(url.startswith(origin), url)
+
     def test_help_shows_its_eight_lines_under_its_title(self):
         self.click("Command2")
         title, text = self.dialog()
@@ -224,6 +231,18 @@ class Rules(PageTest):
                 self.assertEqual(self.state(), expected)
                 self.assertEqual(json.loads(self.js("return JSON.stringify(window.wallcalc.state())"))
                                  ["boxes"]["Text20"], expected[3])
+
+    def test_results_typed_past_are_marked_stale_until_the_next_press(self):
+        stale = lambda: (self.el("stale-note").is_displayed(),
+                         self.js("return document.body.classList.contains('stale')"))
+        self.click("Option1_1")
+        self.click("Command1")
+        self.assertEqual(stale(), (False, False))
+        self.type_into("Text4", "400")
+        self.assertEqual(stale(), (True, True))
+        self.assertTrue(self.browser.title.startswith("*"))
+        self.click("Command1")
+        self.assertEqual(stale(), (False, False))
 
     def test_compute_before_any_option_shows_the_reminder_only(self):
         self.click("Command1")

@@ -208,7 +208,10 @@
       const row = document.createElement("div");
       row.className = "row";
       const box = textBox(`project-${field.key}`, false);
-      box.addEventListener("input", () => engine.setProject(field.key, box.value));
+      box.addEventListener("input", () => {
+        engine.setProject(field.key, box.value);
+        showFlags();
+      });
       row.append(labelFor(box.id, [`${field.label}：`]), box);
       rows.append(row);
     }
@@ -230,6 +233,15 @@
     }
     state.checked.forEach((checked, i) => (byId(`Option1_${i}`).checked = checked));
     for (const field of window1.project) byId(`project-${field.key}`).value = state.project[field.key];
+    showFlags(state);
+  }
+
+  // Results that belong to earlier inputs are greyed and said to be so; a wall changed
+  // since it was opened or saved has a mark in the title.
+  function showFlags(state = engine.state()) {
+    document.body.classList.toggle("stale", state.stale);
+    byId("stale-note").hidden = !state.stale;
+    document.title = (state.modified ? "*" : "") + window1.title;
   }
 
   function showPress(press) {
@@ -281,6 +293,7 @@
 
   function press() {
     showPress(engine.press());
+    showFlags();
   }
 
   function exit() {
@@ -295,14 +308,21 @@
     for (const box of window1.boxes) {
       const element = byId(box.name);
       if (!element || box.kind !== "input") continue;
-      element.addEventListener("input", () => engine.type(box.name, element.value));
+      element.addEventListener("input", () => {
+        engine.type(box.name, element.value);
+        showFlags();
+      });
       element.addEventListener("keydown", (event) => {
         if (event.key === "Enter") byId("Command1").click();
       });
     }
     for (const list of window1.lists) {
       const select = byId(list.name);
-      if (select) select.addEventListener("change", () => engine.select(list.name, select.selectedIndex));
+      if (!select) continue;
+      select.addEventListener("change", () => {
+        engine.select(list.name, select.selectedIndex);
+        showFlags();
+      });
     }
     for (const index of [0, 1]) {
       byId(`Option1_${index}`).addEventListener("click", () => {
@@ -330,6 +350,7 @@
     link.download = wallFileName();
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    showFlags();
   }
 
   async function openWall(file) {

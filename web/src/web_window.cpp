@@ -53,13 +53,15 @@ std::string WebWindow::state() const {
         selected[std::string(l.name)] = window_.selected(l.list);
     Json project = Json::object();
     for (const ProjectField& f : kProjectFields)
-        project[std::string(f.key)] = project_.*(f.field);
+        project[std::string(f.key)] = window_.project().*(f.field);
     return dump({{"X", window_.X()},
                  {"boxes", boxes},
                  {"lists", selected},
                  {"enabled", enabled},
                  {"checked", {window_.checked(0), window_.checked(1)}},
                  {"project", project},
+                 {"stale", window_.resultsStale()},
+                 {"modified", window_.modified()},
                  {"sheet", lastCompleted_.has_value()}});
 }
 
@@ -94,13 +96,17 @@ void WebWindow::remember(const PressResult& press) {
 }
 
 void WebWindow::setProject(std::string_view key, std::string value) {
+    ProjectInfo project = window_.project();
     for (const ProjectField& f : kProjectFields) {
-        if (f.key == key) project_.*(f.field) = std::move(value);
+        if (f.key == key) project.*(f.field) = std::move(value);
     }
+    window_.setProject(std::move(project));
 }
 
-std::string WebWindow::wallFile() const {
-    return cli::wallFileText(window_, project_);
+std::string WebWindow::wallFile() {
+    std::string text = cli::wallFileText(window_, window_.project());
+    window_.markSaved();
+    return text;
 }
 
 std::string WebWindow::openWall(std::string_view text) {
@@ -110,7 +116,8 @@ std::string WebWindow::openWall(std::string_view text) {
     // As the window opens a file: a window just opened, then the file's changes.
     window_.open();
     wall.changes.applyTo(window_);
-    project_ = wall.project;
+    window_.setProject(wall.project);
+    window_.markSaved();
     lastCompleted_.reset();
     return dump({{"ok", true}});
 }
@@ -120,7 +127,7 @@ std::string WebWindow::sheet(std::string_view date) const {
     const sheet::CalculationSheet s = sheet::sheetOf(*lastCompleted_);
     Json project = Json::array();
     for (const ProjectField& f : kProjectFields)
-        project.push_back({{"label", f.label}, {"value", project_.*(f.field)}});
+        project.push_back({{"label", f.label}, {"value", window_.project().*(f.field)}});
     Json results = Json::array();
     for (const auto& group : s.results)
         results.push_back({{"caption", group.caption}, {"entries", entriesJson(group.entries)}});

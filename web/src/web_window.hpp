@@ -1,7 +1,7 @@
 #pragma once
-// The window of the web page without its screen: one window model, the project of the
-// title block and the last press that completed, with every answer as the JSON text the
-// page reads. The page's script only mirrors what these answers say.
+// The window of the web page without its screen: one window model (with the project of
+// the title block) and the last press that completed, with every answer as the JSON text
+// the page reads. The page's script only mirrors what these answers say.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +17,8 @@ std::string describeWindow();
 
 class WebWindow {
   public:
-    // The boxes' texts, the lists' positions, X, which boxes take typing and which
-    // option is checked.
+    // The boxes' texts, the lists' positions, X, which boxes take typing, which option is
+    // checked, the project, whether the results are stale and the wall modified.
     std::string state() const;
     // False when no box or list has that name.
     bool type(std::string_view box, std::string text);
@@ -30,9 +30,9 @@ class WebWindow {
     std::string session(std::string_view line);
 
     void setProject(std::string_view key, std::string value);
-    // The wall file of what the window holds, and opening one: {"ok": true} with the
-    // project, or {"error": why} and nothing changed.
-    std::string wallFile() const;
+    // The wall file of what the window holds (the wall then counts as saved), and opening
+    // one: {"ok": true}, or {"error": why} and nothing changed.
+    std::string wallFile();
     std::string openWall(std::string_view text);
     // The calculation sheet of the last press that completed, with today's date as the
     // page gives it; {} before one.
@@ -42,7 +42,6 @@ class WebWindow {
     void remember(const PressResult& press);
 
     WindowModel window_;
-    ProjectInfo project_;
     PressResult lastPress_;
     std::optional<PressResult> lastCompleted_;
 };
