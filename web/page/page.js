@@ -432,9 +432,21 @@
     return section;
   }
 
+  // The calculation text line by line. A line that ends in a colon ("(2)水下土压力：",
+  // "说明：") is kept on one page with the first line it introduces.
   function calculationLines(lines) {
     const text = element("div", "calculation");
-    for (const line of lines) text.append(element("div", "line", line === "" ? "\u00a0" : line));
+    const introduces = (line) => /[：:]\s*$/.test(line);
+    let group = null;
+    for (const line of lines) {
+      const row = element("div", "line", line === "" ? "\u00a0" : line);
+      if (group === null && introduces(line)) {
+        group = element("div", "kept-together");
+        text.append(group);
+      }
+      (group || text).append(row);
+      if (group !== null && !introduces(line)) group = null;
+    }
     return text;
   }
 
