@@ -196,6 +196,11 @@ class Window(PageTest):
         for url in loaded:
             self.assertTrue(url.startswith(origin), url)
 
+    def test_exit_leaves_a_window_that_takes_no_input(self):
+        self.click("Command3")
+        self.assertTrue(self.js("return document.body.classList.contains('closed')"))
+        self.assertTrue(self.js("return document.getElementById('Form1').inert"))
+
     def test_help_shows_its_eight_lines_under_its_title(self):
         self.click("Command2")
         title, text = self.dialog()

@@ -2,7 +2,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "help_text.hpp"
 #include "wallcalc/cli/session.hpp"
 #include "wallcalc/cli/wall_file.hpp"
 #include "wallcalc/engine/controls.hpp"
