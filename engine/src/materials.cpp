@@ -5,43 +5,53 @@
 namespace wallcalc {
 namespace {
 
-struct ConcreteGrade {
+struct ConcreteRow {
     double fc;            // base design compressive strength
     double highGrade;     // 1.0 up to C50, 0.01 less per grade above
     double civilDefence;  // 1.5 up to C55, 1.4 from C60
     double ft;
     double ftk;
+    int fcuk;
+    double beta1;         // 0.8 up to C50, 0.01 less per grade above
+    double civilMinimum;  // % of the section in civil-defence works
 };
 
-constexpr std::array<ConcreteGrade, 14> kConcrete = {{
-    {7.2, 1.0, 1.5, 0.91, 1.27},    // C15
-    {9.6, 1.0, 1.5, 1.1, 1.54},     // C20
-    {11.9, 1.0, 1.5, 1.27, 1.78},   // C25
-    {14.3, 1.0, 1.5, 1.43, 2.01},   // C30
-    {16.7, 1.0, 1.5, 1.57, 2.2},    // C35
-    {19.1, 1.0, 1.5, 1.71, 2.39},   // C40
-    {21.1, 1.0, 1.5, 1.8, 2.51},    // C45
-    {23.1, 1.0, 1.5, 1.89, 2.64},   // C50
-    {25.3, 0.99, 1.5, 1.96, 2.74},  // C55
-    {27.5, 0.98, 1.4, 2.04, 2.85},  // C60
-    {29.7, 0.97, 1.4, 2.09, 2.93},  // C65
-    {31.8, 0.96, 1.4, 2.14, 2.99},  // C70
-    {33.8, 0.95, 1.4, 2.18, 3.05},  // C75
-    {35.9, 0.94, 1.4, 2.22, 3.11},  // C80
+constexpr std::array<ConcreteRow, 14> kConcrete = {{
+    {7.2, 1.0, 1.5, 0.91, 1.27, 15, 0.8, 0.25},     // C15
+    {9.6, 1.0, 1.5, 1.1, 1.54, 20, 0.8, 0.25},      // C20
+    {11.9, 1.0, 1.5, 1.27, 1.78, 25, 0.8, 0.25},    // C25
+    {14.3, 1.0, 1.5, 1.43, 2.01, 30, 0.8, 0.25},    // C30
+    {16.7, 1.0, 1.5, 1.57, 2.2, 35, 0.8, 0.25},     // C35
+    {19.1, 1.0, 1.5, 1.71, 2.39, 40, 0.8, 0.30},    // C40
+    {21.1, 1.0, 1.5, 1.8, 2.51, 45, 0.8, 0.30},     // C45
+    {23.1, 1.0, 1.5, 1.89, 2.64, 50, 0.8, 0.30},    // C50
+    {25.3, 0.99, 1.5, 1.96, 2.74, 55, 0.79, 0.30},  // C55
+    {27.5, 0.98, 1.4, 2.04, 2.85, 60, 0.78, 0.35},  // C60
+    {29.7, 0.97, 1.4, 2.09, 2.93, 65, 0.77, 0.35},  // C65
+    {31.8, 0.96, 1.4, 2.14, 2.99, 70, 0.76, 0.35},  // C70
+    {33.8, 0.95, 1.4, 2.18, 3.05, 75, 0.75, 0.35},  // C75
+    {35.9, 0.94, 1.4, 2.22, 3.11, 80, 0.74, 0.35},  // C80
 }};
 
-struct SteelGrade {
+struct SteelRow {
     int fy;
     double civilDefence;
     double Es;
+    bool plain;
 };
 
-constexpr std::array<SteelGrade, 4> kSteel = {{
-    {210, 1.5, 2.1e5},   // Ⅰ级(HPB235)
-    {300, 1.35, 2.0e5},  // Ⅱ级(HRB335)
-    {360, 1.2, 2.0e5},   // Ⅲ级(HRB400)
-    {360, 1.2, 2.0e5},   // Ⅳ级(RRB400): its design strength (400 is its characteristic one)
+constexpr std::array<SteelRow, 4> kSteel = {{
+    {210, 1.5, 2.1e5, true},    // Ⅰ级(HPB235)
+    {300, 1.35, 2.0e5, false},  // Ⅱ级(HRB335)
+    {360, 1.2, 2.0e5, false},   // Ⅲ级(HRB400)
+    {360, 1.2, 2.0e5, false},  // Ⅳ级(RRB400): its design strength (400 is its characteristic one)
 }};
+
+template <typename Table>
+const typename Table::value_type* rowAt(const Table& table, int position) {
+    if (position < 0 || position >= static_cast<int>(table.size())) return nullptr;
+    return &table[static_cast<std::size_t>(position)];
+}
 
 }  // namespace
 
@@ -62,8 +72,20 @@ std::optional<SteelStrength> steelStrength(int position, Mode mode) {
 }
 
 std::optional<double> steelModulus(int position) {
-    if (position < 0 || position >= static_cast<int>(kSteel.size())) return std::nullopt;
-    return kSteel[static_cast<std::size_t>(position)].Es;
+    if (const auto* row = rowAt(kSteel, position)) return row->Es;
+    return std::nullopt;
+}
+
+std::optional<ConcreteGrade> concreteGrade(int position) {
+    if (const auto* row = rowAt(kConcrete, position)) {
+        return ConcreteGrade{row->fcuk, row->civilDefence, row->beta1, row->civilMinimum};
+    }
+    return std::nullopt;
+}
+
+std::optional<SteelGrade> steelGrade(int position) {
+    if (const auto* row = rowAt(kSteel, position)) return SteelGrade{row->fy, row->Es, row->plain};
+    return std::nullopt;
 }
 
 double value(const SteelStrength& Fy) {

@@ -62,7 +62,10 @@ PressResult WindowModel::pressCompute(WindowView* view) {
     view_ = nullptr;
     press.boxes = boxes_;
     press.state = state_;
-    if (press.completed()) completed_ = inputs();
+    if (press.completed()) {
+        completed_ = inputs();
+        press.checks = supplementaryDesign(press);
+    }
     return press;
 }
 

@@ -24,6 +24,24 @@ std::optional<SteelStrength> steelStrength(int position, Mode mode);
 // 2.0×10^5 for the ribbed grades; empty outside the table.
 std::optional<double> steelModulus(int position);
 
+// What the supplementary design needs of a concrete grade besides its strengths.
+struct ConcreteGrade {
+    int fcuk;                   // the grade's cube strength: 15 for C15
+    double civilDefenceFactor;  // 1.5 up to C55, 1.4 above
+    double beta1;               // the depth factor of the rectangular stress block
+    double civilMinimumSteel;   // % of the section, civil-defence works: 0.25 (C15–C35),
+                                // 0.30 (C40–C55), 0.35 (C60–C80)
+};
+std::optional<ConcreteGrade> concreteGrade(int position);
+
+// What it needs of a steel grade.
+struct SteelGrade {
+    int fy;      // ordinary design strength (N/mm2)
+    double Es;   // elastic modulus (N/mm2)
+    bool plain;  // plain round bars (HPB235): the crack width takes d/0.7 as their diameter
+};
+std::optional<SteelGrade> steelGrade(int position);
+
 // The strength as a number, whichever form it is held in.
 double value(const SteelStrength& Fy);
 

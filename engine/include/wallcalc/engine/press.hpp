@@ -5,9 +5,11 @@
 // the calculation sheet and the tests all render this value; none reads a result back
 // from a box.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "wallcalc/engine/state.hpp"
 
@@ -35,6 +37,7 @@ struct PressResult {
     std::array<std::string, kBoxCount> boxes;  // every box after the press
     std::array<int, kListCount> lists{};       // the list positions of the press
     CalcState state;                           // the calculation state after the press
+    std::optional<Checks> checks;              // the supplementary design of a completed press
 
     bool completed() const { return end == RunEnd::Completed; }
     const std::string& text(Box box) const { return boxes[index(box)]; }

@@ -39,7 +39,7 @@ struct CalcState {
     // Line loads (kN/m) and the partial lengths of case B (m), never rounded.
     double q11 = 0, q12 = 0, q21 = 0, q22 = 0, q31 = 0, q32 = 0, q42 = 0;
     double q13 = 0;  // case B: the dry layer a over the soil below the water level, uniform
-    float q52 = 0;  // the civil-defence load, a copy of RFHZ
+    float q52 = 0;   // the civil-defence load, a copy of RFHZ
     double a = 0, b = 0;
 
     // Moments at the base B (kN·m per metre), rounded to three decimals.

@@ -1,0 +1,40 @@
+#include "wallcalc/report/filled_line.hpp"
+
+#include "wallcalc/report/number_text.hpp"
+
+namespace wallcalc::report {
+namespace {
+
+void appendValue(std::string& out, const Value& value) {
+    if (const auto* text = std::get_if<std::string_view>(&value)) out += *text;
+    if (const auto* single = std::get_if<float>(&value)) appendSingle(out, *single);
+    if (const auto* dbl = std::get_if<double>(&value)) appendDouble(out, *dbl);
+    if (const auto* whole = std::get_if<long long>(&value)) appendWhole(out, *whole);
+}
+
+}  // namespace
+
+void appendFilled(std::string& out, std::string_view line, std::initializer_list<Named> values) {
+    while (true) {
+        const auto open = line.find('{');
+        const auto close = open == std::string_view::npos ? open : line.find('}', open);
+        if (close == std::string_view::npos) {
+            out += line;
+            return;
+        }
+        out += line.substr(0, open);
+        const std::string_view name = line.substr(open + 1, close - open - 1);
+        const Named* found = nullptr;
+        for (const Named& n : values) {
+            if (n.name == name) found = &n;
+        }
+        if (found != nullptr) {
+            appendValue(out, found->value);
+        } else {
+            out += line.substr(open, close - open + 1);
+        }
+        line.remove_prefix(close + 1);
+    }
+}
+
+}  // namespace wallcalc::report
