@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Pictures of the web edition for looking at it beside the window: the page as it opens,
-after 非人防 and 计算, with a message box, and its printed sheet as a PDF.
+after 非人防 and 计算 (the window, and the whole page with the supplementary design), with a
+message box, and its printed sheet as a PDF.
 
     /usr/bin/python3 tests/web/page_shots.py --site build-web/site --out DIR
 """
@@ -33,6 +34,9 @@ def main():
         shot.click("Option1_1")
         shot.click("Command1")
         browser.save_screenshot(os.path.join(args.out, "web-window.png"))
+        browser.set_window_size(1100, 1900)  # the whole page: the supplementary design below
+        browser.save_screenshot(os.path.join(args.out, "web-page.png"))
+        browser.set_window_size(1100, 1000)
         with open(os.path.join(args.out, "web-sheet.pdf"), "wb") as f:
             f.write(base64.b64decode(browser.print_page()))
         shot.type_into("Text4", "abc")

@@ -188,6 +188,8 @@ class Window(PageTest):
         self.assertEqual(lines[0], "1.荷载计算：")
         self.assertEqual(lines[21], "αs=MB*10^6/(Fc*1000*h0^2)=143.19*10^6/(7.2*1000*300^2)=0.221")
         self.assertEqual(lines[-1], "    则实际所配钢筋为 18@200+20@200（依次类推）")
+        WebDriverWait(self.browser, 5).until(lambda b: self.el("checks-panel").is_displayed())
+        self.assertTrue(self.el("checks-text").text.startswith("补充验算："))
 
     def test_page_loads_nothing_from_beyond_its_own_server(self):
         origin = self.url.rsplit("/", 1)[0] + "/"
@@ -487,6 +489,12 @@ class Speed(PageTest):
         print(f"speed: a press in the page {runs[0]:.1f} µs (fastest of 7 × 5000 presses; "
               f"median {runs[3]:.1f} µs); a session line {sessions[0]:.1f} µs "
               f"(median {sessions[3]:.1f} µs)")
+        checks = self.js("""const w = window.wallcalc; w.measurePress(1);
+            const start = performance.now();
+            for (let i = 0; i < 2000; ++i) w.supplementaryText();
+            return (performance.now() - start) * 1000 / 2000;""")
+        print(f"speed: the supplementary design's text, written after the press is drawn, "
+              f"{checks:.1f} µs")
         self.assertLessEqual(runs[0], 20)
 
 

@@ -35,6 +35,7 @@
     select: (list, position) => withText(list, (name) => module._wc_select(name, position)) === 1,
     clickOption: (index) => module._wc_click_option(index),
     press: () => readPress(module._wc_press()),
+    checksText: () => answer(module._wc_checks_text()),
     session: (line) => withText(line, (p, n) => answer(module._wc_session(p, n))),
     setProject: (key, value) =>
       withText(key, (k) => withText(value, (v, n) => module._wc_set_project(k, v, n))),
@@ -250,18 +251,18 @@
     report.value = press.report;
     report.scrollTop = 0;
     report.scrollLeft = 0;
-    showChecks(press.checks);
+    // The supplementary design once the press is drawn.
+    if (press.completed) setTimeout(showChecks, 0);
     if (firstResultAt === null && press.completed) firstResultAt = performance.now();
     showMessages(press.messages);
   }
 
-  // The supplementary design: its text, formula by formula, when the press carries one.
-  function showChecks(checks) {
-    const panel = byId("checks-panel");
-    panel.hidden = checks === undefined;
-    if (checks === undefined) return;
-    byId("checks-text").textContent =
-      typeof checks === "string" ? checks : checks.text !== undefined ? checks.text : JSON.stringify(checks, null, 2);
+  // The supplementary design of the last press, formula by formula, when it has one. A
+  // press that ends early leaves the last one standing, as it leaves the calculation text.
+  function showChecks() {
+    const checks = engine.checksText();
+    byId("checks-panel").hidden = checks === "";
+    byId("checks-text").textContent = checks.replace(/\r\n/g, "\n");
   }
 
   // ---- Message boxes: modal, one after another, each closed by its button.
@@ -361,7 +362,7 @@
       return;
     }
     showState();
-    showChecks(undefined);
+    byId("checks-panel").hidden = true;
   }
 
   function wireMenu() {
@@ -379,7 +380,7 @@
   // ---- The calculation sheet the browser prints.
 
   // The sheet's headings, as the PDF sheet has them.
-  const sheetHeadings = ["一、输入数据", "二、计算简图", "三、计算结果", "四、计算过程"];
+  const sheetHeadings = ["一、输入数据", "二、计算简图", "三、计算结果", "四、计算过程", "五、补充验算"];
 
   function today() {
     const d = new Date();
@@ -471,6 +472,10 @@
       sheetSection(sheetHeadings[2], resultTable(s.results)),
       sheetSection(sheetHeadings[3], calculationLines(s.calculation)),
     );
+    const supplementary = s.supplementary.filter((line, i) => !(i === 0 && /^补充验算[：:]$/.test(line)));
+    if (supplementary.length > 0 && supplementary.join("") !== "") {
+      sheet.append(sheetSection(sheetHeadings[4], calculationLines(supplementary)));
+    }
   }
 
   // ---- For tests and scripts: the page's own window model, line by line as the CLI.
@@ -493,6 +498,7 @@
   function exposeForScripts() {
     window.wallcalc = {
       session: (line) => engine.session(line),
+      supplementaryText: () => engine.checksText(),
       state: () => engine.state(),
       description: () => window1,
       measurePress,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "web_window.hpp"
 
@@ -25,7 +26,7 @@ const char* answer(std::string text) {
 
 // A press's outcome as the page reads it straight from memory, without JSON: whether it
 // completed, the number of messages and each message's title and text, the result boxes
-// in the order the window shows them, and the calculation text; each text as its address
+// in the order the window shows them and the calculation text; each text as its address
 // and length in bytes. It refers to the press the window keeps until its next press.
 const std::uint32_t* pressTable(const wallcalc::PressResult& press) {
     static std::vector<std::uint32_t> table;
@@ -76,6 +77,13 @@ EMSCRIPTEN_KEEPALIVE void wc_click_option(int index) {
 
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* wc_press() {
     return pressTable(window().press());
+}
+
+// The supplementary design's text of the last press, written when the page shows it
+// (after the press is drawn: writing it takes longer than the press itself); empty when
+// that press has none.
+EMSCRIPTEN_KEEPALIVE const char* wc_checks_text() {
+    return answer(wallcalc::supplementaryText(window().lastPress()));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* wc_session(const char* line, int length) {

@@ -4,6 +4,7 @@
 
 #include "wallcalc/cli/session.hpp"
 #include "wallcalc/cli/wall_file.hpp"
+#include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
@@ -135,7 +136,8 @@ std::string WebWindow::sheet(std::string_view date) const {
                  {"project", project},
                  {"inputs", entriesJson(s.inputs)},
                  {"results", results},
-                 {"calculation", s.calculation}});
+                 {"calculation", s.calculation},
+                 {"supplementary", sheet::textLines(supplementaryText(*lastCompleted_))}});
 }
 
 }  // namespace wallcalc::web

@@ -26,6 +26,7 @@ class WebWindow {
     void clickOption(int index) { window_.clickOption(index); }
     // One press of "计算"; the outcome stays until the next press.
     const PressResult& press();
+    const PressResult& lastPress() const { return lastPress_; }
     // One session line on this window, answered as wallcalc-cli --session answers it.
     std::string session(std::string_view line);
 
