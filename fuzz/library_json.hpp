@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "wallcalc/cli/session.hpp"
 #include "wallcalc/engine/press.hpp"
 
 namespace wallcalc::fuzz {
@@ -24,6 +25,8 @@ inline std::string libraryPressJson(const PressResult& press) {
         {"Wmax", press.text(Box::Text11)}, {"crackBars", press.text(Box::Text18)},
     };
     out["report"] = press.report();
+    // The supplementary design is written through the JSON library already.
+    out["checks"] = Json::parse(cli::checksJson(press));
     return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

@@ -1,8 +1,10 @@
 #include "press_invariants.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 
+#include "wallcalc/engine/check_fields.hpp"
 #include "wallcalc/engine/number_input.hpp"
 
 namespace wallcalc::fuzz {
@@ -196,6 +198,40 @@ void checkCompleted(const Press& p, Findings& f) {
     f.require(!notes || endsWith(text, kLastNote), "an ordinary text does not end with the notes");
 }
 
+// A text without what it quotes between “ and ”: a typed text that is no number, quoted
+// in a message, may spell anything.
+std::string withoutQuotes(std::string_view text) {
+    std::string out;
+    while (true) {
+        const auto open = text.find("“");
+        const auto close = open == std::string_view::npos ? open : text.find("”", open);
+        if (close == std::string_view::npos) return out += text;
+        out += text.substr(0, open);
+        text.remove_prefix(close);
+    }
+}
+
+// The supplementary design of a completed press: every value a number (no NaN, no
+// infinity), its text free of both too.
+void checkSupplementaryDesign(const Press& p, Findings& f) {
+    const PressResult& after = p.after;
+    if (!after.checks) {
+        const bool listsSelected = p.list(List::Combo1) >= 0 && p.list(List::Combo1) < 14 &&
+                                   p.list(List::Combo2) >= 0 && p.list(List::Combo2) < 4;
+        f.require(!listsSelected, "a completed press with both grades chosen has no checks");
+        return;
+    }
+    for (const CheckField& field : checkFields()) {
+        const CheckValue value = field.of(*after.checks);
+        const double* d = std::get_if<double>(&value);
+        const float* s = std::get_if<float>(&value);
+        f.require((d == nullptr || std::isfinite(*d)) && (s == nullptr || std::isfinite(*s)),
+                  [&] { return "the supplementary value " + checkColumn(field) + " is not finite"; });
+    }
+    f.require(!holdsNanOrInf(withoutQuotes(supplementaryText(after))),
+              "the supplementary design's text holds nan or inf");
+}
+
 void checkReplay(const PressRecord& record, Findings& f) {
     const PressResult fresh = replayOnNewWindow(record);
     const PressResult& after = record.result;
@@ -288,6 +324,7 @@ std::vector<std::string> violations(const PressRecord& record) {
         case RunEnd::Completed:
             f.require(modeChosen, "a press without a chosen mode completed");
             checkCompleted(p, f);
+            checkSupplementaryDesign(p, f);
             break;
         case RunEnd::NoRun:
             f.require(!modeChosen && after.X != kNoChoiceYet,

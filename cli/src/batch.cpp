@@ -65,7 +65,7 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
 
     result.csv = std::string(kUtf8Bom);
     CsvRecord outHeader = *header;
-    for (const auto column : resultColumns())
+    for (const auto& column : resultColumns())
         outHeader.emplace_back(column);
     outHeader.insert(outHeader.end(), {"status", "messages"});
     result.csv += csvRecord(outHeader);

@@ -69,6 +69,7 @@ void printResults(const PressResult& press) {
         std::cout << "  " << r.label << press.text(r.box) << '\n';
     }
     std::cout << '\n' << press.report() << '\n';
+    if (press.checks) std::cout << '\n' << supplementaryText(press) << '\n';
 }
 
 // Starts the sheet writer for --pdf or --pdf-dir; nothing, after saying why, when this

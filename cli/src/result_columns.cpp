@@ -1,17 +1,42 @@
 #include "wallcalc/cli/result_columns.hpp"
 
-namespace wallcalc::cli {
+#include "wallcalc/engine/check_fields.hpp"
+#include "wallcalc/report/number_text.hpp"
 
-std::vector<std::string_view> resultColumns() {
-    std::vector<std::string_view> columns;
+namespace wallcalc::cli {
+namespace {
+
+// A value of the supplementary design in a cell: numbers as the text writes them, a
+// yes-or-no as true or false, the warnings one a line.
+std::string cell(const CheckValue& value) {
+    if (const auto* d = std::get_if<double>(&value)) return report::doubleText(*d);
+    if (const auto* f = std::get_if<float>(&value)) return report::singleText(*f);
+    if (const auto* b = std::get_if<bool>(&value)) return *b ? "true" : "false";
+    if (const auto* s = std::get_if<std::string>(&value)) return *s;
+    std::string lines;
+    if (const auto* list = std::get_if<std::vector<std::string>>(&value)) {
+        for (const std::string& line : *list)
+            lines += (lines.empty() ? "" : "\n") + line;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> resultColumns() {
+    std::vector<std::string> columns;
     for (const ResultBox& r : resultBoxes())
-        columns.push_back(r.key);
+        columns.emplace_back(r.key);
+    for (const CheckField& field : checkFields())
+        columns.push_back(checkColumn(field));
     return columns;
 }
 
 void appendResultCells(const PressResult& press, CsvRecord& row) {
     for (const ResultBox& r : resultBoxes())
         row.push_back(press.text(r.box));
+    for (const CheckField& field : checkFields())
+        row.push_back(press.checks ? cell(field.of(*press.checks)) : std::string());
 }
 
 }  // namespace wallcalc::cli

@@ -1,10 +1,14 @@
 #include "wallcalc/cli/session.hpp"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <vector>
 
 #include "wallcalc/engine/changes.hpp"
+#include "wallcalc/engine/check_fields.hpp"
+#include "wallcalc/engine/number_input.hpp"
 #include "wallcalc/engine/utf8.hpp"
+#include "wallcalc/report/number_text.hpp"
 
 namespace wallcalc::cli {
 namespace {
@@ -80,6 +84,27 @@ void appendJsonString(std::string& out, std::string_view s) {
     out += '"';
 }
 
+// A value of the supplementary design; discarded when the press has none. A number
+// rounded to three decimals is written as the text shows it; a number out of range as
+// null.
+Json checkJson(const CheckValue& value) {
+    return std::visit(
+        [](const auto& v) -> Json {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::monostate>) {
+                return Json(Json::value_t::discarded);
+            } else if constexpr (std::is_same_v<T, double>) {
+                return std::isfinite(v) ? Json(v) : Json(nullptr);
+            } else if constexpr (std::is_same_v<T, float>) {
+                const auto shown = toNumber(report::singleText(v));
+                return shown ? Json(*shown) : Json(nullptr);
+            } else {
+                return Json(v);
+            }
+        },
+        value);
+}
+
 std::string errorJson(const std::string& why) {
     Json out;
     out["error"] = why;
@@ -116,8 +141,25 @@ std::string pressJson(const PressResult& press) {
     }
     out += R"(},"report":)";
     appendJsonString(out, report);
+    out += R"(,"checks":)";
+    out += checksJson(press);
     out += '}';
     return out;
+}
+
+std::string checksJson(const PressResult& press) {
+    if (!press.checks) return "null";
+    Json out = Json::object();
+    for (const CheckField& field : checkFields()) {
+        Json value = checkJson(field.of(*press.checks));
+        if (value.is_discarded()) continue;
+        if (field.group.empty()) {
+            out[std::string(field.key)] = std::move(value);
+        } else {
+            out[std::string(field.group)][std::string(field.key)] = std::move(value);
+        }
+    }
+    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 SessionAnswer sessionPress(WindowModel& window, std::string_view line) {

@@ -5,7 +5,8 @@ namespace {
 
 // Bars as drawings and the JSON write them: "12@100"; "太大了" when none fits.
 CheckValue barsAt(const Diameter& d, std::string_view spacing) {
-    if (const int* mm = std::get_if<int>(&d)) return std::to_string(*mm) + "@" + std::string(spacing);
+    if (const int* mm = std::get_if<int>(&d))
+        return std::to_string(*mm) + "@" + std::string(spacing);
     return std::get<std::string>(d);
 }
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "run.hpp"
 #include "wallcalc/engine/number_input.hpp"
 #include "wallcalc/engine/rounding.hpp"
-#include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/report/number_text.hpp"
 
 namespace wallcalc {
@@ -213,16 +213,36 @@ Governing::Choice governingChoice(const FaceDesign& civil, const FaceDesign& ord
     return g;
 }
 
-// The same wall as ordinary works: exactly the press an ordinary window makes of these
-// inputs.
+// A window of the same inputs and lists, for a press of the other mode.
+class SameInputs final : public Host {
+  public:
+    explicit SameInputs(PressResult& press) : press_(press) {}
+    std::string text(Box box) const override { return press_.text(box); }
+    int selected(List list) const override { return press_.lists[index(list)]; }
+    void setText(Box box, std::string_view text) override { press_.boxes[index(box)] = text; }
+    void showMessage(std::string_view title, std::string_view text) override {
+        press_.messages.push_back({std::string(title), std::string(text)});
+    }
+
+  private:
+    PressResult& press_;
+};
+
+// The same wall as ordinary works: the press an ordinary window makes of these inputs
+// (a window just opened, so nothing an earlier press left takes part), without its text.
+PressResult ordinaryPressOf(const PressResult& civil) {
+    PressResult press;
+    press.X = kOrdinary;
+    press.boxes = civil.boxes;
+    press.lists = civil.lists;
+    SameInputs host(press);
+    press.end = detail::computeWithoutText(host, Mode::Ordinary, press.state);
+    if (press.completed()) press.checks = supplementaryDesign(press);
+    return press;
+}
+
 void compareWithOrdinaryWorks(Checks& c, const Context& x) {
-    WindowModel ordinary;
-    ordinary.clickOrdinary();
-    for (const InputBox& in : inputBoxes())
-        ordinary.type(in.box, x.press.text(in.box));
-    for (std::size_t i = 0; i < kListCount; ++i)
-        ordinary.select(static_cast<List>(i), x.press.lists[i]);
-    const PressResult press = ordinary.pressCompute();
+    const PressResult press = ordinaryPressOf(x.press);
     Governing g;
     if (!press.completed() || !press.checks) {
         g.ordinaryProblem = press.messages.empty()

@@ -27,7 +27,8 @@ inline constexpr std::string_view kNoBarFits = "算不出来，请增加外墙�
 
 class Driver {
   public:
-    Driver(Host& host, CalcState& state, Mode mode) : run_(host, state, mode) {}
+    Driver(Host& host, CalcState& state, Mode mode, bool withText = true)
+        : run_(host, state, mode), withText_(withText) {}
 
     RunEnd operator()() {
         lookupMaterials();
@@ -41,7 +42,7 @@ class Driver {
         if (auto stop = chooseBarsStep()) return stopped(*stop);
         report::CrackSection crack = report::CrackSection::CivilDefence;
         if (auto stop = crackStep(crack)) return stopped(*stop);
-        writeText(crack);
+        if (withText_) writeText(crack);
         return RunEnd::Completed;
     }
 
@@ -222,11 +223,16 @@ class Driver {
     }
 
     Run run_;
+    bool withText_;
     std::array<std::string, kResultCount> written_;
     std::size_t count_ = 0;
 };
 
 }  // namespace
+
+RunEnd detail::computeWithoutText(Host& host, Mode mode, CalcState& state) {
+    return Driver(host, state, mode, false)();
+}
 
 RunEnd COMPUTE(Host& host, int X, CalcState& state) {
     // The choice is tested three times, each test on its own; a run never changes X.

@@ -8,6 +8,7 @@
 
 #include "wallcalc/engine/host.hpp"
 #include "wallcalc/engine/materials.hpp"
+#include "wallcalc/engine/press.hpp"
 #include "wallcalc/engine/state.hpp"
 #include "wallcalc/report/calculation_text.hpp"
 
@@ -39,6 +40,10 @@ class Run {
   private:
     std::array<std::optional<double>, kInputCount> numbers_{};
 };
+
+// A run of the given mode that writes the result boxes but not the calculation text: the
+// supplementary design's second opinion, where only the numbers are wanted.
+RunEnd computeWithoutText(Host& host, Mode mode, CalcState& state);
 
 // Messages of a run.
 std::string notANumberMessage(Box box, std::string_view text);

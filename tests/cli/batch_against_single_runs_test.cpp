@@ -151,7 +151,12 @@ TEST(BatchAgainstSingleRuns, AThousandRowsMatchRowByRow) {
     ASSERT_EQ(raw.rfind("\xEF\xBB\xBF", 0), 0u) << "UTF-8 byte-order mark";
     EXPECT_EQ(raw.substr(3, raw.find("\r\n") - 3),
               "name,mode,case,concrete,steel,h1,h2,h3,h4,h5,c1,gamma,qfj,eta,spacing,limit,qrf,"
-              "MBk,As,bars,crackAs,Wmax,crackBars,status,messages");
+              "MBk,As,bars,crackAs,Wmax,crackBars,member.baseMoment,member.spanMoment,"
+              "member.spanDepth,member.topReaction,member.baseShear,span.As,span.bars,xi.base,"
+              "xi.span,xi.limit,minAs,horizontal.As,horizontal.bars,shear.design,shear.capacity,"
+              "strengthBarsCrack.area,strengthBarsCrack.Wmax,strengthBarsCrack.meets,"
+              "plainBarsCrack.Wmax,plainBarsCrack.meets,governing.As,governing.bars,"
+              "governing.from,warnings,status,messages");
     EXPECT_TRUE(raw.ends_with("\r\n"));
     EXPECT_NE(raw.find("\r\n\"W,\"\"9\"\"\n第二行\","), std::string::npos)
         << "a name with a comma, quotes and a line break is quoted, quotes doubled";
@@ -164,10 +169,10 @@ TEST(BatchAgainstSingleRuns, AThousandRowsMatchRowByRow) {
         SCOPED_TRACE("row " + std::to_string(i));
         const CsvRecord& in = rows[i];
         const CsvRecord& got = out[i];
-        ASSERT_EQ(got.size(), kHeader.size() + 8);
+        ASSERT_EQ(got.size(), out[0].size());
         EXPECT_TRUE(std::equal(got.begin(), got.begin() + kHeader.size(), in.begin()))
             << "the input cells are repeated";
-        const std::string& status = got[kHeader.size() + 6];
+        const std::string& status = got[got.size() - 2];
         ++statuses[status];
         if (in.size() > kHeader.size()) {
             EXPECT_EQ(status, "error");

@@ -1,6 +1,7 @@
 #pragma once
 // The columns a batch writes for each wall after its input columns: the six result boxes
-// and what the press adds to them, named once for the header and filled once per row.
+// and the supplementary design ("span.As" …), named once for the header and filled once
+// per row.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +11,7 @@
 
 namespace wallcalc::cli {
 
-std::vector<std::string_view> resultColumns();
+std::vector<std::string> resultColumns();
 
 // Appends one cell per result column; a press that did not complete leaves the cells it
 // has no value for empty.

@@ -10,8 +10,12 @@
 namespace wallcalc::cli {
 
 // The object written for a press: whether it completed, its messages, the six result
-// boxes and the calculation text, as the window shows them after the press.
+// boxes and the calculation text as the window shows them after the press, and the
+// supplementary design ("checks", null when the press did not complete).
 std::string pressJson(const PressResult& press);
+
+// The "checks" part alone, as the JSON library writes it.
+std::string checksJson(const PressResult& press);
 
 // What a session line gives: the press, or why the line was not understood.
 struct SessionError {
