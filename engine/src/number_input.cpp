@@ -2,6 +2,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <version>
+
+// A standard library without floating-point from_chars (Emscripten's libc++) reads the
+// digits with fast_float, the library GCC's own from_chars is built on.
+#if !defined(__cpp_lib_to_chars)
+#include <fast_float/fast_float.h>
+#endif
 
 namespace wallcalc {
 namespace {
@@ -14,6 +21,28 @@ std::size_t skipDigits(std::string_view s, std::size_t i) {
     while (i < s.size() && isDigit(s[i]))
         ++i;
     return i;
+}
+
+// The value of checked number syntax (digits, point, exponent; no sign), correctly
+// rounded; empty when it is beyond the range of a double, too large or too small to hold.
+std::optional<double> readDigits(std::string_view text) {
+    double value = 0;
+#if defined(__cpp_lib_to_chars)
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+#else
+    const auto res = fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    // fast_float rounds a value beyond the range to infinity, or to zero, where
+    // from_chars reports it out of range: a zero from a mantissa with a digit other
+    // than 0 is such a value.
+    const std::string_view mantissa = text.substr(0, text.find_first_of("eE"));
+    if (value == 0 && mantissa.find_first_of("123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+#endif
+    if (res.ec != std::errc{} || res.ptr != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;  // out of range: 1e999, or a value too small to hold
+    }
+    return value;
 }
 
 }  // namespace
@@ -48,12 +77,9 @@ std::optional<double> toNumber(std::string_view text) {
     }
     if (i != text.size()) return std::nullopt;
 
-    double value = 0;
-    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (res.ec != std::errc{} || res.ptr != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;  // out of range: 1e999, or a value too small to hold
-    }
-    return negative ? -value : value;
+    const std::optional<double> value = readDigits(text);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 }  // namespace wallcalc

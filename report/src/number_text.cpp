@@ -5,8 +5,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <utility>
+#include <version>
 
 namespace wallcalc::report {
 namespace {
@@ -62,7 +64,12 @@ bool scaled(double magnitude, int digits, int exponent, double& out) {
 // exponent could be in doubt: near a half, near a power of ten, or out of the range of
 // exact powers; the exact conversion then decides.
 bool roundQuickly(double magnitude, int digits, Significant& out) {
+#if defined(__cpp_lib_bit_cast)
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+#else
+    // A standard library without std::bit_cast (Emscripten's libc++): the compiler's own.
+    const auto bits = __builtin_bit_cast(std::uint64_t, magnitude);
+#endif
     const int binaryExponent = static_cast<int>((bits >> 52) & 0x7FF) - 1023;
     if (binaryExponent < -1000) return false;  // subnormal
     // floor(log10(magnitude)) is this or one more: floor(binaryExponent·log10(2)), with
@@ -108,13 +115,21 @@ bool roundQuickly(double magnitude, int digits, Significant& out) {
 Significant roundExactly(double magnitude, int digits) {
     Significant out;
     std::array<char, 48> buf{};
+#if defined(__cpp_lib_to_chars)
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
                                    std::chars_format::scientific, digits - 1);
+    const char* end = res.ptr;
+#else
+    // A standard library without floating-point to_chars (Emscripten's libc++): its C
+    // library's printf, which converts exactly, writes the same digits.
+    const int length = std::snprintf(buf.data(), buf.size(), "%.*e", digits - 1, magnitude);
+    const char* end = buf.data() + length;
+#endif
     const char* p = buf.data();
-    for (; p < res.ptr && *p != 'e'; ++p) {
+    for (; p < end && *p != 'e'; ++p) {
         if (*p != '.') out.digits[static_cast<std::size_t>(out.count++)] = *p;
     }
-    std::from_chars(p + 1 + (p[1] == '+'), res.ptr, out.exponent);
+    std::from_chars(p + 1 + (p[1] == '+'), end, out.exponent);
     return out;
 }
 

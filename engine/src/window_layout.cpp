@@ -1,0 +1,184 @@
+#include "wallcalc/engine/window_layout.hpp"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "wallcalc/engine/controls.hpp"
+
+namespace wallcalc {
+namespace {
+
+// The window's margin: the controls start 240 twips from the left edge, and the same
+// margin is kept to the right of Text12 and below it.
+constexpr int kMargin = 240;
+constexpr Twips kReport = {3120, 5640, 6975, 5415};
+constexpr int kRight = kReport.left + kReport.width;
+constexpr int kBottom = kReport.top + kReport.height;
+constexpr int kLabelGap = 30;        // between a label's right end and its box
+constexpr int kTwoLineHeight = 480;  // a label over two lines
+
+// A box or list with its label: the label starts at `labelLeft` on the box's own top and
+// ends `kLabelGap` before the box (a two-line label reaches the box: the full-width colon
+// at its end keeps it clear).
+struct Labelled {
+    ControlKind kind;
+    std::string_view name;
+    std::string_view frame;
+    Twips rect;
+    int labelLeft;
+    bool twoLines = false;
+};
+
+// The lists are 1695 twips wide rather than 1455, so that "Ⅰ级(HPB235)" shows whole
+// beside the drop-down arrow.
+constexpr Labelled kLists[] = {
+    {ControlKind::List, "Combo1", "", {1560, 600, 1695, 315}, kMargin},
+    {ControlKind::List, "Combo2", "", {1560, 1080, 1695, 315}, kMargin},
+    {ControlKind::List, "Combo3", "", {1560, 1560, 1695, 315}, kMargin},
+};
+
+constexpr Labelled kElevations[] = {
+    {ControlKind::Input, "Text1", "Frame1", {960, 240, 855, 285}, 120},
+    {ControlKind::Input, "Text2", "Frame1", {960, 600, 855, 285}, 120},
+    {ControlKind::Input, "Text3", "Frame1", {960, 960, 855, 285}, 120},
+    {ControlKind::Input, "Text16", "Frame1", {960, 1320, 855, 285}, 120},
+};
+
+// Text14 starts 120 twips right of 960 so that its two-line label "(kN/m3)：" is not cut;
+// its right edge stays where the control table puts it.
+constexpr Labelled kColumn[] = {
+    {ControlKind::Input, "Text4", "", {2640, 3960, 1095, 285}, kMargin},
+    {ControlKind::Input, "Text13", "", {2640, 4320, 1095, 285}, kMargin},
+    {ControlKind::Input, "Text17", "", {2640, 4680, 1095, 285}, kMargin},
+    {ControlKind::Input, "Text14", "", {1080, 5040, 615, 405}, kMargin, true},
+    {ControlKind::Input, "Text15", "", {2640, 5040, 1095, 405}, 1800, true},
+    {ControlKind::Input, "Text5", "", {1920, 5760, 855, 285}, kMargin},
+    {ControlKind::Input, "Text10", "", {1920, 6240, 855, 285}, kMargin},
+    {ControlKind::Input, "Text8", "", {1920, 6720, 855, 285}, kMargin},
+};
+
+// The result frames (2775 twips rather than 2655) and boxes (900 rather than 735) are
+// wide enough for a steel area such as 3463.606 within the borders of a text box. Each
+// frame holds its three boxes at tops 360, 720 and 1080, in the rows of the result table.
+constexpr std::string_view kResultFrames[] = {"Frame2", "Frame3"};
+constexpr int kResultFrameTops[] = {7200, 8880};
+constexpr int kResultFrameWidth = 2775;
+constexpr int kResultBoxWidth = 900;
+
+// The labels' names ("Label_Text4"), kept for as long as the program runs: the table
+// refers to them.
+std::deque<std::string>& labelNames() {
+    static std::deque<std::string> names;
+    return names;
+}
+
+struct LayoutBuilder {
+    std::vector<ControlPlace> places;
+
+    void add(const ControlPlace& place) { places.push_back(place); }
+    void addLabelled(const Labelled& c) {
+        const int height = c.twoLines ? kTwoLineHeight : c.rect.height;
+        const int gap = c.twoLines ? 0 : kLabelGap;
+        addLabel(c.name, c.frame,
+                 {c.labelLeft, c.rect.top, c.rect.left - c.labelLeft - gap, height}, c.twoLines);
+        add({c.kind, c.name, c.frame, c.rect, {}});
+    }
+    void addLabel(std::string_view buddy, std::string_view frame, Twips rect, bool twoLines) {
+        labelNames().push_back("Label_" + std::string(buddy));
+        add({ControlKind::Label, labelNames().back(), frame, rect, {}, buddy, twoLines});
+    }
+};
+
+void addCivilDefence(LayoutBuilder& b) {
+    b.add({ControlKind::Frame, "Frame5", "", {2640, 2040, 1095, 1695}, "人防"});
+    b.add({ControlKind::Option, "Option1_0", "Frame5", {120, 240, 735, 255}, "人防"});
+    // The load's label stands above its box, over two lines, between "人防" and the box:
+    // from 495 to 960 twips, so that it overlaps neither.
+    b.addLabel("Text20", "Frame5", {120, 495, 855, 465}, true);
+    b.add({ControlKind::Input, "Text20", "Frame5", {120, 960, 855, 285}, {}});
+    // "非人防" is 915 twips wide rather than 855: an option button needs the room for the
+    // focus frame around its caption.
+    b.add({ControlKind::Option, "Option1_1", "Frame5", {120, 1320, 915, 255}, "非人防"});
+}
+
+void addResults(LayoutBuilder& b) {
+    for (int f = 0; f < 2; ++f) {
+        b.add({ControlKind::Frame,
+               kResultFrames[f],
+               "",
+               {kMargin, kResultFrameTops[f], kResultFrameWidth, 1455},
+               frameCaption(f)});
+        for (const ResultBox& r : resultBoxesAsShown()) {
+            if (r.frame != f) continue;
+            const Twips rect{1800, 360 * (r.row + 1), kResultBoxWidth, 285};
+            b.addLabel(boxName(r.box), kResultFrames[f],
+                       {120, rect.top, rect.left - 120 - kLabelGap, rect.height}, false);
+            b.add({ControlKind::Result, boxName(r.box), kResultFrames[f], rect, {}});
+        }
+    }
+}
+
+std::vector<ControlPlace> buildLayout() {
+    LayoutBuilder b;
+    for (const Labelled& l : kLists)
+        b.addLabelled(l);
+    b.add({ControlKind::Frame, "Frame1", "", {kMargin, 2040, 2175, 1695}, "标高："});
+    for (const Labelled& e : kElevations)
+        b.addLabelled(e);
+    addCivilDefence(b);
+    for (const Labelled& c : kColumn)
+        b.addLabelled(c);
+    addResults(b);
+    constexpr std::string_view kButtons[][2] = {
+        {"Command1", "计算"}, {"Command2", "帮助"}, {"Command3", "退出"}};
+    for (int i = 0; i < 3; ++i) {
+        b.add({ControlKind::Button,
+               kButtons[i][0],
+               "",
+               {kMargin + 960 * i, 10560, 855, 495},
+               kButtons[i][1]});
+    }
+    b.add({ControlKind::Report, "Text12", "", kReport, {}});
+    // The figure fills the upper right, right of the inputs and above Text12.
+    b.add({ControlKind::Figure,
+           "WallFigure",
+           "",
+           {3960, kMargin, kRight - 3960, 5520 - kMargin},
+           {}});
+    return std::move(b.places);
+}
+
+}  // namespace
+
+std::span<const ControlPlace> windowLayout() {
+    static const std::vector<ControlPlace> layout = buildLayout();
+    return layout;
+}
+
+const ControlPlace* controlPlace(std::string_view name) {
+    for (const ControlPlace& place : windowLayout()) {
+        if (place.name == name) return &place;
+    }
+    return nullptr;
+}
+
+std::array<std::string_view, 2> labelLines(const ControlPlace& label) {
+    if (label.kind != ControlKind::Label) return {};
+    std::string_view text;
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        if (boxName(static_cast<Box>(i)) == label.buddy) text = boxLabel(static_cast<Box>(i));
+    }
+    for (const ListInfo& l : lists()) {
+        if (l.name == label.buddy) text = l.label;
+    }
+    const std::size_t unit = text.find('(');
+    if (!label.twoLines || unit == 0 || unit == std::string_view::npos) return {text, {}};
+    return {text.substr(0, unit), text.substr(unit)};
+}
+
+Twips windowArea() {
+    return {0, 0, kRight + kMargin, kBottom + kMargin};
+}
+
+}  // namespace wallcalc

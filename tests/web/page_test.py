@@ -1,0 +1,523 @@
+#!/usr/bin/env python3
+"""The web edition in a real browser: headless Chromium driven by Selenium, the page served
+from its folder on 127.0.0.1, answers compared with the native command line.
+
+    page_test.py --site build-web/site --cli build/cli/wallcalc-cli GROUP
+
+GROUP: window, rules, messages, files, agreement or speed (one ctest entry each).
+"""
+import argparse
+import base64
+import functools
+import http.server
+import json
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+ARGS = None
+SEED = int(os.environ.get("WALLCALC_WEB_SEED", "13"))
+
+# ---------------------------------------------------------------- the page and the browser
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    """A static server for the page's folder on a free port of 127.0.0.1."""
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def chromium(downloads):
+    options = Options()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage", "--window-size=1200,900",
+                 f"--user-data-dir={tempfile.mkdtemp(prefix='wallcalc-chromium-')}"):
+        options.add_argument(flag)
+    options.add_experimental_option("prefs", {"download.default_directory": downloads,
+                                              "download.prompt_for_download": False})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class PageTest(unittest.TestCase):
+    """One browser and one server for a group; a fresh page for every test."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = serve(ARGS.site)
+        cls.url = f"http://127.0.0.1:{cls.server.server_address[1]}/index.html"
+        cls.downloads = tempfile.mkdtemp(prefix="wallcalc-downloads-")
+        cls.browser = chromium(cls.downloads)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.server.shutdown()
+
+    def setUp(self):
+        self.open_page()
+
+    def open_page(self):
+        self.browser.get(self.url)
+        WebDriverWait(self.browser, 10).until(
+            lambda b: b.execute_script("return document.body.dataset.ready === 'true'"))
+
+    def js(self, script, *args):
+        return self.browser.execute_script(script, *args)
+
+    def el(self, name):
+        return self.browser.find_element(By.ID, name)
+
+    def value(self, name):
+        return self.el(name).get_attribute("value")
+
+    def type_into(self, name, text):
+        box = self.el(name)
+        box.clear()
+        box.send_keys(text)
+
+    def click(self, name):
+        self.el(name).click()
+
+    def dialog(self):
+        """The open message box as (title, text), or None."""
+        shown = self.js("""const d = document.getElementById('message');
+            return d.open ? [d.querySelector('.title-bar').textContent,
+                             document.getElementById('message-text').textContent] : null;""")
+        return tuple(shown) if shown else None
+
+    def close_dialog(self):
+        self.click("message-ok")
+
+    def cli_session(self, lines):
+        """What wallcalc-cli --session answers for these lines, one answer a line."""
+        with tempfile.NamedTemporaryFile("w", suffix=".jsonl", encoding="utf-8", delete=False) as f:
+            f.write("".join(line + "\n" for line in lines))
+        try:
+            out = subprocess.run([ARGS.cli, "--session", f.name], check=False,
+                                 stdout=subprocess.PIPE).stdout
+        finally:
+            os.unlink(f.name)
+        return out.decode("utf-8").split("\n")[:-1]
+
+    def description(self):
+        return self.js("return window.wallcalc.description()")
+
+
+# ---------------------------------------------------------------- groups
+
+
+class Window(PageTest):
+    def test_controls_stand_where_the_layout_table_puts_them(self):
+        d = self.description()
+        places = self.js("""
+            const origin = document.getElementById('Form1').getBoundingClientRect();
+            return window.wallcalc.description().controls.map(c => {
+              const e = document.getElementById(c.name);
+              const holder = c.kind === 'option' ? e.parentElement : e;
+              const r = holder.getBoundingClientRect();
+              return [c.name, r.left - origin.left - 1, r.top - origin.top - 1, r.width, r.height];
+            });""")
+        frames = {c["name"]: c["rect"] for c in d["controls"] if c["kind"] == "frame"}
+        for control, (name, left, top, width, height) in zip(d["controls"], places):
+            with self.subTest(control=name):
+                x, y, w, h = control["rect"]
+                if control["frame"]:
+                    fx, fy, _, _ = frames[control["frame"]]
+                    x, y = x + fx, y + fy
+                    left, top = left - 1, top - 1  # inside the frame's border
+                self.assertAlmostEqual(left, x / 15, delta=1)
+                self.assertAlmostEqual(top, y / 15, delta=1)
+                self.assertAlmostEqual(width, w / 15, delta=1)
+                self.assertAlmostEqual(height, h / 15, delta=1)
+
+    def test_boxes_lists_and_labels_open_with_the_window_defaults(self):
+        d = self.description()
+        for box in d["boxes"]:
+            with self.subTest(box=box["name"]):
+                self.assertEqual(self.value(box["name"]), box["default"])
+                if box["kind"] != "report":
+                    label = self.browser.find_element(By.CSS_SELECTOR, f"label[for={box['name']}]")
+                    self.assertEqual(label.text.replace("\n", ""), box["label"])
+        for lst in d["lists"]:
+            with self.subTest(list=lst["name"]):
+                select = Select(self.el(lst["name"]))
+                self.assertEqual([o.text for o in select.options], lst["items"])
+                self.assertEqual(select.first_selected_option.text, lst["items"][0])
+        self.assertEqual([self.el(n).text for n in ("Command1", "Command2", "Command3")],
+                         ["计算", "帮助", "退出"])
+        self.assertGreater(self.js("return document.getElementById('WallFigure').naturalWidth"), 0)
+
+    def test_defaults_typed_and_compute_give_six_results_and_39_lines(self):
+        d = self.description()
+        for box in d["boxes"]:
+            if box["kind"] == "input" and box["name"] != "Text20":
+                self.type_into(box["name"], box["default"])
+        self.click("Option1_1")
+        self.click("Command1")
+        self.assertIsNone(self.dialog())
+        expected = json.loads(self.cli_session(['{"mode":"ordinary"}'])[0])
+        shown = {r["key"]: self.value(r["name"]) for r in d["results"]}
+        self.assertEqual(shown, expected["results"])
+        self.assertEqual(len([v for v in shown.values() if v]), 6)
+        report = self.value("Text12")
+        self.assertEqual(report.replace("\n", "\r\n"), expected["report"])
+        lines = report.split("\n")
+        self.assertEqual(len(lines), 39)
+        self.assertEqual(lines[0], "1.荷载计算：")
+        self.assertEqual(lines[21], "αs=MB*10^6/(Fc*1000*h0^2)=143.19*10^6/(7.2*1000*300^2)=0.221")
+        self.assertEqual(lines[-1], "    则实际所配钢筋为 18@200+20@200（依次类推）")
+        WebDriverWait(self.browser, 5).until(lambda b: self.el("checks-panel").is_displayed())
+        self.assertTrue(self.el("checks-text").text.startswith("补充验算："))
+
+    def test_page_loads_nothing_from_beyond_its_own_server(self):
+        origin = self.url.rsplit("/", 1)[0] + "/"
+        loaded = self.js("return performance.getEntriesByType('resource').map(e => e.name)")
+        self.assertIn(origin + "wallcalc.wasm", loaded)
+        for url in loaded:
+            self.assertTrue(url.startswith(origin), url)
+
+    def test_exit_leaves_a_window_that_takes_no_input(self):
+        self.click("Command3")
+        self.assertTrue(self.js("return document.body.classList.contains('closed')"))
+        self.assertTrue(self.js("return document.getElementById('Form1').inert"))
+
+    def test_help_shows_its_eight_lines_under_its_title(self):
+        self.click("Command2")
+        title, text = self.dialog()
+        self.assertEqual(title, "友情帮助:")
+        lines = text.split("\n")
+        self.assertEqual(len(lines), 8)
+        self.assertEqual(lines[1], "        1.A处受力钢筋的计算 ")
+        self.close_dialog()
+        self.assertIsNone(self.dialog())
+
+
+class Rules(PageTest):
+    def state(self):
+        return (self.el("Option1_0").is_selected(), self.el("Option1_1").is_selected(),
+                self.el("Text20").is_enabled(), self.value("Text20"))
+
+    def test_civil_defence_option_rules(self):
+        steps = [
+            ("window opens: no option, load 0 and disabled", None, None, (False, False, False, "0")),
+            ("人防 enables the load, reset to 0", "Option1_0", None, (True, False, True, "0")),
+            ("the load takes typing", None, "50", (True, False, True, "50")),
+            ("非人防 disables it and keeps the text", "Option1_1", None, (False, True, False, "50")),
+            ("人防 again resets it to 0", "Option1_0", None, (True, False, True, "0")),
+            ("typed once more", None, "35", (True, False, True, "35")),
+            ("人防 clicked while checked resets it too", "Option1_0", None, (True, False, True, "0")),
+        ]
+        for name, click, typed, expected in steps:
+            with self.subTest(step=name):
+                if click:
+                    self.click(click)
+                if typed is not None:
+                    self.type_into("Text20", typed)
+                self.assertEqual(self.state(), expected)
+                self.assertEqual(json.loads(self.js("return JSON.stringify(window.wallcalc.state())"))
+                                 ["boxes"]["Text20"], expected[3])
+
+    def test_results_typed_past_are_marked_stale_until_the_next_press(self):
+        stale = lambda: (self.el("stale-note").is_displayed(),
+                         self.js("return document.body.classList.contains('stale')"))
+        self.click("Option1_1")
+        self.click("Command1")
+        self.assertEqual(stale(), (False, False))
+        self.type_into("Text4", "400")
+        self.assertEqual(stale(), (True, True))
+        self.assertTrue(self.browser.title.startswith("*"))
+        self.click("Command1")
+        self.assertEqual(stale(), (False, False))
+
+    def test_compute_before_any_option_shows_the_reminder_only(self):
+        self.click("Command1")
+        self.assertEqual(self.dialog(), ("友情提示:", "注意人防选择，搞结构的要细心哟！"))
+        self.close_dialog()
+        self.assertEqual(self.value("Text6"), "")
+        self.assertEqual(self.value("Text12"), "您可以在此处看到计算的全过程")
+
+    def test_civil_defence_press_skips_the_crack_check(self):
+        self.click("Option1_0")
+        self.type_into("Text20", "50")
+        self.click("Command1")
+        expected = json.loads(self.cli_session(['{"mode":"civil-defence","qrf":"50"}'])[0])
+        self.assertEqual(self.value("Text12").replace("\n", "\r\n"), expected["report"])
+        self.assertTrue(self.value("Text12").endswith("3.人防工程不计算裂缝。"))
+        for box in ("Text9", "Text18", "Text11"):
+            self.assertEqual(self.value(box).strip(), "")
+
+
+class Messages(PageTest):
+    def test_bad_input_shows_a_modal_message_box(self):
+        self.click("Option1_1")
+        self.type_into("Text4", "abc")
+        self.click("Command1")
+        expected = json.loads(self.cli_session(['{"mode":"ordinary","h5":"abc"}'])[0])
+        title, text = self.dialog()
+        self.assertEqual((title, text), (expected["messages"][0]["title"],
+                                         expected["messages"][0]["text"].replace("\r\n", "\n")))
+        self.assertEqual(title, "友情提示:")
+        self.assertTrue(self.js("return document.getElementById('message').matches(':modal')"))
+        self.assertEqual(self.el("message-ok").text, "确定")
+        self.close_dialog()
+        self.assertIsNone(self.dialog())
+        self.assertEqual(self.value("Text12"), "您可以在此处看到计算的全过程")
+
+    def test_elevations_that_do_not_fit_the_case(self):
+        self.click("Option1_1")
+        Select(self.el("Combo3")).select_by_visible_text("情况C")
+        self.click("Command1")
+        self.assertEqual(self.dialog(), ("友情提示:", "输入标高与实际情况不符，请重新输入"))
+
+    def test_enter_in_a_box_computes(self):
+        self.click("Option1_1")
+        self.type_into("Text10", "150\n")
+        self.assertIsNone(self.dialog())
+        self.assertIn("@ 150  (mm)", self.value("Text12"))
+
+
+class Files(PageTest):
+    def save(self):
+        before = set(os.listdir(self.downloads))
+        self.click("save-wall")
+        for _ in range(100):
+            new = [f for f in set(os.listdir(self.downloads)) - before
+                   if not f.endswith(".crdownload") and not f.startswith(".")]
+            if new:
+                with open(os.path.join(self.downloads, new[0]), encoding="utf-8") as f:
+                    return new[0], json.load(f)
+            time.sleep(0.05)
+        self.fail("no file was downloaded")
+
+    def upload(self, name, text):
+        path = os.path.join(tempfile.mkdtemp(), name)
+        with open(path, "wb") as f:
+            f.write(text.encode("utf-8"))
+        self.el("wall-file").send_keys(path)
+
+    def test_saved_wall_holds_what_the_window_holds(self):
+        self.click("Option1_0")
+        self.type_into("Text20", "50")
+        self.type_into("Text4", "400.0")
+        Select(self.el("Combo1")).select_by_visible_text("C30")
+        self.type_into("project-wall", "WQ-1")
+        name, wall = self.save()
+        self.assertEqual(name, "WQ-1.wall")
+        self.assertEqual((wall["format"], wall["mode"], wall["concrete"], wall["h5"], wall["qrf"]),
+                         ("wallcalc-wall/1", "civil-defence", "C30", "400.0", "50"))
+        self.assertEqual(wall["project"]["wall"], "WQ-1")
+
+    def test_opened_wall_fills_the_window(self):
+        wall = {"format": "wallcalc-wall/1", "mode": "ordinary", "case": "B", "h2": "-3.5",
+                "steel": "HRB335", "project": {"project": "某工程", "designer": "张三"}}
+        self.upload("w.wall", json.dumps(wall, ensure_ascii=False))
+        WebDriverWait(self.browser, 5).until(lambda b: self.value("Text2") == "-3.5")
+        self.assertTrue(self.el("Option1_1").is_selected())
+        self.assertEqual(Select(self.el("Combo3")).first_selected_option.text, "情况B")
+        self.assertEqual(Select(self.el("Combo2")).first_selected_option.text, "Ⅱ级(HRB335)")
+        self.assertEqual(self.value("project-project"), "某工程")
+        self.click("Command1")
+        self.assertIsNone(self.dialog())
+        self.assertNotEqual(self.value("Text6"), "")
+
+    def test_a_file_that_is_no_wall_changes_nothing(self):
+        self.type_into("Text4", "500")
+        self.upload("bad.wall", '{"format": "wallcalc-wall/1", "h9": "1"}')
+        WebDriverWait(self.browser, 5).until(lambda b: self.dialog() is not None)
+        title, text = self.dialog()
+        self.assertEqual(title, "友情提示:")
+        self.assertEqual(text, "无法读取“bad.wall”：未知的键“h9”")
+        self.assertEqual(self.value("Text4"), "500")
+
+    def test_printed_sheet_has_title_block_inputs_results_and_text(self):
+        self.type_into("project-project", "某住宅地下室")
+        self.click("Option1_1")
+        self.click("Command1")
+        pdf = base64.b64decode(self.browser.print_page())
+        text = pdf_text(pdf).replace(" ", "")
+        for expected in ("地下室外墙配筋计算书", "工程名称某住宅地下室", "一、输入数据", "二、计算简图",
+                         "三、计算结果", "四、计算过程", "1.荷载计算：", "则实际所配钢筋为",
+                         "第1页共"):
+            with self.subTest(text=expected):
+                self.assertIn(expected, text)
+        if ARGS.keep_pdf:
+            with open(ARGS.keep_pdf, "wb") as f:
+                f.write(pdf)
+
+
+def pdf_text(pdf):
+    with tempfile.NamedTemporaryFile(suffix=".pdf", delete=False) as f:
+        f.write(pdf)
+    try:
+        return subprocess.run(["pdftotext", "-layout", f.name, "-"], check=True,
+                              stdout=subprocess.PIPE).stdout.decode("utf-8")
+    finally:
+        os.unlink(f.name)
+
+
+# ---------------------------------------------------------------- agreement with the CLI
+
+
+# Sound values of each input, as an engineer types them: (low, high, decimals).
+SOUND = {"h1": (-0.6, 0.3, 2), "h2": (-1.4, -0.65, 2), "h3": (-3.2, -1.5, 2), "h4": (-8, -4.5, 2),
+         "qrf": (0, 120, 1), "h5": (200, 600, 0), "c1": (15, 70, 0), "c2": (15, 50, 0),
+         "gamma": (15, 21, 1), "qfj": (0, 30, 1), "eta": (1.0, 1.5, 2), "spacing": (80, 250, 0),
+         "limit": (0.1, 0.4, 2)}
+
+# Ground water of each loading case within the elevations above: A between h1 and h3, B
+# between h3 and h4, C below h4.
+WATER = {"A": (-1.4, -0.65), "B": (-4.4, -3.3), "C": (-9.5, -8.1)}
+
+# Texts that are no number, or a number at the edges of the range.
+ODD = ["", " ", "abc", "1,5", "0", "-0", "1e999", "1e-400", " 350.00 ", "350.", ".5", "＋3",
+       "3 5", "1e", "--1", "0x10", "inf", "nan", "2.5E2", "1e-3", "-1", "1e308"]
+
+
+def number_text(rng, key):
+    if rng.random() < 0.1:
+        return rng.choice(ODD)
+    low, high, decimals = SOUND.get(key, (0, 100, 2))
+    text = f"{rng.uniform(low, high):.{decimals}f}"
+    return text + "0" * rng.randint(0, 1) if "." in text else text
+
+
+def random_line(rng, description):
+    """One session line: mostly sound changes, now and then a value at the edges or a line
+    that is not understood; about one line in eight types every input afresh."""
+    roll = rng.random()
+    if roll < 0.04:
+        return rng.choice(["", "not json", "[1,2]", '"text"', "{", '{"h1": 1}', '{"mode": 3}',
+                           '{"unknown": "1"}', '{"mode": "both"}', '{"case": "D"}',
+                           '{"concrete": true}', "{}", '{"h5": "35\u0000"}'])
+    inputs = [b["key"] for b in description["boxes"] if b["kind"] == "input"]
+    line = {}
+    if rng.random() < 0.4:
+        line["mode"] = rng.choice(["ordinary", "civil-defence", "人防", "非人防"])
+    chosen = inputs if rng.random() < 0.12 else rng.sample(inputs, rng.randint(0, 3))
+    for key in chosen:
+        line[key] = number_text(rng, key)
+    if rng.random() < 0.3:
+        case = rng.choice("ABC")
+        line["case"] = rng.choice([case, "情况" + case, "ABC".index(case)])
+        if "h2" not in line or rng.random() < 0.9:
+            line["h2"] = f"{rng.uniform(*WATER[case]):.2f}"
+    for lst in description["lists"]:
+        if lst["key"] != "case" and rng.random() < 0.3:
+            items = lst["items"]
+            line[lst["key"]] = rng.choice(items + [rng.randint(0, len(items) - 1)])
+        if rng.random() < 0.01:
+            line[lst["key"]] = rng.choice([-1, len(lst["items"]), str(len(lst["items"]) - 1)])
+    return json.dumps(line, ensure_ascii=rng.random() < 0.5)
+
+
+class Agreement(PageTest):
+    def test_2000_random_session_lines_answer_as_the_command_line(self):
+        rng = random.Random(SEED)
+        description = self.description()
+        lines = [random_line(rng, description) for _ in range(2000)]
+        page = []
+        for start in range(0, len(lines), 250):
+            page += self.js("return arguments[0].map(l => window.wallcalc.session(l));",
+                            lines[start:start + 250])
+        cli = self.cli_session(lines)
+        self.assertEqual(len(cli), len(lines))
+        completed = sum(1 for a in cli if a.startswith('{"completed":true'))
+        print(f"agreement: {len(lines)} lines (seed {SEED}), {completed} completed presses")
+        for number, (line, a, b) in enumerate(zip(lines, page, cli), start=1):
+            if a != b:
+                self.fail(f"line {number}: {line}\n page: {a[:300]}\n cli:  {b[:300]}")
+        self.assertGreater(completed, 400, "too few lines complete to compare calculations")
+
+
+# ---------------------------------------------------------------- speed and size
+
+
+class Speed(PageTest):
+    def setUp(self):
+        pass  # each test opens the page itself, to time it
+
+    def test_first_result_within_one_second_of_navigation(self):
+        times = []
+        for _ in range(3):
+            self.browser.get("about:blank")
+            self.open_page()
+            self.click("Option1_1")
+            self.click("Command1")
+            WebDriverWait(self.browser, 5).until(lambda b: self.value("Text6") != "")
+            times.append(self.js("return [window.wallcalc.readyAt, window.wallcalc.firstResultAt()]"))
+        ready, first = max(t[0] for t in times), max(t[1] for t in times)
+        print(f"speed: ready {ready:.0f} ms, first result {first:.0f} ms after navigation "
+              f"(worst of 3 loads)")
+        self.assertLess(first, 1000)
+
+    def test_wasm_is_at_most_1_5_mb(self):
+        size = os.path.getsize(os.path.join(ARGS.site, "wallcalc.wasm"))
+        print(f"size: wallcalc.wasm {size} bytes ({size / 1e6:.3f} MB)")
+        self.assertLessEqual(size, 1_500_000)
+
+    def test_a_press_takes_at_most_20_microseconds(self):
+        # The machine is shared: the fastest of several runs is the one least slowed by
+        # other processes, and the figure to hold against the limit.
+        self.open_page()
+        self.js("window.wallcalc.session('{\"mode\":\"ordinary\"}')")
+        self.js("window.wallcalc.measurePress(3000)")  # warm-up: compiled and tiered up
+        runs = sorted(self.js("return window.wallcalc.measurePress(5000)") for _ in range(7))
+        sessions = sorted(self.js("return window.wallcalc.measureSession('{}', 5000)")
+                          for _ in range(7))
+        print(f"speed: a press in the page {runs[0]:.1f} µs (fastest of 7 × 5000 presses; "
+              f"median {runs[3]:.1f} µs); a session line {sessions[0]:.1f} µs "
+              f"(median {sessions[3]:.1f} µs)")
+        checks = self.js("""const w = window.wallcalc; w.measurePress(1);
+            const start = performance.now();
+            for (let i = 0; i < 2000; ++i) w.supplementaryText();
+            return (performance.now() - start) * 1000 / 2000;""")
+        print(f"speed: the supplementary design's text, written after the press is drawn, "
+              f"{checks:.1f} µs")
+        self.assertLessEqual(runs[0], 20)
+
+
+GROUPS = {"window": Window, "rules": Rules, "messages": Messages, "files": Files,
+          "agreement": Agreement, "speed": Speed}
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--site", required=True)
+    parser.add_argument("--cli", required=True)
+    parser.add_argument("--keep-pdf", help="also write the printed sheet here")
+    parser.add_argument("group", choices=sorted(GROUPS))
+    ARGS = parser.parse_args()
+    for path in (os.path.join(ARGS.site, "index.html"), ARGS.cli):
+        if not os.path.exists(path):
+            sys.exit(f"missing: {path} (build the web preset and the default preset first)")
+    suite = unittest.defaultTestLoader.loadTestsFromTestCase(GROUPS[ARGS.group])
+    result = unittest.TextTestRunner(verbosity=2).run(suite)
+    sys.exit(0 if result.wasSuccessful() else 1)
+
+
+if __name__ == "__main__":
+    main()

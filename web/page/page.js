@@ -1,0 +1,527 @@
+// The web edition's window. Everything it shows comes from the WebAssembly module: the
+// controls, their places, labels, defaults and lists from the engine's tables, the rules
+// of the options from the window model, and each press of 计算 as the same JSON value the
+// command line writes. This script only mirrors those answers onto the page.
+"use strict";
+
+(() => {
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  const byId = (id) => document.getElementById(id);
+  let module = null;
+  let window1 = null; // the description of the window
+  let firstResultAt = null;
+
+  // ---- The module's functions, with texts passed as UTF-8 bytes and answers read back.
+
+  function withBytes(bytes, use) {
+    const pointer = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    module.HEAPU8[pointer + bytes.length] = 0;
+    try {
+      return use(pointer, bytes.length);
+    } finally {
+      module._free(pointer);
+    }
+  }
+  const withText = (text, use) => withBytes(encoder.encode(text), use);
+  const answer = (pointer) => module.UTF8ToString(pointer);
+
+  const engine = {
+    describe: () => JSON.parse(answer(module._wc_describe())),
+    state: () => JSON.parse(answer(module._wc_state())),
+    type: (box, text) =>
+      withText(box, (name) => withText(text, (t, n) => module._wc_type(name, t, n))) === 1,
+    select: (list, position) => withText(list, (name) => module._wc_select(name, position)) === 1,
+    clickOption: (index) => module._wc_click_option(index),
+    press: () => readPress(module._wc_press()),
+    checksText: () => answer(module._wc_checks_text()),
+    session: (line) => withText(line, (p, n) => answer(module._wc_session(p, n))),
+    setProject: (key, value) =>
+      withText(key, (k) => withText(value, (v, n) => module._wc_set_project(k, v, n))),
+    wallFile: () => answer(module._wc_wall_file()),
+    openWall: (bytes) => JSON.parse(withBytes(bytes, (p, n) => answer(module._wc_open_wall(p, n)))),
+    sheet: (date) => JSON.parse(withText(date, (d) => answer(module._wc_sheet(d)))),
+  };
+
+  // UTF-8 bytes as text. Short ASCII texts (the result boxes) go without the decoder,
+  // whose every call costs more than such a text.
+  function decode(bytes, start, end) {
+    if (end - start <= 24) {
+      let ascii = "";
+      for (let i = start; i < end; ++i) {
+        if (bytes[i] >= 0x80) return decoder.decode(bytes.subarray(start, end));
+        ascii += String.fromCharCode(bytes[i]);
+      }
+      return ascii;
+    }
+    return decoder.decode(bytes.subarray(start, end));
+  }
+
+  // A press's outcome from the table the module leaves in memory (see exports.cpp), in
+  // the shape of the JSON a session line answers with.
+  function readPress(address) {
+    const words = module.HEAPU32;
+    let at = address >> 2;
+    const next = () => words[at++];
+    const text = () => {
+      const start = next();
+      return decode(module.HEAPU8, start, start + next());
+    };
+    const completed = next() === 1;
+    const messages = Array.from({ length: next() }, () => ({ title: text(), text: text() }));
+    const results = {};
+    for (const result of window1.results) results[result.key] = text();
+    return { completed, messages, results, report: text() };
+  }
+
+  // ---- Building the window from its description.
+
+  const px = (twips) => `${twips / window1.twipsPerPixel}px`;
+
+  function place(element, rect) {
+    const [left, top, width, height] = rect;
+    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+  }
+
+  const listOf = (name) => window1.lists.find((l) => l.name === name);
+
+  function textBox(name, readOnly) {
+    const box = document.createElement("input");
+    box.type = "text";
+    box.id = name;
+    box.autocomplete = "off";
+    box.spellcheck = false;
+    box.readOnly = readOnly;
+    if (readOnly) box.classList.add("result");
+    return box;
+  }
+
+  function dropDown(name) {
+    const select = document.createElement("select");
+    select.id = name;
+    for (const item of listOf(name).items) select.add(new Option(item));
+    return select;
+  }
+
+  function labelFor(buddy, lines) {
+    const label = document.createElement("label");
+    label.htmlFor = buddy;
+    lines.forEach((line, i) => {
+      if (i > 0) label.append(document.createElement("br"));
+      label.append(line);
+    });
+    return label;
+  }
+
+  // One maker a kind of control; each returns the element placed on the window.
+  const makers = {
+    frame(c) {
+      const frame = document.createElement("div");
+      frame.setAttribute("role", "group");
+      frame.setAttribute("aria-label", c.caption);
+      const caption = document.createElement("span");
+      caption.className = "caption";
+      caption.textContent = c.caption;
+      frame.append(caption);
+      return frame;
+    },
+    label: (c) => labelFor(c.buddy, c.lines),
+    input: (c) => textBox(c.name, false),
+    result: (c) => textBox(c.name, true),
+    list: (c) => dropDown(c.name),
+    option(c) {
+      const holder = document.createElement("label");
+      const radio = document.createElement("input");
+      radio.type = "radio";
+      radio.name = "Option1";
+      radio.id = c.name;
+      holder.append(radio, c.caption);
+      holder.dataset.control = c.name;
+      return holder;
+    },
+    button(c) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.id = c.name;
+      button.textContent = c.caption;
+      return button;
+    },
+    report(c) {
+      const text = document.createElement("textarea");
+      text.id = c.name;
+      text.readOnly = true;
+      text.wrap = "off";
+      text.spellcheck = false;
+      text.setAttribute("aria-label", "计算过程");
+      return text;
+    },
+    figure(c) {
+      const img = document.createElement("img");
+      img.id = c.name;
+      img.src = "wall_figure.svg";
+      img.alt = "外墙剖面与计算简图";
+      return img;
+    },
+  };
+
+  function buildWindow() {
+    const form = byId("Form1");
+    form.textContent = "";
+    form.style.width = px(window1.area[0]);
+    form.style.height = px(window1.area[1]);
+    const parents = { "": form };
+    for (const c of window1.controls) {
+      const element = makers[c.kind](c);
+      if (!element.id && c.kind !== "option") element.id = c.name;
+      element.classList.add(c.kind);
+      place(element, c.rect);
+      (parents[c.frame] || form).append(element);
+      if (c.kind === "frame") parents[c.name] = element;
+    }
+    buildUnplaced();
+  }
+
+  // Boxes and lists of the engine that the layout table does not place yet: a row each
+  // beside the window, so that a new input, list or result is there without a change here.
+  function buildUnplaced() {
+    const placed = new Set(window1.controls.map((c) => c.name));
+    const rows = document.querySelector("#more-controls .rows");
+    const addRow = (name, label, control) => {
+      const row = document.createElement("div");
+      row.className = "row";
+      row.append(labelFor(name, [label]), control);
+      rows.append(row);
+    };
+    for (const list of window1.lists) {
+      if (!placed.has(list.name)) addRow(list.name, list.label, dropDown(list.name));
+    }
+    for (const box of window1.boxes) {
+      if (placed.has(box.name) || box.kind === "report") continue;
+      addRow(box.name, box.label, textBox(box.name, box.kind === "result"));
+    }
+    byId("more-controls").hidden = rows.childElementCount === 0;
+  }
+
+  function buildProjectForm() {
+    const rows = document.querySelector("#project-panel .rows");
+    for (const field of window1.project) {
+      const row = document.createElement("div");
+      row.className = "row";
+      const box = textBox(`project-${field.key}`, false);
+      box.addEventListener("input", () => {
+        engine.setProject(field.key, box.value);
+        showFlags();
+      });
+      row.append(labelFor(box.id, [`${field.label}：`]), box);
+      rows.append(row);
+    }
+  }
+
+  // ---- Showing the window model's state and a press's outcome.
+
+  function showState() {
+    const state = engine.state();
+    for (const box of window1.boxes) {
+      const element = byId(box.name);
+      if (!element) continue;
+      element.value = state.boxes[box.name];
+      if (box.kind === "input") element.disabled = !state.enabled[box.name];
+    }
+    for (const list of window1.lists) {
+      const select = byId(list.name);
+      if (select) select.selectedIndex = state.lists[list.name];
+    }
+    state.checked.forEach((checked, i) => (byId(`Option1_${i}`).checked = checked));
+    for (const field of window1.project) byId(`project-${field.key}`).value = state.project[field.key];
+    showFlags(state);
+  }
+
+  // Results that belong to earlier inputs are greyed and said to be so; a wall changed
+  // since it was opened or saved has a mark in the title.
+  function showFlags(state = engine.state()) {
+    document.body.classList.toggle("stale", state.stale);
+    byId("stale-note").hidden = !state.stale;
+    document.title = (state.modified ? "*" : "") + window1.title;
+  }
+
+  function showPress(press) {
+    for (const result of window1.results) byId(result.name).value = press.results[result.key];
+    const report = byId("Text12");
+    report.value = press.report;
+    report.scrollTop = 0;
+    report.scrollLeft = 0;
+    // The supplementary design once the press is drawn.
+    if (press.completed) setTimeout(showChecks, 0);
+    if (firstResultAt === null && press.completed) firstResultAt = performance.now();
+    showMessages(press.messages);
+  }
+
+  // The supplementary design of the last press, formula by formula, when it has one. A
+  // press that ends early leaves the last one standing, as it leaves the calculation text.
+  function showChecks() {
+    const checks = engine.checksText();
+    byId("checks-panel").hidden = checks === "";
+    byId("checks-text").textContent = checks.replace(/\r\n/g, "\n");
+  }
+
+  // ---- Message boxes: modal, one after another, each closed by its button.
+
+  const pendingMessages = [];
+
+  function showMessages(messages) {
+    pendingMessages.push(...messages);
+    const dialog = byId("message");
+    if (!dialog.open) showNextMessage();
+  }
+
+  function showNextMessage() {
+    const message = pendingMessages.shift();
+    if (!message) return;
+    byId("message-title").textContent = message.title;
+    byId("message-text").textContent = message.text.replace(/\r\n/g, "\n");
+    byId("message").showModal();
+    byId("message-ok").focus();
+  }
+
+  function setUpMessageBox() {
+    const dialog = byId("message");
+    byId("message-ok").addEventListener("click", () => dialog.close());
+    dialog.addEventListener("close", showNextMessage);
+  }
+
+  // ---- The window's events.
+
+  function press() {
+    showPress(engine.press());
+    showFlags();
+  }
+
+  function exit() {
+    window.close(); // closes a page that a script opened; any other stays
+    document.body.classList.add("closed");
+    byId("Form1").inert = true;
+  }
+
+  const helpMessage = () => ({ title: window1.helpTitle, text: window1.help.join("\n") });
+
+  function wireWindow() {
+    for (const box of window1.boxes) {
+      const element = byId(box.name);
+      if (!element || box.kind !== "input") continue;
+      element.addEventListener("input", () => {
+        engine.type(box.name, element.value);
+        showFlags();
+      });
+      element.addEventListener("keydown", (event) => {
+        if (event.key === "Enter") byId("Command1").click();
+      });
+    }
+    for (const list of window1.lists) {
+      const select = byId(list.name);
+      if (!select) continue;
+      select.addEventListener("change", () => {
+        engine.select(list.name, select.selectedIndex);
+        showFlags();
+      });
+    }
+    for (const index of [0, 1]) {
+      byId(`Option1_${index}`).addEventListener("click", () => {
+        engine.clickOption(index);
+        showState();
+      });
+    }
+    byId("Command1").addEventListener("click", press);
+    byId("Command2").addEventListener("click", () => showMessages([helpMessage()]));
+    byId("Command3").addEventListener("click", exit);
+  }
+
+  // ---- Wall files: opened from the file picker, saved as a download.
+
+  function wallFileName() {
+    const wall = byId("project-wall");
+    const name = (wall && wall.value.trim()) || "墙体";
+    return `${name.replace(/[\\/:*?"<>|]/g, "_")}.wall`;
+  }
+
+  function saveWall() {
+    const blob = new Blob([engine.wallFile()], { type: "application/json" });
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(blob);
+    link.download = wallFileName();
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    showFlags();
+  }
+
+  async function openWall(file) {
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const outcome = engine.openWall(bytes);
+    if (outcome.error !== undefined) {
+      showMessages([{ title: window1.messageTitle, text: `无法读取“${file.name}”：${outcome.error}` }]);
+      return;
+    }
+    showState();
+    byId("checks-panel").hidden = true;
+  }
+
+  function wireMenu() {
+    const picker = byId("wall-file");
+    byId("open-wall").addEventListener("click", () => picker.click());
+    picker.addEventListener("change", () => {
+      if (picker.files.length > 0) openWall(picker.files[0]);
+      picker.value = "";
+    });
+    byId("save-wall").addEventListener("click", saveWall);
+    byId("print-sheet").addEventListener("click", () => window.print());
+    window.addEventListener("beforeprint", buildSheet);
+  }
+
+  // ---- The calculation sheet the browser prints.
+
+  // The sheet's headings, as the PDF sheet has them.
+  const sheetHeadings = ["一、输入数据", "二、计算简图", "三、计算结果", "四、计算过程", "五、补充验算"];
+
+  function today() {
+    const d = new Date();
+    const two = (n) => String(n).padStart(2, "0");
+    return `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
+  }
+
+  function element(tag, className, text) {
+    const e = document.createElement(tag);
+    if (className) e.className = className;
+    if (text !== undefined) e.textContent = text;
+    return e;
+  }
+
+  // Label and value side by side, `pairs` of them to a row, as the PDF sheet sets them.
+  function entryTable(entries, pairs, className) {
+    const table = element("table", className);
+    for (let i = 0; i < entries.length; i += pairs) {
+      const row = table.insertRow();
+      for (const entry of entries.slice(i, i + pairs)) {
+        row.append(element("th", "", entry.label), element("td", "", entry.value));
+      }
+    }
+    return table;
+  }
+
+  // The result frames side by side: a caption over each, then their rows.
+  function resultTable(groups) {
+    const table = element("table", "entries results");
+    const head = table.insertRow();
+    for (const group of groups) {
+      const caption = element("th", "caption", group.caption);
+      caption.colSpan = 2;
+      head.append(caption);
+    }
+    const rows = Math.max(...groups.map((g) => g.entries.length));
+    for (let i = 0; i < rows; ++i) {
+      const row = table.insertRow();
+      for (const group of groups) {
+        const entry = group.entries[i] || { label: "", value: "" };
+        row.append(element("th", "", entry.label), element("td", "", entry.value));
+      }
+    }
+    return table;
+  }
+
+  function sheetSection(heading, ...content) {
+    const section = element("section", "sheet-section");
+    section.append(element("h2", "", heading), ...content);
+    return section;
+  }
+
+  // The calculation text line by line. A line that ends in a colon ("(2)水下土压力：",
+  // "说明：") is kept on one page with the first line it introduces.
+  function calculationLines(lines) {
+    const text = element("div", "calculation");
+    const introduces = (line) => /[：:]\s*$/.test(line);
+    let group = null;
+    for (const line of lines) {
+      const row = element("div", "line", line === "" ? "\u00a0" : line);
+      if (group === null && introduces(line)) {
+        group = element("div", "kept-together");
+        text.append(group);
+      }
+      (group || text).append(row);
+      if (group !== null && !introduces(line)) group = null;
+    }
+    return text;
+  }
+
+  function buildSheet() {
+    const sheet = byId("sheet");
+    sheet.textContent = "";
+    const s = engine.sheet(today());
+    if (s.title === undefined) {
+      sheet.append(element("p", "no-sheet", "尚无计算结果：请先按“计算”，计算完成后再打印计算书。"));
+      return;
+    }
+    const head = element("header", "sheet-head");
+    head.append(element("h1", "", s.title));
+    head.append(entryTable([...s.project, { label: "计算日期", value: s.date }], 2, "entries title-block"));
+    const figure = element("img", "sheet-figure");
+    figure.src = "wall_figure.svg";
+    figure.alt = "计算简图";
+    sheet.append(
+      head,
+      sheetSection(sheetHeadings[0], entryTable(s.inputs, 2, "entries inputs")),
+      sheetSection(sheetHeadings[1], figure),
+      sheetSection(sheetHeadings[2], resultTable(s.results)),
+      sheetSection(sheetHeadings[3], calculationLines(s.calculation)),
+    );
+    const supplementary = s.supplementary.filter((line, i) => !(i === 0 && /^补充验算[：:]$/.test(line)));
+    if (supplementary.length > 0 && supplementary.join("") !== "") {
+      sheet.append(sheetSection(sheetHeadings[4], calculationLines(supplementary)));
+    }
+  }
+
+  // ---- For tests and scripts: the page's own window model, line by line as the CLI.
+
+  // Microseconds a press takes, as 计算 runs it up to the page's drawing: the run in the
+  // module and its outcome read into the page.
+  function measurePress(count) {
+    const start = performance.now();
+    for (let i = 0; i < count; ++i) engine.press();
+    return ((performance.now() - start) * 1000) / count;
+  }
+
+  // Microseconds a session line takes: read, pressed and answered with its JSON text.
+  function measureSession(line, count) {
+    const start = performance.now();
+    for (let i = 0; i < count; ++i) engine.session(line);
+    return ((performance.now() - start) * 1000) / count;
+  }
+
+  function exposeForScripts() {
+    window.wallcalc = {
+      session: (line) => engine.session(line),
+      supplementaryText: () => engine.checksText(),
+      state: () => engine.state(),
+      description: () => window1,
+      measurePress,
+      measureSession,
+      firstResultAt: () => firstResultAt,
+      readyAt: null,
+    };
+  }
+
+  async function start() {
+    module = await createWallcalc();
+    window1 = engine.describe();
+    document.title = window1.title;
+    buildWindow();
+    buildProjectForm();
+    setUpMessageBox();
+    wireWindow();
+    wireMenu();
+    showState();
+    exposeForScripts();
+    window.wallcalc.readyAt = performance.now();
+    document.body.dataset.ready = "true";
+  }
+
+  start();
+})();

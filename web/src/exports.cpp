@@ -1,0 +1,109 @@
+// The functions the page calls: each takes texts as UTF-8 bytes with their length (a
+// text may hold any character, NUL too, as a session file's line may) and numbers, and
+// answers with a JSON text, which stays valid until the next call.
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "wallcalc/engine/checks.hpp"
+#include "wallcalc/engine/controls.hpp"
+#include "web_window.hpp"
+
+namespace {
+
+wallcalc::web::WebWindow& window() {
+    static wallcalc::web::WebWindow w;
+    return w;
+}
+
+const char* answer(std::string text) {
+    static std::string last;
+    last = std::move(text);
+    return last.c_str();
+}
+
+// A press's outcome as the page reads it straight from memory, without JSON: whether it
+// completed, the number of messages and each message's title and text, the result boxes
+// in the order the window shows them and the calculation text; each text as its address
+// and length in bytes. It refers to the press the window keeps until its next press.
+const std::uint32_t* pressTable(const wallcalc::PressResult& press) {
+    static std::vector<std::uint32_t> table;
+    table.clear();
+    const auto put = [](std::string_view s) {
+        table.push_back(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(s.data())));
+        table.push_back(static_cast<std::uint32_t>(s.size()));
+    };
+    table.push_back(press.completed() ? 1 : 0);
+    table.push_back(static_cast<std::uint32_t>(press.messages.size()));
+    for (const wallcalc::Message& m : press.messages) {
+        put(m.title);
+        put(m.text);
+    }
+    for (const wallcalc::ResultBox& r : wallcalc::resultBoxesAsShown())
+        put(press.text(r.box));
+    put(press.report());
+    return table.data();
+}
+
+std::string_view text(const char* bytes, int length) {
+    return {bytes, static_cast<std::size_t>(length)};
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* wc_describe() {
+    return answer(wallcalc::web::describeWindow());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_state() {
+    return answer(window().state());
+}
+
+EMSCRIPTEN_KEEPALIVE int wc_type(const char* box, const char* typed, int length) {
+    return window().type(box, std::string(text(typed, length))) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int wc_select(const char* list, int position) {
+    return window().select(list, position) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void wc_click_option(int index) {
+    window().clickOption(index);
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* wc_press() {
+    return pressTable(window().press());
+}
+
+// The supplementary design's text of the last press, written when the page shows it
+// (after the press is drawn: writing it takes longer than the press itself); empty when
+// that press has none.
+EMSCRIPTEN_KEEPALIVE const char* wc_checks_text() {
+    return answer(wallcalc::supplementaryText(window().lastPress()));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_session(const char* line, int length) {
+    return answer(window().session(text(line, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE void wc_set_project(const char* key, const char* value, int length) {
+    window().setProject(key, std::string(text(value, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_wall_file() {
+    return answer(window().wallFile());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_open_wall(const char* file, int length) {
+    return answer(window().openWall(text(file, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_sheet(const char* date) {
+    return answer(window().sheet(date));
+}
+
+}  // extern "C"
