@@ -14,6 +14,7 @@ inline std::string libraryPressJson(const PressResult& press) {
     using Json = nlohmann::ordered_json;
     Json out;
     out["completed"] = press.completed();
+    out["basis"] = press.basis() == Basis::Gb2010 ? "2010" : "2002";
     Json messages = Json::array();
     for (const auto& m : press.messages) {
         messages.push_back(Json{{"title", m.title}, {"text", m.text}});

@@ -119,16 +119,22 @@ void Form1::fitToScreen() {
 
 void Form1::Form_Load() {
     m_core.open();
-    for (std::size_t i = 0; i < kListCount; ++i) {
-        QComboBox* combo = controls_.lists[i];
-        const QSignalBlocker quiet(combo);
-        combo->clear();
-        for (const std::string_view item : listItems(static_cast<List>(i)))
-            combo->addItem(qs(item));
-    }
     lastSheet_.reset();
+    controls_.TextChecks->clear();
     showModel();
     modelChanged();
+}
+
+// The items a list shows, put in anew only when they differ.
+void Form1::showItems(QComboBox& combo, std::span<const std::string_view> items) {
+    bool same = combo.count() == static_cast<int>(items.size());
+    for (std::size_t i = 0; same && i < items.size(); ++i)
+        same = combo.itemText(static_cast<int>(i)) == qs(items[i]);
+    if (same) return;
+    const QSignalBlocker quiet(&combo);
+    combo.clear();
+    for (const std::string_view item : items)
+        combo.addItem(qs(item));
 }
 
 void Form1::showModel() {
@@ -138,8 +144,12 @@ void Form1::showModel() {
         setText(box, m_core.boxText(box));
         if (inputIn(box) != nullptr) controls_.boxes[i]->setEnabled(m_core.enabled(box));
     }
-    for (std::size_t i = 0; i < kListCount; ++i)
-        controls_.lists[i]->setCurrentIndex(m_core.selected(static_cast<List>(i)));
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto list = static_cast<List>(i);
+        QComboBox* combo = controls_.lists[i];
+        showItems(*combo, m_core.items(list));
+        combo->setCurrentIndex(m_core.selected(list));
+    }
     // Neither option is checked until the engineer chooses; an exclusive group cannot be
     // unchecked, so it lets go while the buttons are set.
     for (std::size_t i = 0; i < controls_.Option1.size(); ++i) {
@@ -167,6 +177,8 @@ void Form1::connectEdits() {
                 [this, list = static_cast<List>(i)](int position) {
                     if (showingModel_) return;
                     m_core.select(list, position);
+                    // The basis decides the steel list's items and which boxes are read.
+                    if (list == List::Combo4) showModel();
                     modelChanged();
                 });
     }
@@ -209,7 +221,10 @@ void Form1::Option1_Click(int index) {
 void Form1::Command1_Click() {
     // A completed press is what the calculation sheet shows, until the next one completes.
     const PressResult press = m_core.pressCompute(this);
-    if (press.completed()) lastSheet_ = sheet::sheetOf(press);
+    if (press.completed()) {
+        lastSheet_ = sheet::sheetOf(press);
+        controls_.TextChecks->setPlainText(shownText(supplementaryText(press)));
+    }
     modelChanged();
 }
 

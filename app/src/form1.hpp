@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QMainWindow>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
+class QComboBox;
 class QPrinter;
 class QScrollArea;
 
@@ -68,6 +70,7 @@ class Form1 final : public QMainWindow, private WindowView {
     void boxWritten(Box box, std::string_view text) override { setText(box, text); }
     // The model as it stands into the widgets, and the engineer's edits into the model.
     void showModel();
+    void showItems(QComboBox& combo, std::span<const std::string_view> items);
     void connectEdits();
     void connectMenu();
     // After anything that changes the model: the title with its modified mark, and the

@@ -11,6 +11,7 @@
 
 #include "form1_geometry.hpp"
 #include "twips.hpp"
+#include "wallcalc/engine/window_layout.hpp"
 
 namespace wallcalc::app {
 namespace {
@@ -104,7 +105,7 @@ void buildLists(Form1Controls& c, QWidget& client) {
     // drop-down arrow.
     constexpr int width = 1695;
     constexpr int tops[] = {600, 1080, 1560};
-    for (std::size_t i = 0; i < kListCount; ++i) {
+    for (std::size_t i = 0; i < std::size(tops); ++i) {
         const auto list = static_cast<List>(i);
         auto* combo = new QComboBox(&client);
         combo->setObjectName(qs(listName(list)));
@@ -183,6 +184,32 @@ void buildResults(Form1Controls& c, QWidget& client) {
     }
 }
 
+// The design basis and the partial factors of the 2010 basis, where the window layout
+// places them: a frame at the top of the column right of Text12.
+QRect twipsRect(const Twips& t) {
+    return QRect(t.left, t.top, t.width, t.height);
+}
+
+void buildBasis(Form1Controls& c, QWidget& client) {
+    const ControlPlace* frame = controlPlace("Frame6");
+    QGroupBox* frame6 = addFrame(client, "Frame6", frame->caption, twipsRect(frame->rect));
+    c.basisFrame = frame6;
+    const ControlPlace* list = controlPlace("Combo4");
+    auto* combo = new QComboBox(frame6);
+    combo->setObjectName(QStringLiteral("Combo4"));
+    const QRect r = twipsRect(list->rect);
+    combo->setGeometry(twips(r.x(), r.y(), r.width(), r.height()));
+    combo->setAccessibleName(qs(listLabel(List::Combo4)));
+    const QRect l = twipsRect(controlPlace("Label_Combo4")->rect);
+    addLabel(*frame6, qs(listLabel(List::Combo4)), l, combo->objectName())->setBuddy(combo);
+    c.lists[index(List::Combo4)] = combo;
+    for (const Box box : {Box::Text21, Box::Text22, Box::Text23}) {
+        const QRect place = twipsRect(controlPlace(boxName(box))->rect);
+        placeBoxes(c, *frame6,
+                   {{box, place, controlPlace("Label_" + std::string(boxName(box)))->rect.left}});
+    }
+}
+
 // Tab follows the screen: the lists, the elevations, the civil-defence group, the
 // column of inputs, the buttons, and last the calculation text and the supplementary
 // design. The result boxes take no Tab stop.
@@ -198,7 +225,12 @@ void setTabOrder(const Form1Controls& c) {
     chain.push_back(c.Option1[1]);
     for (Box b : below)
         chain.push_back(c.boxes[index(b)]);
-    chain.insert(chain.end(), {c.Command1, c.Command2, c.Command3, c.Text12, c.TextChecks});
+    chain.insert(chain.end(), {c.Command1, c.Command2, c.Command3, c.Text12});
+    // The column right of Text12: the design basis, then the supplementary design.
+    chain.push_back(c.lists[index(List::Combo4)]);
+    for (Box b : {Box::Text21, Box::Text22, Box::Text23})
+        chain.push_back(c.boxes[index(b)]);
+    chain.push_back(c.TextChecks);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -213,6 +245,7 @@ Form1Controls buildControls(QWidget& client) {
     Form1Controls c;
     buildLists(c, client);
     buildInputs(c, client);
+    buildBasis(c, client);
     buildResults(c, client);
     buildPanels(c, client);
     c.Command1 = addButton(client, "Command1", "计算", 240);

@@ -22,6 +22,7 @@ class WallFigure;
 struct Form1Controls {
     std::array<QLineEdit*, kBoxCount> boxes{};  // every text box but Text12 (left null)
     QPlainTextEdit* Text12 = nullptr;           // the calculation text
+    QWidget* basisFrame = nullptr;              // "设计规范": the basis and the 2010 factors
     QPlainTextEdit* TextChecks = nullptr;       // the supplementary design, "补充验算"
     QLabel* checksCaption = nullptr;
     QLabel* staleNote = nullptr;  // "输入已修改，请重新计算", while the results are stale

@@ -21,12 +21,13 @@ inline constexpr int kFigureBottom = 5220;
 inline constexpr int kStaleTop = 5265;
 inline constexpr int kStaleHeight = 330;
 
-// The supplementary design: a column right of Text12, from the top margin to the bottom,
-// under its caption.
+// The supplementary design: a column right of Text12, under the design basis's frame
+// (1800 twips high) and its own caption, down to the bottom.
 inline constexpr int kChecksLeft = kReportRight + 120;
 inline constexpr int kChecksWidth = 4560;
 inline constexpr int kCaptionHeight = 285;
-inline constexpr int kChecksTop = kMargin + kCaptionHeight + 15;
+inline constexpr int kChecksCaptionTop = kMargin + 1800 + 120;
+inline constexpr int kChecksTop = kChecksCaptionTop + kCaptionHeight + 15;
 
 inline constexpr int kPageWidth = kChecksLeft + kChecksWidth + kMargin;
 inline constexpr int kPageHeight = kBottom + kMargin;

@@ -68,9 +68,11 @@ void placePanels(const Form1Controls& c, QSize size) {
             .adjusted(0, figureGrows, middleRight - pixels(kReportRight), figureGrows));
     c.Text12->setGeometry(QRect(QPoint(pixels(kReportLeft), pixels(kReportTop) + figureGrows),
                                 QPoint(middleRight - 1, bottom - 1)));
+    // The design basis's frame heads the column of the supplementary design.
+    c.basisFrame->move(checksLeft, pixels(kMargin));
     c.checksCaption->setGeometry(
-        QRect(QPoint(checksLeft, pixels(kMargin)),
-              QPoint(checksRight - 1, pixels(kMargin + kCaptionHeight) - 1)));
+        QRect(QPoint(checksLeft, pixels(kChecksCaptionTop)),
+              QPoint(checksRight - 1, pixels(kChecksCaptionTop + kCaptionHeight) - 1)));
     c.TextChecks->setGeometry(
         QRect(QPoint(checksLeft, pixels(kChecksTop)), QPoint(checksRight - 1, bottom - 1)));
 }

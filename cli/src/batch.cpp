@@ -77,6 +77,7 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
         std::string status;
         std::string messages;
         Changes changes;
+        WindowModel w;  // each row in a window that has just opened: no row depends on another
         std::optional<std::string> bad;
         if (row.size() > header->size()) {
             bad = "本行的列数多于表头";
@@ -84,15 +85,16 @@ BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
             row.resize(header->size());
             bad = rowChanges(*header, row, changes);
         }
+        if (!bad) {
+            const ChangeFailure failed = changes.applyTo(w);
+            if (failed.error != ChangeError::None) bad = "列表中没有这一项：" + failed.value;
+        }
         if (bad) {
             ++result.bad;
             status = "error";
             messages = *bad;
             out.insert(out.end(), resultColumns().size(), std::string());
         } else {
-            // Each row in a window that has just opened, so that no row depends on another.
-            WindowModel w;
-            changes.applyTo(w);
             const PressResult press = w.pressCompute();
             appendResultCells(press, out);
             status = press.completed() ? "completed" : "ended";

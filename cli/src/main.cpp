@@ -32,7 +32,7 @@ void usage(std::ostream& out) {
            "       wallcalc-cli --batch walls.csv [--out results.csv]\n"
            "INPUT: ";
     for (const auto& in : inputBoxes())
-        out << in.key << ' ';
+        out << in.option << ' ';
     out << "\n(an input left out keeps the window's default; without --mode the run is that of\n"
            " a window in which no option was clicked; --pdf writes the calculation sheet, --date\n"
            " is the date printed on it, today when left out)\n";
@@ -139,7 +139,8 @@ int main(int argc, char** argv) {
     Changes changes;
     for (const auto& [key, value] : options) {
         if (key == "pdf" || key == "date") continue;  // the sheet's, not the window's
-        switch (changes.set(key, value)) {
+        const auto known = keyOfOption(key);
+        switch (known ? changes.set(*known, value) : ChangeError::UnknownKey) {
             case ChangeError::None:
                 break;
             case ChangeError::UnknownKey:
@@ -156,7 +157,11 @@ int main(int argc, char** argv) {
         }
     }
     WindowModel window;
-    changes.applyTo(window);
+    if (const ChangeFailure failed = changes.applyTo(window); failed.error != ChangeError::None) {
+        std::cerr << "wallcalc-cli: --" << failed.key << ' ' << failed.value
+                  << " is not an item of its list\n";
+        return kUsage;
+    }
 
     std::unique_ptr<cli::SheetWriter> sheet;
     if (options.count("pdf")) {

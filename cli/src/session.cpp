@@ -119,7 +119,9 @@ std::string pressJson(const PressResult& press) {
     out.reserve(report.size() + 512);
     out += R"({"completed":)";
     out += press.completed() ? "true" : "false";
-    out += R"(,"messages":[)";
+    out += R"(,"basis":")";
+    out += basisKey(press.basis());
+    out += R"(","messages":[)";
     bool first = true;
     for (const auto& m : press.messages) {
         out += first ? R"({"title":)" : R"(,{"title":)";
@@ -189,7 +191,9 @@ SessionAnswer sessionPress(WindowModel& window, std::string_view line) {
             return SessionError{"\"" + key + "\" is not an item of its list"};
         }
     }
-    changes.applyTo(window);
+    if (const ChangeFailure failed = changes.applyTo(window); failed.error != ChangeError::None) {
+        return SessionError{"\"" + failed.key + "\" is not an item of its list"};
+    }
     return window.pressCompute();
 }
 

@@ -20,9 +20,8 @@ inline constexpr std::string_view kProjectKey = "project";
 // shows no item.
 Json listValue(const WindowModel& window, const ListInfo& list) {
     const int position = window.selected(list.list);
-    if (position >= 0 && static_cast<std::size_t>(position) < list.items.size()) {
-        return std::string(list.items[static_cast<std::size_t>(position)]);
-    }
+    const std::string_view item = listItem(list.list, window.basis(), position);
+    if (!item.empty()) return std::string(item);
     return position;
 }
 
@@ -88,8 +87,15 @@ std::variant<Wall, std::string> readWallText(std::string_view text) {
             case ChangeError::BadMode:
                 return inQuotes(key) + "应为“ordinary”或“civil-defence”，而不是" + inQuotes(*text);
             case ChangeError::NotAnItem:
-                return inQuotes(key) + "的列表中没有" + inQuotes(*text);
+                break;
         }
+    }
+    // A file is opened into a window that has just opened: its list items are read in the
+    // basis it names.
+    WindowModel opened;
+    if (const ChangeFailure failed = wall.changes.applyTo(opened);
+        failed.error != ChangeError::None) {
+        return inQuotes(failed.key) + "的列表中没有" + inQuotes(failed.value);
     }
     return wall;
 }

@@ -38,6 +38,15 @@ KeyKind keyKind(std::string_view key) {
     return KeyKind::Unknown;
 }
 
+std::optional<std::string_view> keyOfOption(std::string_view option) {
+    if (option == kModeKey) return kModeKey;
+    for (const InputBox& in : inputBoxes()) {
+        if (in.option == option) return in.key;
+    }
+    if (const ListInfo* l = listKeyed(option)) return l->key;
+    return std::nullopt;
+}
+
 ChangeError Changes::set(std::string_view key, std::string_view value) {
     if (key == kModeKey) {
         for (const ModeName& m : kModeNames) {
@@ -53,20 +62,34 @@ ChangeError Changes::set(std::string_view key, std::string_view value) {
         return ChangeError::None;
     }
     if (const ListInfo* l = listKeyed(key)) {
-        const auto position = listPosition(l->list, value);
-        if (!position) return ChangeError::NotAnItem;
-        selections_.emplace_back(l->list, *position);
+        selections_.emplace_back(l->list, std::string(value));
         return ChangeError::None;
     }
     return ChangeError::UnknownKey;
 }
 
-void Changes::applyTo(WindowModel& window) const {
+ChangeFailure Changes::applyTo(WindowModel& window) const {
+    // Every item is read before anything changes: the basis first, since the steel list's
+    // items are those of the basis in effect.
+    Basis basis = window.basis();
+    std::vector<std::pair<List, int>> positions;
+    for (const bool basisFirst : {true, false}) {
+        for (const auto& [list, text] : selections_) {
+            if ((list == List::Combo4) != basisFirst) continue;
+            const auto position = listPosition(list, basis, text);
+            if (!position) {
+                return {ChangeError::NotAnItem, std::string(listInfo(list).key), text};
+            }
+            if (list == List::Combo4) basis = static_cast<Basis>(*position);
+            positions.emplace_back(list, *position);
+        }
+    }
     if (option_) window.clickOption(*option_);
+    for (const auto& [list, position] : positions)
+        window.select(list, position);
     for (const auto& [box, text] : typed_)
         window.type(box, text);
-    for (const auto& [list, position] : selections_)
-        window.select(list, position);
+    return {};
 }
 
 }  // namespace wallcalc

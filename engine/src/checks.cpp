@@ -12,7 +12,6 @@
 namespace wallcalc {
 namespace {
 
-constexpr double kMinimumRatio = 0.2;       // % of the section, each face
 constexpr double kHorizontalRatio = 0.1;    // % of the section, each face
 constexpr double kHorizontalSpacing = 200;  // mm, at most
 constexpr int kHorizontalDiameters[] = {8, 10, 12, 14, 16, 18, 20, 22, 25};
@@ -31,16 +30,19 @@ struct Context {
     const PressResult& press;
     const CalcState& s;
     Mode mode;
+    Basis basis;
     ConcreteGrade concrete;
     SteelGrade steel;
     double Fc = 0, Ft = 0, Ftk = 0, Fy = 0;
 
     bool ordinary() const { return mode == Mode::Ordinary; }
+    bool basis2010() const { return basis == Basis::Gb2010; }
     std::optional<double> number(Input in) const { return toNumber(text(in)); }
     double value(Input in) const { return number(in).value_or(0); }
     const std::string& text(Input in) const { return press.text(inputBox(in).box); }
 };
 
+// The crack check of a face by the rules of the basis (see crack.hpp).
 CrackInputs crackSection(const Checks& c, const Context& x, float M, double h0, double cover) {
     CrackInputs in;
     in.MBk = M;
@@ -50,11 +52,26 @@ CrackInputs crackSection(const Checks& c, const Context& x, float M, double h0, 
     in.Ftk = x.Ftk;
     in.spacing = c.spacing;
     in.limit = c.limit;
+    if (x.basis2010()) {
+        in.c1 = std::clamp(cover, 20.0, 65.0);
+        in.alphaCr = 1.9;
+        in.Es = x.steel.Es;
+        in.nu = x.steel.plain ? kPlainEquivalence : 1.0;
+        in.tolerance = 1.0;
+    }
     return in;
 }
 
-// A face designed for M (characteristic) and Md (design). The base's crack check starts
-// from the strength area, as the press's does; the span's from the area of its bars.
+// The minimum steel of one face: max(0.2 %, 45·ft/fy %, the civil-defence minimum) of
+// 1000·h5, fy the grade's ordinary strength.
+double minimumRatio(const Context& x) {
+    return minimumSteelRatio(x.Ft, x.steel.fy, x.ordinary() ? 0.0 : x.concrete.civilMinimumSteel);
+}
+
+// A face designed for M (the moment its crack width is taken under) and Md (design). The
+// 2002 base's crack check starts from the strength area, as the press's does; the span's,
+// and every check of the 2010 basis, from the area of the bars. The 2010 basis chooses the
+// bars for the larger of the strength area and the minimum steel.
 FaceDesign designFace(const Checks& c, const Context& x, float M, float Md, double h0, double cover,
                       bool fromBarArea) {
     FaceDesign f;
@@ -63,11 +80,13 @@ FaceDesign designFace(const Checks& c, const Context& x, float M, float Md, doub
     f.h0 = h0;
     f.cover = cover;
     f.strength = strengthDesign(Md, x.Fc, h0, x.Fy);
-    f.bars = chooseBars(f.strength.Aas, c.spacing);
+    if (x.basis2010()) f.minimum = rounded(minimumRatio(x) / 100 * 1000 * c.h5);
+    f.bars = chooseBars(std::max(f.strength.Aas, f.minimum), c.spacing);
     f.placed = f.bars.d;
     const int* d = std::get_if<int>(&f.bars.d);
     if (d != nullptr && x.ordinary() && M > 0 && c.limit > 0) {
-        const float start = fromBarArea ? barArea(*d, c.spacing).value_or(0) : f.strength.Aas;
+        const bool barArea2010 = fromBarArea || x.basis2010();
+        const float start = barArea2010 ? barArea(*d, c.spacing).value_or(0) : f.strength.Aas;
         f.crack = crackCheck(crackSection(c, x, M, h0, cover), start, *d);
         if (f.crack->end == CrackEnd::Met) f.placed = f.crack->deq;
     }
@@ -75,6 +94,23 @@ FaceDesign designFace(const Checks& c, const Context& x, float M, float Md, doub
         f.placedArea = barArea(*placed, c.spacing).value_or(0);
     }
     return f;
+}
+
+// The 2010 basis's diagrams: of the partial factors, and quasi-permanent (ordinary works).
+void combineLoads(Checks& c, const Context& x, const WallLoads& loads) {
+    c.earthAndWater = loads.earthAndWater;
+    c.plainBarBond = x.steel.plain ? kPlainEquivalence : 1.0;
+    if (x.ordinary()) {
+        c.gammaG = x.value(Input::gammaG);
+        c.gammaQ = x.value(Input::gammaQ);
+        c.psiq = x.value(Input::psiq);
+        c.designDiagram = loads.combined(c.gammaG, c.gammaQ, 0);
+        c.quasiDiagram = loads.combined(1, c.psiq, 0);
+        c.quasiMember = analyse(*c.quasiDiagram);
+    } else {
+        c.designDiagram = loads.combined(1.2, 0, 1.0);
+    }
+    c.designMember = analyse(*c.designDiagram);
 }
 
 void designSpan(Checks& c, const Context& x) {
@@ -87,6 +123,12 @@ void designSpan(Checks& c, const Context& x) {
     const double h0 = c.h5 - *c2;
     if (!(h0 > 0)) {
         c.spanProblem = "墙厚度h5减去背水面保护层厚度c2得到的有效高度不大于0，未计算A处钢筋";
+        return;
+    }
+    if (c.designMember) {
+        const float Md = rounded(c.designMember->MA);
+        const float Mq = c.quasiMember ? rounded(c.quasiMember->MA) : 0.0f;
+        c.span = designFace(c, x, Mq, Md, h0, *c2, true);
         return;
     }
     const float M = rounded(c.member.MA);
@@ -134,9 +176,10 @@ MinimumSteel::Face minimumFace(const MinimumSteel& m, const FaceDesign& f, doubl
 
 void checkMinimumSteel(Checks& c, const Context& x) {
     MinimumSteel& m = c.minimum;
+    m.fy = x.steel.fy;
     m.byStrength = 45 * x.Ft / x.steel.fy;
     m.civil = x.ordinary() ? 0 : x.concrete.civilMinimumSteel;
-    m.rho = std::max({kMinimumRatio, m.byStrength, m.civil});
+    m.rho = minimumRatio(x);
     m.As = rounded(m.rho / 100 * 1000 * c.h5);
     m.base = minimumFace(m, *c.base, c.spacing);
     if (c.span) m.span = minimumFace(m, *c.span, c.spacing);
@@ -170,7 +213,7 @@ double depthForShear(double V, double ft) {
 
 void checkShear(Checks& c, const Context& x) {
     ShearCheck& v = c.shear;
-    v.V = rounded(c.eta * c.member.VB);
+    v.V = c.designMember ? rounded(c.designMember->VB) : rounded(c.eta * c.member.VB);
     v.h0ForBeta = std::clamp(x.s.h0, 800.0, 2000.0);
     v.betaH = std::pow(800 / v.h0ForBeta, 0.25);
     v.ft = x.ordinary() ? x.Ft : x.Ft * x.concrete.civilDefenceFactor;
@@ -179,10 +222,12 @@ void checkShear(Checks& c, const Context& x) {
     if (!v.met) v.thickness = wholeMillimetres(depthForShear(v.V, v.ft) + c.c1).value_or(0);
 }
 
+// The 2002 basis's crack check starts from the strength area; this tells what the strength
+// bars themselves give (the 2010 check starts from them anyway).
 void checkStrengthBars(Checks& c, const Context& x) {
     const FaceDesign& base = *c.base;
     const int* d = std::get_if<int>(&base.bars.d);
-    if (!x.ordinary() || d == nullptr || !(base.M > 0) || !(c.limit > 0)) return;
+    if (x.basis2010() || !x.ordinary() || d == nullptr || !(base.M > 0) || !(c.limit > 0)) return;
     StrengthBarsCrack s;
     s.area = barArea(*d, c.spacing).value_or(0);
     const PassResult pass = crackPass(crackSection(c, x, base.M, base.h0, c.c1), s.area, *d);
@@ -192,9 +237,12 @@ void checkStrengthBars(Checks& c, const Context& x) {
     c.strengthBarsCrack = s;
 }
 
+// The 2002 basis's crack check takes plain bars as ribbed ones; the 2010 one takes d/0.7.
 void checkPlainBars(Checks& c, const Context& x) {
     const auto& crack = c.base->crack;
-    if (!x.ordinary() || !x.steel.plain || !crack || crack->end != CrackEnd::Met) return;
+    if (x.basis2010() || !x.ordinary() || !x.steel.plain || !crack || crack->end != CrackEnd::Met) {
+        return;
+    }
     const CrackPass& p = crack->last;
     PlainBarsCrack plain;
     plain.deq = crack->deq;
@@ -281,11 +329,26 @@ void warnAboutCover(Checks& c, const Context& x, Input in) {
     }
 }
 
-void warnAboutInputs(Checks& c, const Context& x) {
-    if (!(c.eta > 0)) {
-        warn(c, "荷载分项系数η=" + x.text(Input::fxxs) +
-                    " 不大于0：设计弯矩不大于0，请输入荷载分项系数");
+void warnAboutFactors(Checks& c, const Context& x) {
+    if (!x.basis2010()) {
+        if (!(c.eta > 0)) {
+            warn(c, "荷载分项系数η=" + x.text(Input::fxxs) +
+                        " 不大于0：设计弯矩不大于0，请输入荷载分项系数");
+        }
+        return;
     }
+    if (!x.ordinary()) return;  // civil-defence works take 1.2 and 1.0
+    if (!(c.gammaG > 0)) {
+        warn(c, "永久荷载分项系数γG=" + x.text(Input::gammaG) + " 不大于0，请检查");
+    }
+    if (c.gammaQ < 0) warn(c, "可变荷载分项系数γQ=" + x.text(Input::gammaQ) + " 小于0，请检查");
+    if (c.psiq < 0 || c.psiq > 1) {
+        warn(c, "附加荷载准永久值系数ψq=" + x.text(Input::psiq) + " 不在0与1之间，请检查");
+    }
+}
+
+void warnAboutInputs(Checks& c, const Context& x) {
+    warnAboutFactors(c, x);
     if (!(c.gamma > 0)) warn(c, "土容重γ=" + x.text(Input::TRZ) + " 不大于0，请检查土容重");
     if (x.value(Input::FJHZ) < 0) {
         warn(c, "附加荷载Qfj=" + x.text(Input::FJHZ) + " 小于0，地面附加荷载不应为负，请检查");
@@ -316,13 +379,14 @@ std::optional<Checks> supplementaryDesign(const PressResult& press) {
     const int steel = press.lists[index(List::Combo2)];
     const int loadCase = press.lists[index(List::Combo3)];
     const auto concreteInfo = concreteGrade(concrete);
-    const auto steelInfo = steelGrade(steel);
+    const auto steelInfo = steelGrade(steel, press.basis());
     // A list without a selection leaves the grade unknown: nothing to check against.
     if (!press.completed() || !concreteInfo || !steelInfo || !s.Fc || !s.Fy) return std::nullopt;
 
     const Context x{press,
                     s,
                     press.X == kCivilDefence ? Mode::CivilDefence : Mode::Ordinary,
+                    press.basis(),
                     *concreteInfo,
                     *steelInfo,
                     *s.Fc,
@@ -331,6 +395,7 @@ std::optional<Checks> supplementaryDesign(const PressResult& press) {
                     value(*s.Fy)};
     Checks c;
     c.mode = x.mode;
+    c.basis = x.basis;
     c.loadCase = static_cast<report::Case>(loadCase);
     c.eta = x.value(Input::fxxs);
     c.gamma = x.value(Input::TRZ);
@@ -340,9 +405,11 @@ std::optional<Checks> supplementaryDesign(const PressResult& press) {
     c.spacingText = x.text(Input::ss);
     c.limit = x.ordinary() ? x.value(Input::Wmax) : 0;
 
-    c.diagram = wallLoads(s, c.loadCase, !x.ordinary(), c.gamma).characteristic();
+    const WallLoads loads = wallLoads(s, c.loadCase, !x.ordinary(), c.gamma);
+    c.diagram = loads.characteristic();
     c.member = analyse(c.diagram);
-    c.base = designFace(c, x, s.MBk, s.MB, s.h0, c.c1, false);
+    if (x.basis2010()) combineLoads(c, x, loads);
+    c.base = designFace(c, x, x.basis2010() ? s.Mq : s.MBk, s.MB, s.h0, c.c1, false);
     designSpan(c, x);
     checkStrengthBars(c, x);
     checkCompressionZone(c, x);

@@ -1,6 +1,7 @@
 // The text of the supplementary design, formula by formula with the numbers substituted,
 // in the style of the calculation text: lines separated by CR LF, values written by the
 // number-text rule, inputs quoted as typed.
+#include <algorithm>
 #include <cmath>
 
 #include "wallcalc/engine/checks.hpp"
@@ -128,6 +129,54 @@ void memberSection(Text& t, const Checks& c, const CalcState& s) {
     }
 }
 
+// The 2010 basis: the span and the shear from the diagram of the partial factors, the
+// span's crack width from the quasi-permanent one. Each is the earth and water diagram
+// times its factor plus the surcharge (or the civil-defence load) times its own, analysed
+// by the formulas above.
+void combinationLines(Text& t, const Checks& c, const CalcState& s) {
+    if (!c.designDiagram) return;
+    const PressureDiagram& g = c.earthAndWater;
+    const bool civil = c.mode == Mode::CivilDefence;
+    const auto combination = [&](std::string_view form, const PressureDiagram& p,
+                                 const MemberForces& f, double factorG, double factorQ) {
+        const std::string pG = report::doubleText(g.p0);
+        t.line(form, {{"fG", factorG},
+                      {"fQ", factorQ},
+                      {"pG", g.p0},
+                      {"q42", s.q42},
+                      {"q52", s.q52},
+                      {"p0", p.p0},
+                      {"k1G", g.k1},
+                      {"k2G", g.k2},
+                      {"k1", p.k1},
+                      {"k2", p.k2}});
+        t.line("按上列公式：MA={MA} (kNm)（xA={xA} (m)），VB={VB} (kN)",
+               {{"MA", SSWR(f.MA).value_or(0)},
+                {"xA", SSWR(f.xA).value_or(0)},
+                {"VB", SSWR(f.VB).value_or(0)}});
+    };
+    // Case B has two slopes, the other cases one.
+    const bool twoSlopes = c.loadCase == report::Case::B;
+    t.line("（pG为土压力与水压力在墙顶的值：pG={pG} (kN/m)）", {{"pG", g.p0}});
+    if (civil) {
+        combination(twoSlopes ? "人防组合：p0=1.2*pG+1.0*q52=1.2*{pG}+1.0*{q52}={p0} (kN/m)，"
+                                "k1=1.2*{k1G}={k1}，k2=1.2*{k2G}={k2} (kN/m2)"
+                              : "人防组合：p0=1.2*pG+1.0*q52=1.2*{pG}+1.0*{q52}={p0} (kN/m)，"
+                                "k=1.2*{k1G}={k1} (kN/m2)",
+                    *c.designDiagram, *c.designMember, 1.2, 0);
+        return;
+    }
+    combination(twoSlopes ? "基本组合：p0=γG*pG+γQ*q42={fG}*{pG}+{fQ}*{q42}={p0} (kN/m)，"
+                            "k1=γG*k1={fG}*{k1G}={k1}，k2=γG*k2={fG}*{k2G}={k2} (kN/m2)"
+                          : "基本组合：p0=γG*pG+γQ*q42={fG}*{pG}+{fQ}*{q42}={p0} (kN/m)，"
+                            "k=γG*k={fG}*{k1G}={k1} (kN/m2)",
+                *c.designDiagram, *c.designMember, c.gammaG, c.gammaQ);
+    combination(twoSlopes ? "准永久组合：p0=pG+ψq*q42={pG}+{fQ}*{q42}={p0} (kN/m)，k1={k1}，"
+                            "k2={k2} (kN/m2)"
+                          : "准永久组合：p0=pG+ψq*q42={pG}+{fQ}*{q42}={p0} (kN/m)，k={k1} (kN/m2)",
+                *c.quasiDiagram, *c.quasiMember, 1, c.psiq);
+}
+
 // The face a crack pass is made for, named as its lines name it.
 struct CrackFace {
     std::string_view moment;  // "MBk", "MA"
@@ -136,11 +185,45 @@ struct CrackFace {
     double h0;
     std::string_view cover;  // "c1", "c2"
     std::string_view coverTyped;
+    double coverValue;
 };
 
-// The four lines of one crack pass of bars deq with area As.
-void crackPassLines(Text& t, const CrackFace& f, const CrackPass& p, int deq, float As,
-                    double Ftk) {
+// The four lines of one crack pass of bars deq with area As, by the formula of the basis.
+void crackPassLines(Text& t, const Checks& c, const CrackFace& f, const CrackPass& p, int deq,
+                    float As, double Ftk) {
+    if (c.basis == Basis::Gb2010) {
+        const double cs = std::clamp(f.coverValue, 20.0, 65.0);
+        const double nu = c.plainBarBond;
+        t.line("ρte=As/(0.5*1000*h5)={As}/(0.5*1000*{h5})={Rte}",
+               {{"As", As}, {"h5", t.typed(Input::h5)}, {"Rte", p.Rte}});
+        t.line("σsq={Mn}*10^6/(0.87*{h0n}*As)={M}*10^6/(0.87*{h0}*{As})={Csk}(N/mm2)",
+               {{"Mn", f.moment},
+                {"h0n", f.depth},
+                {"M", f.M},
+                {"h0", f.h0},
+                {"As", As},
+                {"Csk", p.Csk}});
+        t.line("ψ=1.1-0.65*ftk/(ρte*σsq)=1.1-0.65*{Ftk}/({Rte}*{Csk})={Fai}",
+               {{"Ftk", Ftk}, {"Rte", p.Rte}, {"Csk", p.Csk}, {"Fai", p.Fai}});
+        t.line("cs={cs}(mm)（{cn}={c}，cs取20至65之间），deq,e=deq/ν={d}/{nu}={de}(mm)",
+               {{"cs", cs},
+                {"cn", f.cover},
+                {"c", f.coverTyped},
+                {"d", static_cast<long long>(deq)},
+                {"nu", nu},
+                {"de", deq / nu}});
+        t.line(
+            "Wmax=1.9*ψ*σsq/Es*(1.9*cs+0.08*deq,e/ρte)=1.9*{Fai}*{Csk}/{Es}*(1.9*{cs}+0.08*{de}"
+            "/{Rte})={W}(mm)",
+            {{"Fai", p.Fai},
+             {"Csk", p.Csk},
+             {"Es", c.xi.Es},
+             {"cs", cs},
+             {"de", deq / nu},
+             {"Rte", p.Rte},
+             {"W", p.W}});
+        return;
+    }
     const std::initializer_list<Named> v = {{"As", As},
                                             {"h5", t.typed(Input::h5)},
                                             {"Rte", p.Rte},
@@ -184,7 +267,13 @@ void spanSection(Text& t, const Checks& c, const CalcState& s) {
                                             {"z", f.strength.kese},
                                             {"As", f.strength.Aas},
                                             {"bars", placed}};
-    t.line("MA={M} (kNm)，MAd=η*MA={eta}*{M}={Md} (kNm)", v);
+    if (c.basis == Basis::Gb2010 && c.mode == Mode::CivilDefence) {
+        t.line("MAd={Md} (kNm)（人防组合）", v);
+    } else if (c.basis == Basis::Gb2010) {
+        t.line("MAd={Md} (kNm)（基本组合），MAq={M} (kNm)（准永久组合）", v);
+    } else {
+        t.line("MA={M} (kNm)，MAd=η*MA={eta}*{M}={Md} (kNm)", v);
+    }
     t.line("h0'=h5-c2={h5}-{c2}={h0} (mm)", v);
     t.line("αs=MAd*10^6/(Fc*1000*h0'^2)={Md}*10^6/({Fc}*1000*{h0}^2)={as}", v);
     if (f.strength.momentTooLarge) {
@@ -193,19 +282,27 @@ void spanSection(Text& t, const Checks& c, const CalcState& s) {
         t.line("ζ=1-(1-2*αs)^0.5=1-(1-2*{as})^0.5={z}", v);
     }
     t.line("As=Fc*1000*h0'*ζ/Fy={Fc}*1000*{h0}*{z}/{Fy}={As}(mm2)", v);
+    if (c.basis == Basis::Gb2010) {
+        t.line("As,min={min}(mm2)（见最小配筋率），按As与As,min中的较大者选用钢筋",
+               {{"min", f.minimum}});
+    }
     t.line("满足强度要求时选用钢筋为：{bars}", {{"bars", bars(f.bars.d, t.typed(Input::ss))}});
     if (!f.crack) {
         if (c.mode == Mode::CivilDefence) t.line("人防工程不计算裂缝。");
         return;
     }
     const CrackCheck& k = *f.crack;
+    const bool b2010 = c.basis == Basis::Gb2010;
     if (k.passes > 1) {
-        t.line("按上述钢筋计算裂缝宽度大于1.05倍裂缝限值，钢筋直径逐级加大1mm，最后一次：");
+        t.line(b2010 ? "按上述钢筋计算裂缝宽度大于裂缝限值，钢筋直径逐级加大1mm，最后一次："
+                     : "按上述钢筋计算裂缝宽度大于1.05倍裂缝限值，钢筋直径逐级加大1mm，最后一次：");
     }
-    crackPassLines(t, {"MA", f.M, "h0'", f.h0, "c2", t.typed(Input::c2)}, k.last, k.deq, k.Aas,
-                   s.Ftk.value_or(0));
+    crackPassLines(t, c,
+                   {b2010 ? "MAq" : "MA", f.M, "h0'", f.h0, "c2", t.typed(Input::c2), f.cover},
+                   k.last, k.deq, k.Aas, s.Ftk.value_or(0));
     if (k.end == CrackEnd::Met) {
-        t.line("Wmax={W}(mm)≤1.05*{limit}={tol}(mm)，满足；选用钢筋为：{bars}",
+        t.line(b2010 ? "Wmax={W}(mm)≤{limit}(mm)，满足；选用钢筋为：{bars}"
+                     : "Wmax={W}(mm)≤1.05*{limit}={tol}(mm)，满足；选用钢筋为：{bars}",
                {{"W", k.last.W},
                 {"limit", t.typed(Input::Wmax)},
                 {"tol", 1.05 * c.limit},
@@ -223,8 +320,8 @@ void strengthBarsSection(Text& t, const Checks& c, const CalcState& s) {
     t.heading("B处迎水面按强度选用钢筋的裂缝宽度：");
     t.line("As=π/4*d^2*1000/s=3.14159265/4*{d}^2*1000/{s}={As}(mm2)",
            {{"d", static_cast<long long>(d)}, {"s", t.typed(Input::ss)}, {"As", k.area}});
-    crackPassLines(t, {"MBk", base.M, "h0", base.h0, "c1", t.typed(Input::c1)}, k.pass, d, k.area,
-                   s.Ftk.value_or(0));
+    crackPassLines(t, c, {"MBk", base.M, "h0", base.h0, "c1", t.typed(Input::c1), c.c1}, k.pass, d,
+                   k.area, s.Ftk.value_or(0));
     t.line("Wmax={W}(mm){cmp}1.05*{limit}={tol}(mm){verdict}", {{"W", k.pass.W},
                                                                 {"cmp", k.meets ? "≤" : ">"},
                                                                 {"limit", t.typed(Input::Wmax)},
@@ -298,10 +395,8 @@ void minimumFaceLine(Text& t, std::string_view where, const MinimumSteel& m,
 void minimumSection(Text& t, const Checks& c, const CalcState& s, const PressResult& press) {
     const MinimumSteel& m = c.minimum;
     t.heading("最小配筋率（每侧）：");
-    const int steel = press.lists[index(List::Combo2)];
-    const auto fy = steelStrength(steel, Mode::Ordinary);
     const std::initializer_list<Named> v = {{"ft", s.Ft.value_or(0)},
-                                            {"fy", fy ? value(*fy) : 0.0},
+                                            {"fy", static_cast<long long>(m.fy)},
                                             {"r", SSWR(m.byStrength).value_or(0)},
                                             {"civil", m.civil},
                                             {"rho", m.rho},
@@ -353,7 +448,11 @@ void shearSection(Text& t, const Checks& c, const CalcState& s) {
                                             {"f", civil ? v.ft / s.Ft.value_or(1) : 1.0},
                                             {"Vc", v.capacity},
                                             {"change", change}};
-    t.line("V=η*VB={eta}*{VB}={V} (kN)", n);
+    if (c.basis == Basis::Gb2010) {
+        t.line(civil ? "V=VB={V} (kN)（人防组合）" : "V=VB={V} (kN)（基本组合）", n);
+    } else {
+        t.line("V=η*VB={eta}*{VB}={V} (kN)", n);
+    }
     if (s.h0 < 800) {
         t.line("βh=(800/h0)^0.25=(800/{h0b})^0.25={bh}（h0={h0}(mm)<800(mm)，取800）", n);
     } else if (s.h0 > 2000) {
@@ -430,6 +529,7 @@ std::string supplementaryText(const PressResult& press) {
     Text t(press);
     t.line("补充验算：");
     memberSection(t, c, s);
+    combinationLines(t, c, s);
     spanSection(t, c, s);
     strengthBarsSection(t, c, s);
     xiSection(t, c, press);

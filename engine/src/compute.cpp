@@ -2,10 +2,12 @@
 // crack check, result boxes and the calculation text, in that order.
 #include "wallcalc/engine/compute.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "loads.hpp"
 #include "report_values.hpp"
+#include "rules_2010.hpp"
 #include "run.hpp"
 #include "wallcalc/engine/bars.hpp"
 #include "wallcalc/engine/crack.hpp"
@@ -31,7 +33,8 @@ class Driver {
         : run_(host, state, mode), withText_(withText) {}
 
     RunEnd operator()() {
-        lookupMaterials();
+        run_.basis = host().selected(List::Combo4) == 1 ? Basis::Gb2010 : Basis::Gb2002;
+        if (auto stop = lookupMaterials()) return stopped(*stop);
         if (auto stop = readInputs()) return stopped(*stop);
         const int position = run_.host.selected(List::Combo3);
         if (position < 0 || position > 2) return RunEnd::NoCase;
@@ -50,24 +53,29 @@ class Driver {
     CalcState& s() { return run_.s; }
     Host& host() { return run_.host; }
 
-    void lookupMaterials() {
+    Step lookupMaterials() {
         // A list without a selection finds nothing; the previous run's values stay.
-        if (const auto concrete = concreteStrengths(host().selected(List::Combo1), run_.mode)) {
+        if (const auto concrete = concreteStrengths(concretePosition(), run_.mode)) {
             s().Fc = concrete->Fc;
             s().Ft = concrete->Ft;
             s().Ftk = concrete->Ftk;
         }
-        if (const auto steel = steelStrength(host().selected(List::Combo2), run_.mode)) {
+        if (auto stop = detail::civilDefenceGrade(run_, steelPosition())) return stop;
+        if (const auto steel = steelStrength(steelPosition(), run_.mode, run_.basis)) {
             s().Fy = *steel;
         }
+        return std::nullopt;
     }
+    int concretePosition() { return host().selected(List::Combo1); }
+    int steelPosition() { return host().selected(List::Combo2); }
+    bool basis2010() const { return run_.basis == Basis::Gb2010; }
 
     // Every input the state keeps as text is stored as typed; h5 and c1 are converted
     // first (for h0), then h3 and h4 (for L).
     Step readInputs() {
         CalcState& st = s();
         for (const InputBox& in : inputBoxes()) {
-            if (in.field != nullptr) st.*in.field = host().text(in.box);
+            if (in.field != nullptr && readIn(in, run_.basis)) st.*in.field = host().text(in.box);
         }
         double h5 = 0, c1 = 0, h3 = 0, h4 = 0;
         if (auto stop = run_.number(Input::h5, h5)) return stop;
@@ -105,6 +113,14 @@ class Driver {
         st.kese = design.kese;
         st.Aas = design.Aas;
         writeResult(report::singleText(st.MBk));
+        if (basis2010()) {
+            if (auto stop = detail::compressionZone(run_, concretePosition(), steelPosition())) {
+                return stop;
+            }
+            if (auto stop = detail::minimumSteel(run_, concretePosition(), steelPosition())) {
+                return stop;
+            }
+        }
         writeResult(report::singleText(st.Aas));
         return std::nullopt;
     }
@@ -114,7 +130,10 @@ class Driver {
         double spacing = 0;
         if (auto stop = run_.number(Input::ss, spacing)) return stop;
         if (!(spacing > 0)) return Stop{detail::mustBePositiveMessage(Box::Text10, st.ss)};
-        const BarChoice bars = chooseBars(st.Aas, spacing);
+        // The 2010 basis chooses the bars for the larger of the strength area and the
+        // minimum steel.
+        const float area = basis2010() ? std::max(st.Aas, st.Asmin) : st.Aas;
+        const BarChoice bars = chooseBars(area, spacing);
         if (!bars.outOfRange.empty()) return Stop{detail::outOfRangeMessage(bars.outOfRange)};
         st.SAas = bars.SAas;
         st.d = bars.d;
@@ -140,8 +159,8 @@ class Driver {
         if (auto stop = run_.number(Input::Wmax, limit)) return stop;
         if (!(limit > 0)) return Stop{detail::mustBePositiveMessage(Box::Text8, st.Wmax)};
 
-        if (!(st.MBk > 0)) {
-            // The water face is not in tension under MBk: no crack width to check.
+        if (!(crackMoment() > 0)) {
+            // The water face is not in tension: no crack width to check.
             crack = CrackSection::NoTension;
             st.W = 0;
             writeResult(std::string(written(Box::Text7)));
@@ -150,17 +169,7 @@ class Driver {
             return std::nullopt;
         }
 
-        CrackInputs section;
-        section.MBk = st.MBk;
-        section.h0 = st.h0;
-        section.Ftk = *st.Ftk;
-        section.limit = limit;
-        // h5, c1 and the spacing were converted earlier in this run.
-        (void)run_.number(Input::h5, section.h5);
-        (void)run_.number(Input::c1, section.c1);
-        (void)run_.number(Input::ss, section.spacing);
-
-        const CrackCheck check = crackCheck(section, st.Aas, std::get<int>(st.deq));
+        const CrackCheck check = basis2010() ? crackCheck2010() : crackCheck2002(limit);
         if (check.end == CrackEnd::OutOfRange) {
             return Stop{detail::outOfRangeMessage(check.outOfRange)};
         }
@@ -187,14 +196,47 @@ class Driver {
         return std::nullopt;
     }
 
+    // The crack width is taken under MBk (2002) or the quasi-permanent Mq (2010).
+    float crackMoment() { return basis2010() ? s().Mq : s().MBk; }
+
+    // From the strength area and the strength bars (h5, c1 and the spacing were
+    // converted earlier in this run).
+    CrackCheck crackCheck2002(double limit) {
+        CalcState& st = s();
+        CrackInputs section;
+        section.MBk = st.MBk;
+        section.h0 = st.h0;
+        section.Ftk = *st.Ftk;
+        section.limit = limit;
+        (void)run_.number(Input::h5, section.h5);
+        (void)run_.number(Input::c1, section.c1);
+        (void)run_.number(Input::ss, section.spacing);
+        return crackCheck(section, st.Aas, std::get<int>(st.deq));
+    }
+
+    // From the area of the bars chosen.
+    CrackCheck crackCheck2010() {
+        const CrackInputs section = detail::crackSection2010(run_, steelPosition());
+        const int d = std::get<int>(s().deq);
+        const auto area = barArea(d, section.spacing);
+        if (!area) {
+            CrackCheck out;
+            out.end = CrackEnd::OutOfRange;
+            out.outOfRange = "As";
+            return out;
+        }
+        return crackCheck(section, *area, d);
+    }
+
     // The steel areas of sections 2 and 3 are cited as their boxes show them.
     void writeText(report::CrackSection crack) {
         const std::string& text7 = written(Box::Text7);
         const std::string& text9 = written(Box::Text9);
         const auto mode =
             run_.mode == Mode::CivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
+        const auto basis = basis2010() ? report::Basis::Gb2010 : report::Basis::Gb2002;
         host().setText(Box::Text12,
-                       report::calculationText(mode, run_.loadCase, crack,
+                       report::calculationText(basis, mode, run_.loadCase, crack,
                                                detail::reportValues(s(), text7, text9)));
     }
 

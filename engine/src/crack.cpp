@@ -23,7 +23,8 @@ PassResult crackPass(const CrackInputs& c, float Aas, int deq) {
     if (p.Fai < 0.2) p.Fai = 0.2f;
     if (p.Fai > 1) p.Fai = 1;
 
-    const auto w = SSWR(2.1 * p.Fai * p.Csk / 2e5 * (1.9 * c.c1 + 0.08 * deq / p.Rte));
+    const auto w =
+        SSWR(c.alphaCr * p.Fai * p.Csk / c.Es * (1.9 * c.c1 + 0.08 * (deq / c.nu) / p.Rte));
     if (!w) return {p, "Wmax"};
     p.W = *w;
     return out;
@@ -59,7 +60,7 @@ CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengt
             return out;
         }
         out.last = pass.pass;
-        if (!(out.last.W - 1.05 * section.limit > 0)) {
+        if (!(out.last.W - section.tolerance * section.limit > 0)) {
             out.end = CrackEnd::Met;
             return out;
         }

@@ -1,10 +1,15 @@
 #include "wallcalc/engine/design.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "wallcalc/engine/rounding.hpp"
 
 namespace wallcalc {
+
+double minimumSteelRatio(double ft, double fy, double civilMinimum) {
+    return std::max({0.2, 45 * ft / fy, civilMinimum});
+}
 
 StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy) {
     StrengthDesign out;

@@ -82,7 +82,7 @@ Elevations elevations(Run& r) {
     return e;
 }
 
-Step caseA(Run& r, float& sum) {
+Step caseA(Run& r, float& earth) {
     CalcState& s = r.s;
     const Elevations e = elevations(r);
     const double L = s.L;
@@ -109,11 +109,11 @@ Step caseA(Run& r, float& sum) {
     s.q42 = 0.5 * qfj;
     if (auto stop = r.round(0.125 * s.q42 * L * L, "MB42", s.MB42)) return stop;
 
-    sum = s.MB12 + s.MB22 + s.MB21 + s.MB32 + s.MB31 + s.MB42;
+    earth = s.MB12 + s.MB22 + s.MB21 + s.MB32 + s.MB31;
     return std::nullopt;
 }
 
-Step caseB(Run& r, float& sum) {
+Step caseB(Run& r, float& earth) {
     CalcState& s = r.s;
     const Elevations e = elevations(r);
     const double L = s.L;
@@ -150,11 +150,11 @@ Step caseB(Run& r, float& sum) {
     s.q42 = 0.5 * qfj;
     if (auto stop = r.round(0.125 * s.q42 * L * L, "MB42", s.MB42)) return stop;
 
-    sum = s.MB12 + s.MB11 + s.MB21 + s.MB13 + s.MB32 + s.MB42;
+    earth = s.MB12 + s.MB11 + s.MB21 + s.MB13 + s.MB32;
     return std::nullopt;
 }
 
-Step caseC(Run& r, float& sum) {
+Step caseC(Run& r, float& earth) {
     CalcState& s = r.s;
     const Elevations e = elevations(r);
     const double L = s.L;
@@ -172,22 +172,23 @@ Step caseC(Run& r, float& sum) {
     s.q42 = 0.5 * qfj;
     if (auto stop = r.round(0.125 * s.q42 * L * L, "MB42", s.MB42)) return stop;
 
-    sum = s.MB12 + s.MB11 + s.MB42;
+    earth = s.MB12 + s.MB11;
     return std::nullopt;
 }
 
-// The civil-defence load, uniform over the span, closes the sum in every case.
-Step civilDefenceTerm(Run& r, float& sum) {
+// The civil-defence load, uniform over the span.
+Step civilDefenceTerm(Run& r) {
     CalcState& s = r.s;
     s.q52 = s.RFHZ;
-    if (auto stop = r.round(0.125 * s.q52 * s.L * s.L, "MB52", s.MB52)) return stop;
-    sum = sum + s.MB52;
-    return std::nullopt;
+    return r.round(0.125 * s.q52 * s.L * s.L, "MB52", s.MB52);
 }
 
-// MB = η·MBk is formed from the single-precision sum before the sum is rounded.
-Step baseMoment(Run& r, float sum) {
+// GB 50010-2002: MBk is the sum of every term, the surcharge and the civil-defence load
+// last; MB = η·MBk is formed from the single-precision sum before the sum is rounded.
+Step baseMoment2002(Run& r, float earth) {
     CalcState& s = r.s;
+    float sum = earth + s.MB42;
+    if (r.mode == Mode::CivilDefence) sum = sum + s.MB52;
     double eta = 0;
     if (auto stop = r.number(Input::fxxs, eta)) return stop;
     const auto mb = toSingle(eta * static_cast<double>(sum));
@@ -197,28 +198,51 @@ Step baseMoment(Run& r, float sum) {
     return r.round(s.MB, "MB", s.MB);
 }
 
+// GB 50010-2010 with GB 55001-2021: the earth and water moments MG (rounded) and the
+// surcharge MQ take their own partial factors, M = γG·MG + γQ·MQ, and the crack width
+// is taken under Mq = MG + ψq·MQ. Civil-defence works (GB 50038-2005): M = 1.2·MG +
+// 1.0·MB52, the surcharge taking no part. MBk is the sum of the rounded moments in single
+// precision; M and Mq are formed in double precision from the rounded moments.
+Step baseMoment2010(Run& r, float earth) {
+    CalcState& s = r.s;
+    if (auto stop = r.round(earth, "MG", s.MG)) return stop;
+    s.MQ = s.MB42;
+    const double MG = s.MG, MQ = s.MQ;
+    if (r.mode == Mode::CivilDefence) {
+        if (auto stop = r.round(s.MG + s.MQ + s.MB52, "MBk", s.MBk)) return stop;
+        return r.round(1.2 * MG + 1.0 * s.MB52, "M", s.MB);
+    }
+    double gammaG = 0, gammaQ = 0, psiq = 0;
+    if (auto stop = r.number(Input::gammaG, gammaG)) return stop;
+    if (auto stop = r.number(Input::gammaQ, gammaQ)) return stop;
+    if (auto stop = r.number(Input::psiq, psiq)) return stop;
+    if (auto stop = r.round(s.MG + s.MQ, "MBk", s.MBk)) return stop;
+    if (auto stop = r.round(gammaG * MG + gammaQ * MQ, "M", s.MB)) return stop;
+    return r.round(MG + psiq * MQ, "Mq", s.Mq);
+}
+
 }  // namespace
 
 Step caseProcedure(Run& r) {
     if (auto stop = checkElevations(r)) return stop;
-    float sum = 0;
+    float earth = 0;
     Step stop;
     switch (r.loadCase) {
         case Case::A:
-            stop = caseA(r, sum);
+            stop = caseA(r, earth);
             break;
         case Case::B:
-            stop = caseB(r, sum);
+            stop = caseB(r, earth);
             break;
         case Case::C:
-            stop = caseC(r, sum);
+            stop = caseC(r, earth);
             break;
     }
     if (stop) return stop;
     if (r.mode == Mode::CivilDefence) {
-        if (auto s = civilDefenceTerm(r, sum)) return s;
+        if (auto s = civilDefenceTerm(r)) return s;
     }
-    return baseMoment(r, sum);
+    return r.basis == Basis::Gb2010 ? baseMoment2010(r, earth) : baseMoment2002(r, earth);
 }
 
 }  // namespace wallcalc::detail

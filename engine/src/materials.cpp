@@ -40,12 +40,29 @@ struct SteelRow {
     bool plain;
 };
 
-constexpr std::array<SteelRow, 4> kSteel = {{
+constexpr std::array<SteelRow, 4> kSteel2002 = {{
     {210, 1.5, 2.1e5, true},    // Ⅰ级(HPB235)
     {300, 1.35, 2.0e5, false},  // Ⅱ级(HRB335)
     {360, 1.2, 2.0e5, false},   // Ⅲ级(HRB400)
     {360, 1.2, 2.0e5, false},  // Ⅳ级(RRB400): its design strength (400 is its characteristic one)
 }};
+
+// GB 50010-2010 (2015 edition); GB 50038-2005 gives no civil-defence factor (0 here) for
+// HPB300 and HRB500.
+constexpr std::array<SteelRow, 5> kSteel2010 = {{
+    {270, 0, 2.1e5, true},      // HPB300
+    {300, 1.35, 2.0e5, false},  // HRB335
+    {360, 1.2, 2.0e5, false},   // HRB400
+    {360, 1.2, 2.0e5, false},   // RRB400
+    {435, 0, 2.0e5, false},     // HRB500
+}};
+
+const SteelRow* steelRow(int position, Basis basis) {
+    if (position < 0) return nullptr;
+    const auto p = static_cast<std::size_t>(position);
+    if (basis == Basis::Gb2010) return p < kSteel2010.size() ? &kSteel2010[p] : nullptr;
+    return p < kSteel2002.size() ? &kSteel2002[p] : nullptr;
+}
 
 template <typename Table>
 const typename Table::value_type* rowAt(const Table& table, int position) {
@@ -64,15 +81,23 @@ std::optional<ConcreteStrengths> concreteStrengths(int position, Mode mode) {
     return ConcreteStrengths{fc, g.ft, g.ftk};
 }
 
-std::optional<SteelStrength> steelStrength(int position, Mode mode) {
-    if (position < 0 || position >= static_cast<int>(kSteel.size())) return std::nullopt;
-    const auto& g = kSteel[static_cast<std::size_t>(position)];
-    if (mode == Mode::CivilDefence) return SteelStrength{g.fy * g.civilDefence};
-    return SteelStrength{g.fy};
+std::optional<SteelStrength> steelStrength(int position, Mode mode, Basis basis) {
+    const SteelRow* g = steelRow(position, basis);
+    if (g == nullptr) return std::nullopt;
+    if (mode == Mode::CivilDefence) {
+        if (g->civilDefence == 0) return std::nullopt;
+        return SteelStrength{g->fy * g->civilDefence};
+    }
+    return SteelStrength{g->fy};
 }
 
-std::optional<double> steelModulus(int position) {
-    if (const auto* row = rowAt(kSteel, position)) return row->Es;
+bool hasCivilDefenceStrength(int position, Basis basis) {
+    const SteelRow* g = steelRow(position, basis);
+    return g != nullptr && g->civilDefence != 0;
+}
+
+std::optional<double> steelModulus(int position, Basis basis) {
+    if (const SteelRow* row = steelRow(position, basis)) return row->Es;
     return std::nullopt;
 }
 
@@ -83,8 +108,10 @@ std::optional<ConcreteGrade> concreteGrade(int position) {
     return std::nullopt;
 }
 
-std::optional<SteelGrade> steelGrade(int position) {
-    if (const auto* row = rowAt(kSteel, position)) return SteelGrade{row->fy, row->Es, row->plain};
+std::optional<SteelGrade> steelGrade(int position, Basis basis) {
+    if (const SteelRow* row = steelRow(position, basis)) {
+        return SteelGrade{row->fy, row->Es, row->plain};
+    }
     return std::nullopt;
 }
 

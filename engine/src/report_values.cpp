@@ -63,6 +63,24 @@ report::Values reportValues(const CalcState& s, const std::string& text7,
     v.set(Slot::Csk, s.Csk);
     v.set(Slot::Fai, s.Fai);
     v.set(Slot::W, s.W);
+    // The 2010 basis: moments of the partial factors, ξb, minimum steel, crack width.
+    v.set(Slot::MG, s.MG);
+    v.set(Slot::MQ, s.MQ);
+    v.set(Slot::Mq, s.Mq);
+    v.set(Slot::beta1, s.beta1);
+    v.set(Slot::epsCu, s.epsCu);
+    v.set(Slot::Es, s.Es);
+    v.set(Slot::xib, s.xib);
+    v.set(Slot::Ft, s.Ft.value_or(0));
+    v.set(Slot::fyo, static_cast<long long>(s.fyOrdinary));
+    v.set(Slot::civilMin, s.civilMin);
+    v.set(Slot::Asmin, s.Asmin);
+    const bool strengthGoverns = !(s.Aas < s.Asmin);
+    v.set(Slot::compare, std::string_view(strengthGoverns ? "≥" : "<"));
+    v.set(Slot::governs, std::string_view(strengthGoverns ? "As" : "As,min"));
+    v.set(Slot::cs, s.cs);
+    v.set(Slot::nu, s.nu);
+    if (const int* deq = std::get_if<int>(&s.deq)) v.set(Slot::deqe, *deq / s.nu);
     // Texts read back from the result boxes, and the bar diameters.
     v.set(Slot::Text7, std::string_view(text7));
     v.set(Slot::Text9, std::string_view(text9));

@@ -35,6 +35,7 @@ class Run {
     Host& host;
     CalcState& s;
     const Mode mode;
+    Basis basis = Basis::Gb2002;
     report::Case loadCase = report::Case::A;
 
   private:

@@ -58,6 +58,18 @@ constexpr Labelled kColumn[] = {
     {ControlKind::Input, "Text8", "", {1920, 6720, 855, 285}, kMargin},
 };
 
+// The design basis and the partial factors the 2010 basis reads, in a frame at the top of
+// the column right of Text12 (the supplementary design stands below it).
+constexpr int kColumnLeft = kRight + 120;
+constexpr int kColumnWidth = 4560;
+constexpr Twips kBasisFrame = {kColumnLeft, kMargin, kColumnWidth, 1800};
+constexpr Labelled kBasis[] = {
+    {ControlKind::List, "Combo4", "Frame6", {1200, 240, 3240, 315}, 120},
+    {ControlKind::Input, "Text21", "Frame6", {2640, 660, 855, 285}, 120},
+    {ControlKind::Input, "Text22", "Frame6", {2640, 1020, 855, 285}, 120},
+    {ControlKind::Input, "Text23", "Frame6", {2640, 1380, 855, 285}, 120},
+};
+
 // The result frames (2775 twips rather than 2655) and boxes (900 rather than 735) are
 // wide enough for a steel area such as 3463.606 within the borders of a text box. Each
 // frame holds its three boxes at tops 360, 720 and 1080, in the rows of the result table.
@@ -129,6 +141,9 @@ std::vector<ControlPlace> buildLayout() {
     addCivilDefence(b);
     for (const Labelled& c : kColumn)
         b.addLabelled(c);
+    b.add({ControlKind::Frame, "Frame6", "", kBasisFrame, "设计规范"});
+    for (const Labelled& c : kBasis)
+        b.addLabelled(c);
     addResults(b);
     constexpr std::string_view kButtons[][2] = {
         {"Command1", "计算"}, {"Command2", "帮助"}, {"Command3", "退出"}};
@@ -178,7 +193,7 @@ std::array<std::string_view, 2> labelLines(const ControlPlace& label) {
 }
 
 Twips windowArea() {
-    return {0, 0, kRight + kMargin, kBottom + kMargin};
+    return {0, 0, kColumnLeft + kColumnWidth + kMargin, kBottom + kMargin};
 }
 
 }  // namespace wallcalc

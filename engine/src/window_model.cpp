@@ -42,9 +42,29 @@ void WindowModel::clickOption(int index) {
     }
 }
 
+void WindowModel::select(List list, int position) {
+    if (list == List::Combo4 && position != lists_[index(List::Combo4)]) {
+        const auto from = basis();
+        const int steel = lists_[index(List::Combo2)];
+        lists_[index(list)] = position;
+        if (listItem(List::Combo2, from, steel).empty() ||
+            listItem(List::Combo2, basis(), steel).empty()) {
+            lists_[index(List::Combo2)] = -1;
+        }
+        return;
+    }
+    lists_[index(list)] = position;
+}
+
+Basis WindowModel::basis() const {
+    return lists_[index(List::Combo4)] == 1 ? Basis::Gb2010 : Basis::Gb2002;
+}
+
 bool WindowModel::enabled(Box box) const {
+    const InputBox* in = inputIn(box);
+    if (in == nullptr) return false;
     if (box == Box::Text20) return X_ == kCivilDefence;
-    return inputIn(box) != nullptr;
+    return readIn(*in, basis());
 }
 
 bool WindowModel::checked(int index) const {

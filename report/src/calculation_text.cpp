@@ -9,11 +9,14 @@ namespace wallcalc::report {
 namespace {
 
 constexpr std::string_view kSlotNames[kSlotCount] = {
-    "h1",   "h2",  "h3",  "h4",   "h5",   "c1",   "TRZ",   "FJHZ",  "fxxs",  "ss",
-    "Wmax", "L",   "a",   "b",    "q11",  "q12",  "q21",   "q22",   "q31",   "q32",
-    "q42",  "q52", "Qrf", "MB11", "MB12", "MB21", "MB22",  "MB31",  "MB32",  "MB42",
-    "MB52", "MBk", "MB",  "Fc",   "Fy",   "h0",   "alfas", "kese",  "Text7", "d",
-    "Aas",  "Rte", "Csk", "Ftk",  "Fai",  "deq",  "W",     "Text9", "q13",   "MB13",
+    "h1",    "h2",      "h3",      "h4",    "h5",   "c1",     "TRZ",    "FJHZ", "fxxs",
+    "ss",    "Wmax",    "L",       "a",     "b",    "q11",    "q12",    "q21",  "q22",
+    "q31",   "q32",     "q42",     "q52",   "Qrf",  "MB11",   "MB12",   "MB21", "MB22",
+    "MB31",  "MB32",    "MB42",    "MB52",  "MBk",  "MB",     "Fc",     "Fy",   "h0",
+    "alfas", "kese",    "Text7",   "d",     "Aas",  "Rte",    "Csk",    "Ftk",  "Fai",
+    "deq",   "W",       "Text9",   "q13",   "MB13", "gammaG", "gammaQ", "psiq", "MG",
+    "MQ",    "Mq",      "beta1",   "epsCu", "Es",   "xib",    "Ft",     "fyo",  "civilMin",
+    "Asmin", "compare", "governs", "cs",    "deqe", "nu",
 };
 
 constexpr Slot kNoSlot = Slot::Count;
@@ -56,27 +59,58 @@ Lines compile(std::span<const std::string_view> texts) {
     return lines;
 }
 
+// A row's line in the mode: the ordinary one, or the civil-defence one (kSame: as the
+// ordinary one); kAbsent where the mode has none.
+std::string_view inMode(const tables::LoadLine& row, Mode mode) {
+    if (mode == Mode::Ordinary) return row.ordinary;
+    return row.civilDefence == tables::kSame ? row.ordinary : row.civilDefence;
+}
+
+constexpr std::size_t kBases = 2, kModes = 2, kCases = 3;
+constexpr Basis kAllBases[] = {Basis::Gb2002, Basis::Gb2010};
+
 // Every table, split into pieces once; the tables are constants, and so is this.
 struct CompiledTables {
-    Lines load[2][3];
-    Lines design = compile(tables::designLines());
+    Lines load[kBases][kModes][kCases];
+    Lines codes[kModes];  // the 2010 text's first line
+    Lines design[kBases][kModes];
+    Lines pass[kBases];
+    Lines notMet[kBases];
+    Lines noTension[kBases];
+    Lines notes[kBases];
     Lines heading = compile(tables::crackHeading());
-    Lines pass = compile(tables::crackPass());
     Lines result = compile(tables::crackResult());
-    Lines notMet = compile(tables::crackNotMet());
-    Lines noTension = compile(tables::crackNoTension());
-    Lines notes = compile(tables::crackNotes());
     Lines civilDefence = compile(tables::civilDefenceClosing());
     Lines noBar = compile(tables::noBarClosing());
 
     CompiledTables() {
-        for (Case c : {Case::A, Case::B, Case::C}) {
-            for (const auto& row : tables::loadLines(c)) {
-                const auto idx = static_cast<std::size_t>(c);
-                if (row.ordinary != tables::kAbsent) load[0][idx].push_back(compile(row.ordinary));
-                const auto civil =
-                    row.civilDefence == tables::kSame ? row.ordinary : row.civilDefence;
-                if (civil != tables::kAbsent) load[1][idx].push_back(compile(civil));
+        for (Basis basis : kAllBases) {
+            const auto b = static_cast<std::size_t>(basis);
+            pass[b] = compile(tables::crackPass(basis));
+            notMet[b] = compile(tables::crackNotMet(basis));
+            noTension[b] = compile(tables::crackNoTension(basis));
+            notes[b] = compile(tables::crackNotes(basis));
+        }
+        for (Mode mode : {Mode::Ordinary, Mode::CivilDefence}) {
+            const auto m = static_cast<std::size_t>(mode);
+            codes[m].push_back(compile(inMode(tables::codesLine(), mode)));
+            for (Basis basis : kAllBases) {
+                for (const auto& row : tables::designLines(basis))
+                    design[static_cast<std::size_t>(basis)][m].push_back(
+                        compile(inMode(row, mode)));
+            }
+            for (Case c : {Case::A, Case::B, Case::C}) {
+                const auto k = static_cast<std::size_t>(c);
+                for (const auto& row : tables::loadLines(c)) {
+                    const std::string_view line = inMode(row, mode);
+                    if (line == tables::kAbsent) continue;
+                    load[0][m][k].push_back(compile(line));
+                    if (!row.only2002) load[1][m][k].push_back(compile(line));
+                }
+                for (const auto& row : tables::loadClosing2010(c)) {
+                    const std::string_view line = inMode(row, mode);
+                    if (line != tables::kAbsent) load[1][m][k].push_back(compile(line));
+                }
             }
         }
     }
@@ -87,33 +121,40 @@ const CompiledTables& compiled() {
     return tables;
 }
 
-// The sections of a text, in order, with an empty line between sections 1, 2 and 3.
+// The pieces of a text, in order; an empty line comes before section 2 and section 3.
 struct Layout {
-    const Lines* parts[6] = {};
+    struct Part {
+        const Lines* lines;
+        bool newSection;
+    };
+    std::array<Part, 8> parts{};
     int count = 0;
-    void add(const Lines& lines) { parts[count++] = &lines; }
+    void add(const Lines& lines, bool newSection = false) { parts[count++] = {&lines, newSection}; }
 };
 
-Layout layout(Mode mode, Case c, CrackSection crack) {
+Layout layout(Basis basis, Mode mode, Case c, CrackSection crack) {
     const auto& t = compiled();
+    const auto b = static_cast<std::size_t>(basis);
+    const auto m = static_cast<std::size_t>(mode);
     Layout l;
-    l.add(t.load[mode == Mode::CivilDefence][static_cast<std::size_t>(c)]);
-    l.add(t.design);
+    if (basis == Basis::Gb2010) l.add(t.codes[m]);
+    l.add(t.load[b][m][static_cast<std::size_t>(c)]);
+    l.add(t.design[b][m], true);
     switch (crack) {
         case CrackSection::Checked:
-            l.add(t.heading), l.add(t.pass), l.add(t.result), l.add(t.notes);
+            l.add(t.heading, true), l.add(t.pass[b]), l.add(t.result), l.add(t.notes[b]);
             break;
         case CrackSection::LimitNotReached:
-            l.add(t.heading), l.add(t.pass), l.add(t.notMet), l.add(t.notes);
+            l.add(t.heading, true), l.add(t.pass[b]), l.add(t.notMet[b]), l.add(t.notes[b]);
             break;
         case CrackSection::NoTension:
-            l.add(t.heading), l.add(t.noTension), l.add(t.result), l.add(t.notes);
+            l.add(t.heading, true), l.add(t.noTension[b]), l.add(t.result), l.add(t.notes[b]);
             break;
         case CrackSection::CivilDefence:
-            l.add(t.civilDefence);
+            l.add(t.civilDefence, true);
             break;
         case CrackSection::NoBarFits:
-            l.add(t.noBar);
+            l.add(t.noBar, true);
             break;
     }
     return l;
@@ -161,23 +202,25 @@ std::string_view slotName(Slot slot) {
     return slot == Slot::Count ? std::string_view{} : kSlotNames[static_cast<std::size_t>(slot)];
 }
 
-int lineCount(Mode mode, Case c, CrackSection crack) {
-    const Layout l = layout(mode, c, crack);
+int lineCount(Basis basis, Mode mode, Case c, CrackSection crack) {
+    const Layout l = layout(basis, mode, c, crack);
     int lines = 0;
-    for (int i = 0; i < l.count; ++i)
-        lines += static_cast<int>(l.parts[i]->size());
-    return lines + 2;  // the empty lines after sections 1 and 2
+    for (int i = 0; i < l.count; ++i) {
+        lines += static_cast<int>(l.parts[i].lines->size()) + (l.parts[i].newSection ? 1 : 0);
+    }
+    return lines;
 }
 
-std::string calculationText(Mode mode, Case c, CrackSection crack, const Values& values) {
-    const Layout l = layout(mode, c, crack);
+std::string calculationText(Basis basis, Mode mode, Case c, CrackSection crack,
+                            const Values& values) {
+    const Layout l = layout(basis, mode, c, crack);
     ValueTexts texts(values);
     std::string out;
     out.reserve(4096);
     bool first = true;
     for (int i = 0; i < l.count; ++i) {
-        if (i == 1 || i == 2) out += "\r\n";  // empty line closing sections 1 and 2
-        for (const Line& line : *l.parts[i]) {
+        if (l.parts[i].newSection) out += "\r\n";  // the empty line before a section
+        for (const Line& line : *l.parts[i].lines) {
             if (!first) out += "\r\n";
             first = false;
             for (const Piece& piece : line) {

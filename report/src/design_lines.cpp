@@ -5,16 +5,48 @@
 namespace wallcalc::report::tables {
 namespace {
 
-constexpr std::string_view kDesign[] = {
-    "2.计算配筋： ",
-    "αs=MB*10^6/(Fc*1000*h0^2)={MB}*10^6/({Fc}*1000*{h0}^2)={alfas}",
-    "ζ=1-(1-2*αs)^0.5=1-(1-2*{alfas})^0.5={kese}",
-    "As=Fc*1000*h0*ζ/Fy={Fc}*1000*{h0}*{kese}/{Fy}={Text7}(mm2)",
-    "满足强度控制要求时每延米所需钢筋面积为：{Text7}(mm2)",
-    "满足强度控制要求时选用钢筋为：{d}@ {ss}  (mm)",
+constexpr LoadLine kDesign[] = {
+    {"2.计算配筋： ", kSame},
+    {"αs=MB*10^6/(Fc*1000*h0^2)={MB}*10^6/({Fc}*1000*{h0}^2)={alfas}", kSame},
+    {"ζ=1-(1-2*αs)^0.5=1-(1-2*{alfas})^0.5={kese}", kSame},
+    {"As=Fc*1000*h0*ζ/Fy={Fc}*1000*{h0}*{kese}/{Fy}={Text7}(mm2)", kSame},
+    {"满足强度控制要求时每延米所需钢筋面积为：{Text7}(mm2)", kSame},
+    {"满足强度控制要求时选用钢筋为：{d}@ {ss}  (mm)", kSame},
+};
+
+// GB 50010-2010: the design moment M of the partial factors, ξ against ξb, and the bars
+// chosen for the larger of the strength area and the minimum steel.
+// The minimum steel of civil-defence works also takes the grade's minimum of GB 50038-2005.
+constexpr LoadLine kDesign2010[] = {
+    {"2.计算配筋： ", kSame},
+    {"αs=M*10^6/(Fc*1000*h0^2)={MB}*10^6/({Fc}*1000*{h0}^2)={alfas}", kSame},
+    {"ζ=1-(1-2*αs)^0.5=1-(1-2*{alfas})^0.5={kese}", kSame},
+    {"As=Fc*1000*h0*ζ/Fy={Fc}*1000*{h0}*{kese}/{Fy}={Text7}(mm2)", kSame},
+    {"ξb=β1/(1+fy/(Es*εcu))={beta1}/(1+{Fy}/({Es}*{epsCu}))={xib}", kSame},
+    {"ξ=ζ={kese}≤ξb={xib}，满足", kSame},
+    {"As,min=max(0.2%,45*ft/fy%)*1000*h5=max(0.2%,45*{Ft}/{fyo}%)*1000*{h5}={Asmin}(mm2)",
+     "As,min=max(0.2%,45*ft/fy%,人防ρmin)*1000*h5=max(0.2%,45*{Ft}/{fyo}%,{civilMin}%)*1000*{h5}"
+     "={Asmin}(mm2)"},
+    {"满足强度控制要求时每延米所需钢筋面积为：{Text7}(mm2){compare}As,min={Asmin}(mm2)，"
+     "按{governs}选用钢筋",
+     kSame},
+    {"满足强度控制要求时选用钢筋为：{d}@ {ss}  (mm)", kSame},
 };
 
 constexpr std::string_view kCrackHeading[] = {"3.计算裂缝："};
+
+// GB 50010-2010 (2015 edition) 7.1.2: the quasi-permanent moment, αcr 1.9, the steel's
+// own Es, the cover cs within 20 … 65 mm and the equivalent diameter deq/ν; the check
+// starts from the area of the bars chosen.
+constexpr std::string_view kCrackPass2010[] = {
+    "As=π/4*deq^2*1000/s=3.14159265/4*{deq}^2*1000/{ss}={Aas}(mm2)",
+    "ρte = As/(0.5*1000*h5)={Aas} /(0.5*1000* {h5} )= {Rte}",
+    "σsq = Mq*10^6/(0.87*h0*As)={Mq}*10^6/(0.87*{h0}*{Aas})={Csk}(N/mm2)",
+    "ψ = 1.1-0.65*ftk/(ρte*σsq)=1.1-0.65*{Ftk}/({Rte}*{Csk})={Fai}",
+    "cs={cs}(mm)（c1={c1}，cs取20至65之间），deq,e=deq/ν={deq}/{nu}={deqe}(mm)",
+    "Wmax = 1.9*ψ*σsq/Es*(1.9*cs+0.08*deq,e/ρte)="
+    "1.9*{Fai}*{Csk}/{Es}*(1.9*{cs}+0.08*{deqe}/{Rte})={W}(mm)",
+};
 
 constexpr std::string_view kCrackPass[] = {
     "ρte = As/(0.5*1000*h5)={Aas} /(0.5*1000* {h5} )= {Rte}",
@@ -36,8 +68,17 @@ constexpr std::string_view kCrackNotMet[] = {
     "请增加外墙厚度或减小钢筋间距后重新计算",
 };
 
+constexpr std::string_view kCrackNotMet2010[] = {
+    "选用{deq}@ {ss}  (mm)时裂缝宽度仍大于裂缝限值{Wmax}(mm)，不满足裂缝控制要求",
+    "请增加外墙厚度或减小钢筋间距后重新计算",
+};
+
 constexpr std::string_view kCrackNoTension[] = {
     "MBk={MBk}(kNm)，不大于0，迎水面钢筋不受拉，不计算裂缝宽度",
+};
+
+constexpr std::string_view kCrackNoTension2010[] = {
+    "Mq={Mq}(kNm)，不大于0，迎水面钢筋不受拉，不计算裂缝宽度",
 };
 
 constexpr std::string_view kCrackNotes[] = {
@@ -48,7 +89,22 @@ constexpr std::string_view kCrackNotes[] = {
     "    则实际所配钢筋为 18@200+20@200（依次类推）",
 };
 
+// The 2010 check has no tolerance: the note on it is left out.
+constexpr std::string_view kCrackNotes2010[] = {
+    "",
+    "说明：",
+    "    如果按裂缝控制要求计算出来的钢筋为 19@100，",
+    "    则实际所配钢筋为 18@200+20@200（依次类推）",
+};
+
 constexpr std::string_view kCivilDefenceClosing[] = {"3.人防工程不计算裂缝。"};
+
+template <std::size_t N2002, std::size_t N2010>
+std::span<const std::string_view> byBasis(Basis basis, const std::string_view (&gb2002)[N2002],
+                                          const std::string_view (&gb2010)[N2010]) {
+    if (basis == Basis::Gb2010) return gb2010;
+    return gb2002;
+}
 
 constexpr std::string_view kNoBarClosing[] = {
     "3.所需钢筋超出可选钢筋（最大25mm），未计算裂缝。",
@@ -56,26 +112,27 @@ constexpr std::string_view kNoBarClosing[] = {
 
 }  // namespace
 
-std::span<const std::string_view> designLines() {
+std::span<const LoadLine> designLines(Basis basis) {
+    if (basis == Basis::Gb2010) return kDesign2010;
     return kDesign;
 }
 std::span<const std::string_view> crackHeading() {
     return kCrackHeading;
 }
-std::span<const std::string_view> crackPass() {
-    return kCrackPass;
+std::span<const std::string_view> crackPass(Basis basis) {
+    return byBasis(basis, kCrackPass, kCrackPass2010);
 }
 std::span<const std::string_view> crackResult() {
     return kCrackResult;
 }
-std::span<const std::string_view> crackNotMet() {
-    return kCrackNotMet;
+std::span<const std::string_view> crackNotMet(Basis basis) {
+    return byBasis(basis, kCrackNotMet, kCrackNotMet2010);
 }
-std::span<const std::string_view> crackNoTension() {
-    return kCrackNoTension;
+std::span<const std::string_view> crackNoTension(Basis basis) {
+    return byBasis(basis, kCrackNoTension, kCrackNoTension2010);
 }
-std::span<const std::string_view> crackNotes() {
-    return kCrackNotes;
+std::span<const std::string_view> crackNotes(Basis basis) {
+    return byBasis(basis, kCrackNotes, kCrackNotes2010);
 }
 std::span<const std::string_view> civilDefenceClosing() {
     return kCivilDefenceClosing;

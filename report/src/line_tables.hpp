@@ -9,10 +9,13 @@
 namespace wallcalc::report::tables {
 
 // One line of section 1 in both modes. The two modes share their earth, water and
-// surcharge lines and differ in a few characters; each difference is visible here.
+// surcharge lines and differ in a few characters; each difference is visible here. The
+// two bases share the load lines; the lines of MBk and MB belong to the 2002 basis, and
+// the 2010 basis closes the section with its own lines (MG, MQ, MBk, M, Mq).
 struct LoadLine {
     std::string_view ordinary;
     std::string_view civilDefence;  // kSame: as the ordinary line
+    bool only2002 = false;
 };
 
 // Markers in the tables above: the civil-defence line is the ordinary one, or the
@@ -25,16 +28,18 @@ inline constexpr std::string_view kAbsent =
     "absent";
 
 std::span<const LoadLine> loadLines(Case c);
+std::span<const LoadLine> loadClosing2010(Case c);  // MG, MQ, MBk, M (and Mq)
+const LoadLine& codesLine();  // the 2010 text's first line, naming the codes
 
-std::span<const std::string_view> designLines();  // section 2
+std::span<const LoadLine> designLines(Basis basis);  // section 2, by mode as section 1
 
 // Pieces of section 3.
 std::span<const std::string_view> crackHeading();
-std::span<const std::string_view> crackPass();       // ρte, σsk, ψ, Wmax of the last pass
-std::span<const std::string_view> crackResult();     // the area and bars that meet the limit
-std::span<const std::string_view> crackNotMet();     // 50 mm bars still exceed the limit
-std::span<const std::string_view> crackNoTension();  // MBk <= 0
-std::span<const std::string_view> crackNotes();      // empty line, "说明：" and the notes
+std::span<const std::string_view> crackPass(Basis basis);  // ρte, σs, ψ, Wmax of the last pass
+std::span<const std::string_view> crackResult();  // the area and bars that meet the limit
+std::span<const std::string_view> crackNotMet(Basis basis);     // 50 mm bars still too wide
+std::span<const std::string_view> crackNoTension(Basis basis);  // the moment is <= 0
+std::span<const std::string_view> crackNotes(Basis basis);  // empty line, "说明：", the notes
 std::span<const std::string_view> civilDefenceClosing();
 std::span<const std::string_view> noBarClosing();
 

@@ -33,8 +33,9 @@ constexpr LoadLine kCaseA[] = {
     {"MBk =MB12+MB22+MB21+MB32+MB31+MB42="
      "{MB12}+{MB22}+{MB21}+{MB32}+{MB31}+{MB42}={MBk} (kNm)",
      "MBk =MB12+MB22+MB21+MB32+MB31+MB42+MB52="
-     "{MB12}+{MB22}+{MB21}+{MB32}+{MB31}+{MB42}+{MB52}={MBk} (kNm)"},
-    {"MB =η * MBk={fxxs}*{MBk}={MB} (kNm)", kSame},
+     "{MB12}+{MB22}+{MB21}+{MB32}+{MB31}+{MB42}+{MB52}={MBk} (kNm)",
+     true},
+    {"MB =η * MBk={fxxs}*{MBk}={MB} (kNm)", kSame, true},
 };
 
 constexpr LoadLine kCaseB[] = {
@@ -69,8 +70,9 @@ constexpr LoadLine kCaseB[] = {
     {"MBk =MB12+MB11+MB21+MB13+MB32+MB42="
      "{MB12}+{MB11}+{MB21}+{MB13}+{MB32}+{MB42}={MBk} (kNm)",
      "MBk =MB12+MB11+MB21+MB13+MB32+MB42+MB52="
-     "{MB12}+{MB11}+{MB21}+{MB13}+{MB32}+{MB42}+{MB52}={MBk} (kNm)"},
-    {"MB =η * MBk={fxxs}*{MBk}={MB} (kNm)", kSame},
+     "{MB12}+{MB11}+{MB21}+{MB13}+{MB32}+{MB42}+{MB52}={MBk} (kNm)",
+     true},
+    {"MB =η * MBk={fxxs}*{MBk}={MB} (kNm)", kSame, true},
 };
 
 // Case C labels the surcharge term q22/MB22 (and the civil-defence term q32/MB32)
@@ -89,11 +91,59 @@ constexpr LoadLine kCaseC[] = {
     {kAbsent, "q32=Qrf={Qrf}(kN/m)"},
     {kAbsent, "MB32=1/8*q32*L^2=1/8*{q52}*{L}^2={MB52}(kNm)"},
     {"MBk =MB12+MB11+MB22={MB12}+{MB11}+{MB42}={MBk} (kNm)",
-     "MBk =MB12+MB11+MB22+MB32={MB12}+{MB11}+{MB42}+{MB52}={MBk} (kNm)"},
-    {"MB =η * MBk={fxxs}*{MBk}={MB} (kNm)", kSame},
+     "MBk =MB12+MB11+MB22+MB32={MB12}+{MB11}+{MB42}+{MB52}={MBk} (kNm)", true},
+    {"MB =η * MBk={fxxs}*{MBk}={MB} (kNm)", kSame, true},
 };
 
+// The 2010 basis: the earth and water moments MG in the order of the case's sum, the
+// surcharge MQ, then MBk, the design moment M and, in ordinary works, the
+// quasi-permanent moment Mq (GB 55001-2021: γG, γQ; GB 50038-2005: 1.2 and 1.0).
+constexpr LoadLine kClosingA[] = {
+    {"MG =MB12+MB22+MB21+MB32+MB31={MB12}+{MB22}+{MB21}+{MB32}+{MB31}={MG} (kNm)", kSame},
+    {"MQ =MB42={MQ} (kNm)", kSame},
+    {"MBk =MG+MQ={MG}+{MQ}={MBk} (kNm)", "MBk =MG+MQ+MB52={MG}+{MQ}+{MB52}={MBk} (kNm)"},
+    {"M =γG*MG+γQ*MQ={gammaG}*{MG}+{gammaQ}*{MQ}={MB} (kNm)",
+     "M =1.2*MG+1.0*MB52=1.2*{MG}+1.0*{MB52}={MB} (kNm)"},
+    {"Mq =MG+ψq*MQ={MG}+{psiq}*{MQ}={Mq} (kNm)", kAbsent},
+};
+constexpr LoadLine kClosingB[] = {
+    {"MG =MB12+MB11+MB21+MB13+MB32={MB12}+{MB11}+{MB21}+{MB13}+{MB32}={MG} (kNm)", kSame},
+    {"MQ =MB42={MQ} (kNm)", kSame},
+    {"MBk =MG+MQ={MG}+{MQ}={MBk} (kNm)", "MBk =MG+MQ+MB52={MG}+{MQ}+{MB52}={MBk} (kNm)"},
+    {"M =γG*MG+γQ*MQ={gammaG}*{MG}+{gammaQ}*{MQ}={MB} (kNm)",
+     "M =1.2*MG+1.0*MB52=1.2*{MG}+1.0*{MB52}={MB} (kNm)"},
+    {"Mq =MG+ψq*MQ={MG}+{psiq}*{MQ}={Mq} (kNm)", kAbsent},
+};
+// Case C labels the surcharge MB22 and the civil-defence load MB32.
+constexpr LoadLine kClosingC[] = {
+    {"MG =MB12+MB11={MB12}+{MB11}={MG} (kNm)", kSame},
+    {"MQ =MB22={MQ} (kNm)", kSame},
+    {"MBk =MG+MQ={MG}+{MQ}={MBk} (kNm)", "MBk =MG+MQ+MB32={MG}+{MQ}+{MB52}={MBk} (kNm)"},
+    {"M =γG*MG+γQ*MQ={gammaG}*{MG}+{gammaQ}*{MQ}={MB} (kNm)",
+     "M =1.2*MG+1.0*MB32=1.2*{MG}+1.0*{MB52}={MB} (kNm)"},
+    {"Mq =MG+ψq*MQ={MG}+{psiq}*{MQ}={Mq} (kNm)", kAbsent},
+};
+
+constexpr LoadLine kCodes2010 = {"依据：GB 50010-2010(2015年版)、GB 55001-2021",
+                                 "依据：GB 50010-2010(2015年版)、GB 55001-2021、GB 50038-2005"};
+
 }  // namespace
+
+std::span<const LoadLine> loadClosing2010(Case c) {
+    switch (c) {
+        case Case::A:
+            return kClosingA;
+        case Case::B:
+            return kClosingB;
+        case Case::C:
+            return kClosingC;
+    }
+    return {};
+}
+
+const LoadLine& codesLine() {
+    return kCodes2010;
+}
 
 std::span<const LoadLine> loadLines(Case c) {
     switch (c) {

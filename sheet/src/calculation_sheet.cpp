@@ -27,7 +27,7 @@ std::string_view itemAt(std::span<const std::string_view> items, int position) {
 
 SheetEntry listEntry(const PressResult& press, const ListInfo& list) {
     return {withoutColon(list.label),
-            std::string(itemAt(list.items, press.lists[index(list.list)]))};
+            std::string(listItem(list.list, press.basis(), press.lists[index(list.list)]))};
 }
 
 bool wholeNumber(std::string_view text) {
@@ -63,7 +63,8 @@ Bars barsOf(std::string_view diameter, std::string_view symbol, std::string_view
 // The results frame by frame, the two bar boxes in bar notation.
 void fillResults(CalculationSheet& sheet, const PressResult& press) {
     const int steel = press.lists[index(List::Combo2)];
-    const std::string_view symbol = itemAt(listInfo(List::Combo2).barSymbols, steel);
+    const std::string_view symbol =
+        itemAt(listInfo(List::Combo2).byBasis[index(press.basis())].barSymbols, steel);
     const std::string& spacing = press.text(inputBox(Input::ss).box);
     for (const ResultBox& r : resultBoxesAsShown()) {
         if (sheet.results.size() <= static_cast<std::size_t>(r.frame)) {
@@ -88,8 +89,8 @@ std::string modulusText(double Es) {
 void fillMaterials(CalculationSheet& sheet, const PressResult& press) {
     const int concrete = press.lists[index(List::Combo1)];
     const int steel = press.lists[index(List::Combo2)];
-    sheet.materialGrades = std::string(itemAt(listItems(List::Combo1), concrete)) + "，" +
-                           std::string(itemAt(listItems(List::Combo2), steel));
+    sheet.materialGrades = std::string(listItem(List::Combo1, press.basis(), concrete)) + "，" +
+                           std::string(listItem(List::Combo2, press.basis(), steel));
     const CalcState& s = press.state;
     const auto add = [&](const char* label, const std::optional<std::string>& value) {
         if (value) sheet.materials.push_back({label, *value});
@@ -113,19 +114,24 @@ void fillMaterials(CalculationSheet& sheet, const PressResult& press) {
 CalculationSheet sheetOf(const PressResult& press) {
     CalculationSheet sheet;
     const bool civilDefence = press.X == kCivilDefence;
-    sheet.codes = designCodeLines(0, civilDefence);
-    // In the order of the window, top to bottom.
-    for (const ListInfo& list : lists())
-        sheet.inputs.push_back(listEntry(press, list));
+    const Basis basis = press.basis();
+    sheet.codes = designCodeLines(index(basis), civilDefence);
+    // In the order of the window, top to bottom; the basis stands with the codes, and
+    // only the inputs the press read are listed.
+    for (const ListInfo& list : lists()) {
+        if (list.list != List::Combo4) sheet.inputs.push_back(listEntry(press, list));
+    }
     sheet.inputs.push_back({"人防选择", civilDefence ? "人防" : "非人防"});
     for (const InputBox& in : inputBoxes()) {
         if (in.input == Input::RFHZ && !civilDefence) continue;
+        if (!readIn(in, basis)) continue;
         sheet.inputs.push_back({withoutColon(in.label), press.text(in.box)});
     }
     fillMaterials(sheet, press);
     sheet.figure = figureOf(press);
     fillResults(sheet, press);
     sheet.calculation = textLines(press.report());
+    if (press.checks) sheet.supplementary = textLines(supplementaryText(press));
     return sheet;
 }
 

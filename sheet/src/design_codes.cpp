@@ -4,7 +4,10 @@ namespace wallcalc::sheet {
 
 const std::vector<DesignBasis>& designBases() {
     static const std::vector<DesignBasis> bases = {
-        {"GB 50010-2002", {"GB 50010-2002", "混凝土结构设计规范"}},
+        {"GB 50010-2002", {{"GB 50010-2002", "混凝土结构设计规范"}}},
+        {"GB 50010-2010(2015年版)",
+         {{"GB 50010-2010(2015年版)", "混凝土结构设计规范"},
+          {"GB 55001-2021", "工程结构通用规范"}}},
     };
     return bases;
 }
@@ -20,7 +23,10 @@ std::string codeLine(const DesignCode& code) {
 
 std::vector<std::string> designCodeLines(std::size_t basis, bool civilDefence) {
     std::vector<std::string> lines;
-    if (basis < designBases().size()) lines.push_back(codeLine(designBases()[basis].concreteCode));
+    if (basis < designBases().size()) {
+        for (const DesignCode& code : designBases()[basis].codes)
+            lines.push_back(codeLine(code));
+    }
     if (civilDefence) lines.push_back(codeLine(civilDefenceCode()));
     return lines;
 }

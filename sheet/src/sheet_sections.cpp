@@ -124,6 +124,10 @@ std::vector<Block> sheetBlocks(const CalculationSheet& sheet, const SheetStyle& 
     append(textBlocks(sheet.resultNotes, style, width));
     blocks.push_back(headingBlock(QStringLiteral("五、计算过程"), style));
     append(textBlocks(sheet.calculation, style, width));
+    if (!sheet.supplementary.empty()) {
+        blocks.push_back(headingBlock(QStringLiteral("六、补充验算"), style));
+        append(textBlocks(sheet.supplementary, style, width));
+    }
     return blocks;
 }
 

@@ -369,7 +369,8 @@ class Form1Sheet : public QObject {
         QVERIFY(form_->printSheetOn(printer, day));
         QCOMPARE(catcher.seen().size(), 0);
         if (!wallcalc::testing::popplerInstalled()) QSKIP("poppler-utils is not installed");
-        QCOMPARE(wallcalc::testing::pdfPages(path("printed.pdf")), 3);
+        // Four pages: with the supplementary design after the calculation.
+        QCOMPARE(wallcalc::testing::pdfPages(path("printed.pdf")), 4);
         // The printer draws at its own resolution: the same words, columns a hair apart.
         const QString text = wallcalc::testing::pdfText(path("exported.pdf"));
         QVERIFY(text.contains("计算日期：2024-05-01"));  // the running head of page 2

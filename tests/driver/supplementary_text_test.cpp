@@ -46,6 +46,28 @@ const Wall kWalls[] = {
          w.type(Box::Text4, "600");
          w.type(Box::Text14, "-5");
      }},
+    {"basis_2010_defaults",
+     [](WindowModel& w) {
+         w.clickOrdinary();
+         w.select(List::Combo4, 1);
+     }},
+    {"basis_2010_case_b_c30_hrb400",
+     [](WindowModel& w) {
+         w.clickOrdinary();
+         w.select(List::Combo4, 1);
+         w.select(List::Combo1, 3);
+         w.select(List::Combo2, 2);
+         w.select(List::Combo3, 1);
+         w.type(Box::Text2, "-3.5");
+     }},
+    {"basis_2010_civil_defence_qrf_50",
+     [](WindowModel& w) {
+         w.clickCivilDefence();
+         w.type(Box::Text20, "50");
+         w.select(List::Combo4, 1);
+         w.select(List::Combo1, 3);
+         w.select(List::Combo2, 2);
+     }},
     {"dry_face_cover_not_a_number",
      [](WindowModel& w) {
          w.clickCivilDefence();

@@ -70,10 +70,19 @@ Json boxesJson() {
 Json listsJson() {
     Json out = Json::array();
     for (const ListInfo& l : lists()) {
-        Json items = Json::array();
-        for (std::string_view item : l.items)
-            items.push_back(item);
-        out.push_back({{"name", l.name}, {"label", l.label}, {"key", l.key}, {"items", items}});
+        // The items of each basis; the steel list's differ.
+        Json byBasis = Json::array();
+        for (const ListItems& basis : l.byBasis) {
+            Json items = Json::array();
+            for (std::string_view item : basis.items)
+                items.push_back(item);
+            byBasis.push_back(items);
+        }
+        out.push_back({{"name", l.name},
+                       {"label", l.label},
+                       {"key", l.key},
+                       {"items", byBasis[0]},
+                       {"itemsByBasis", byBasis}});
     }
     return out;
 }

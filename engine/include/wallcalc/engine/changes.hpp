@@ -3,8 +3,8 @@
 // command line (--h1 …), the session lines ("h1": …) and the batch files (column h1)
 // share: the mode, the inputs (as typed) and the lists (an item by name or position).
 // One reading of every key and value for every host, applied in the order an engineer
-// works: the option click first (it resets the civil-defence load), then the typing and
-// the list choices.
+// works: the option click first (it resets the civil-defence load), then the basis (it
+// decides the steel list's items), then the typing and the other lists.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +17,8 @@ namespace wallcalc {
 
 enum class KeyKind { Unknown, Mode, Input, List };
 KeyKind keyKind(std::string_view key);
+// The key an option of the command line names ("gamma-g" → "gammaG"); empty when none.
+std::optional<std::string_view> keyOfOption(std::string_view option);
 
 // The key of the civil-defence option and its two values (also accepted: the options'
 // own captions "人防" and "非人防").
@@ -28,20 +30,29 @@ enum class ChangeError {
     None,
     UnknownKey,  // no input, list or mode has this key
     BadMode,     // the mode is none of "ordinary", "civil-defence", "非人防", "人防"
-    NotAnItem,   // the list has no such item, and the text is no whole number
+    NotAnItem,   // the list has no such item in the basis in effect, nor is it a position
+};
+
+// A change that could not be made, with the key and value at fault.
+struct ChangeFailure {
+    ChangeError error = ChangeError::None;
+    std::string key;
+    std::string value;
 };
 
 class Changes {
   public:
-    // Records one change; nothing is recorded when the key or value is not understood.
+    // Records one change; nothing is recorded when the key or the mode is not understood.
+    // List items are read when the changes are applied, in the basis then in effect.
     ChangeError set(std::string_view key, std::string_view value);
-    // Clicks, types and selects into the window.
-    void applyTo(WindowModel& window) const;
+    // Clicks, chooses the basis, types and selects into the window; when a list item is
+    // not an item in the basis in effect, changes nothing and says which.
+    ChangeFailure applyTo(WindowModel& window) const;
 
   private:
     std::optional<int> option_;  // Option1 index: 0 "人防", 1 "非人防"
     std::vector<std::pair<Box, std::string>> typed_;
-    std::vector<std::pair<List, int>> selections_;
+    std::vector<std::pair<List, std::string>> selections_;
 };
 
 }  // namespace wallcalc

@@ -30,8 +30,9 @@ struct PressResult;
 // A face designed for a moment as the base is: αs, ζ, As, the bars at the typed spacing
 // and, in ordinary works, the crack width of those bars (raised until it meets the limit).
 struct FaceDesign {
-    float M = 0;       // characteristic moment, rounded (kN·m)
-    float Md = 0;      // design moment η·M, rounded (kN·m)
+    float M = 0;       // the moment the crack width is taken under, rounded (kN·m): the
+                       // characteristic one (2002), the quasi-permanent one (2010)
+    float Md = 0;      // design moment, rounded (kN·m): η·M (2002), of the partial factors
     double h0 = 0;     // effective depth (mm)
     double cover = 0;  // of this face (mm)
     StrengthDesign strength;
@@ -41,6 +42,7 @@ struct FaceDesign {
     // and met the limit, otherwise the strength bars; 0 and "太大了" when none fits.
     Diameter placed = 0;
     float placedArea = 0;  // π/4·d²·1000/s of the bars placed, rounded
+    float minimum = 0;     // 2010: the minimum steel the bars are also chosen for
 };
 
 // ξ = ζ against ξb = β1 / (1 + fy / (Es·εcu)).
@@ -59,6 +61,7 @@ struct CompressionZone {
 // ρmin = max(0.2 %, 45·ft/fy %) of 1000·h5 for each face; civil-defence works at least the
 // grade's civil-defence minimum.
 struct MinimumSteel {
+    int fy = 0;             // the grade's ordinary strength (N/mm2)
     double byStrength = 0;  // 45·ft/fy (%)
     double civil = 0;       // civil-defence minimum (%), 0 in ordinary works
     double rho = 0;         // the ratio that governs (%)
@@ -124,6 +127,7 @@ struct Governing {
 
 struct Checks {
     Mode mode = Mode::Ordinary;
+    Basis basis = Basis::Gb2002;
     report::Case loadCase = report::Case::A;
     double eta = 0, gamma = 0, h5 = 0, c1 = 0, spacing = 0, limit = 0;  // inputs as numbers
     std::string spacingText;            // the spacing as typed, for writing bars
@@ -131,6 +135,14 @@ struct Checks {
 
     PressureDiagram diagram;  // characteristic
     MemberForces member;
+    // The 2010 basis: the diagram of the partial factors (γG·earth and water + γQ·surcharge;
+    // civil-defence works 1.2·earth and water + 1.0·Qrf) and the quasi-permanent one
+    // (earth and water + ψq·surcharge, ordinary works).
+    double gammaG = 0, gammaQ = 0, psiq = 0;
+    PressureDiagram earthAndWater;  // the diagram the factor of the permanent loads takes
+    double plainBarBond = 1;        // ν of the 2010 crack width: 0.7 for plain bars
+    std::optional<PressureDiagram> designDiagram, quasiDiagram;
+    std::optional<MemberForces> designMember, quasiMember;
 
     std::optional<FaceDesign> base;  // the earth face at the base, as the press designed it
     std::optional<FaceDesign> span;  // the inner face at the span

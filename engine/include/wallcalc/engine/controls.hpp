@@ -37,11 +37,23 @@ enum class Box : std::uint8_t {
     Text18,
     Text19,
     Text20,
+    Text21,  // γG, the 2010 basis
+    Text22,  // γQ
+    Text23,  // ψq
 };
-inline constexpr std::size_t kBoxCount = 20;
+inline constexpr std::size_t kBoxCount = 23;
 
-enum class List : std::uint8_t { Combo1, Combo2, Combo3 };
-inline constexpr std::size_t kListCount = 3;
+// Combo4: the design basis.
+enum class List : std::uint8_t { Combo1, Combo2, Combo3, Combo4 };
+inline constexpr std::size_t kListCount = 4;
+
+// The design basis the engineer chooses in "设计规范：": GB 50010-2002 (the calculation as
+// it has always been) or GB 50010-2010 (2015 edition) with today's load factors.
+enum class Basis : std::uint8_t { Gb2002, Gb2010 };
+inline constexpr std::size_t kBasisCount = 2;
+constexpr std::size_t index(Basis basis) {
+    return static_cast<std::size_t>(basis);
+}
 
 constexpr std::size_t index(Box box) {
     return static_cast<std::size_t>(box);
@@ -55,13 +67,35 @@ constexpr Box boxNumber(int n) {
 
 // The inputs, in the window's order from top to bottom, named as the calculation state
 // names them.
-enum class Input : std::uint8_t { h1, h2, h3, h4, RFHZ, h5, c1, c2, TRZ, FJHZ, fxxs, ss, Wmax };
-inline constexpr std::size_t kInputCount = 13;
+enum class Input : std::uint8_t {
+    h1,
+    h2,
+    h3,
+    h4,
+    RFHZ,
+    h5,
+    c1,
+    c2,
+    TRZ,
+    FJHZ,
+    fxxs,
+    gammaG,
+    gammaQ,
+    psiq,
+    ss,
+    Wmax
+};
+inline constexpr std::size_t kInputCount = 16;
+
+// Which design basis reads an input: η only the 2002 basis, the partial factors γG, γQ and
+// ψq only the 2010 one; the window enables a box only where its basis reads it.
+enum class ReadIn : std::uint8_t { Both, Gb2002, Gb2010 };
 
 struct InputBox {
     Input input;
     Box box;
-    std::string_view key;      // command-line option, session key and CSV column: "gamma"
+    std::string_view key;      // session key and CSV column: "gamma", "gammaG"
+    std::string_view option;   // command-line option without its dashes: "gamma", "gamma-g"
     std::string_view label;    // as the window shows it: "土容重(kN/m3)："
     std::string_view unit;     // "kN/m3"; empty for a factor
     std::string_view initial;  // the text when the window opens
@@ -69,8 +103,13 @@ struct InputBox {
     // (the civil-defence load, converted at once, and the cover c2).
     std::string CalcState::*field;
     report::Slot slot;  // where the calculation text quotes it; Slot::Count: nowhere
+    ReadIn readIn = ReadIn::Both;
 };
 std::span<const InputBox> inputBoxes();
+// Whether a calculation in the basis reads the input.
+constexpr bool readIn(const InputBox& in, Basis basis) {
+    return in.readIn == ReadIn::Both || (in.readIn == ReadIn::Gb2010) == (basis == Basis::Gb2010);
+}
 const InputBox& inputBox(Input input);
 // The input typed into `box`; empty for a result box and Text12.
 const InputBox* inputIn(Box box);
@@ -89,32 +128,42 @@ std::span<const ResultBox> resultBoxes();
 std::span<const ResultBox> resultBoxesAsShown();
 std::string_view frameCaption(int frame);  // "配筋计算结果："
 
-// The three lists.
+// The items of a list in one basis.
+struct ListItems {
+    std::span<const std::string_view> items;
+    std::span<const std::string_view> shortNames;  // "HRB335", "B": also accepted by name
+    // How drawings write a bar of the item: the steel grade's symbol before the diameter
+    // (Φ for plain bars, the letters B, C, CR and D for the ribbed grades); empty for lists
+    // that are not of steel.
+    std::span<const std::string_view> barSymbols;
+};
+
+// The four lists. Only the steel list differs between the bases.
 struct ListInfo {
     List list;
     std::string_view name;   // "Combo1"
     std::string_view label;  // "砼强度等级："
-    std::string_view key;    // "concrete"
-    std::span<const std::string_view> items;
-    std::span<const std::string_view> shortNames;  // "HRB335", "B": also accepted by name
-    // How drawings write a bar of the item: the steel grade's symbol before the diameter
-    // (Φ for plain bars, the letters B, C and CR for the ribbed grades); empty for lists
-    // that are not of steel.
-    std::span<const std::string_view> barSymbols;
+    std::string_view key;    // "concrete": session key, CSV column and command-line option
+    std::array<ListItems, kBasisCount> byBasis;
 };
 std::span<const ListInfo> lists();
 const ListInfo& listInfo(List list);
 // An item named by its text, its short name or its position ("C30", "Ⅱ级(HRB335)",
-// "HRB335", "3", "-1"); empty when the text is none of these. A position need not be
-// in the list: a list can be left without a selection.
-std::optional<int> listPosition(List list, std::string_view text);
+// "HRB335", "3", "-1") in the basis; empty when the text is none of these. A position
+// need not be in the list (a list can be left without a selection), but the basis list
+// takes only its two items.
+std::optional<int> listPosition(List list, Basis basis, std::string_view text);
+// The basis as keys name it: "2002", "2010".
+std::string_view basisKey(Basis basis);
+// The item at a position, or empty when the position shows none.
+std::string_view listItem(List list, Basis basis, int position);
 
 std::string_view boxName(Box box);     // "Text4"
 std::string_view boxLabel(Box box);    // "墙厚度h5（mm）：" (empty for Text12)
 std::string_view boxDefault(Box box);  // the text when the window opens
 std::string_view listName(List list);  // "Combo1"
 std::string_view listLabel(List list);
-std::span<const std::string_view> listItems(List list);
+std::span<const std::string_view> listItems(List list, Basis basis = Basis::Gb2002);
 
 // The title of every message of a run, and the texts the window itself shows.
 inline constexpr std::string_view kMessageTitle = "友情提示:";

@@ -1,11 +1,13 @@
 #pragma once
-// Crack width at the base under the characteristic moment MBk, and the bars that keep
-// it within the limit: while the width exceeds 1.05 × the limit, the diameter rises by
-// 1 mm at the same spacing. Bars are made up to 50 mm; the check stops there.
+// Crack width at the base, and the bars that keep it within the limit: while the width
+// exceeds the limit (by more than the tolerance), the diameter rises by 1 mm at the same
+// spacing. Bars are made up to 50 mm; the check stops there.
 //   ρte  = As / (0.5·1000·h5), at least 0.01
-//   σsk  = MBk·10^6 / (0.87·h0·As)
-//   ψ    = 1.1 − 0.65·Ftk / (ρte·σsk), between 0.2 and 1
-//   Wmax = 2.1·ψ·σsk / (2·10^5) · (1.9·c1 + 0.08·deq / ρte)
+//   σs   = M·10^6 / (0.87·h0·As)
+//   ψ    = 1.1 − 0.65·ftk / (ρte·σs), between 0.2 and 1
+//   Wmax = αcr·ψ·σs / Es · (1.9·c + 0.08·(deq/ν) / ρte)
+// GB 50010-2002: M = MBk, αcr 2.1, Es 2·10^5, ν 1, c = c1, 5 % tolerance. GB 50010-2010:
+// M = Mq, αcr 1.9, Es of the grade, ν 0.7 for plain bars, c = c1 within 20 … 65, none.
 #include <optional>
 #include <string_view>
 
@@ -14,13 +16,17 @@ namespace wallcalc {
 inline constexpr int kLargestBar = 50;  // mm
 
 struct CrackInputs {
-    float MBk = 0;       // kN·m per metre, > 0
+    float MBk = 0;       // the moment the width is taken under (kN·m per metre), > 0
     double h0 = 0;       // mm
     double h5 = 0;       // mm
-    double c1 = 0;       // mm
+    double c1 = 0;       // the cover of the face (mm)
     double Ftk = 0;      // N/mm2
     double spacing = 0;  // mm, > 0
     double limit = 0;    // mm, > 0
+    double alphaCr = 2.1;
+    double Es = 2e5;          // N/mm2
+    double nu = 1;            // the bars' bond: deq/ν is their equivalent diameter
+    double tolerance = 1.05;  // the width may exceed the limit by this factor
 };
 
 struct CrackPass {

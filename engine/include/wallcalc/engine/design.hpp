@@ -17,4 +17,9 @@ struct StrengthDesign {
 
 StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy);
 
+// The minimum steel of one face as a percentage of the section: max(0.2 %, 45·ft/fy %) with
+// fy the grade's ordinary strength, and in civil-defence works at least the grade's
+// civil-defence minimum (0 in ordinary works).
+double minimumSteelRatio(double ft, double fy, double civilMinimum);
+
 }  // namespace wallcalc

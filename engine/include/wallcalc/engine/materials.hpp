@@ -3,6 +3,7 @@
 // civil-defence works.
 #include <optional>
 
+#include "wallcalc/engine/controls.hpp"
 #include "wallcalc/engine/state.hpp"
 
 namespace wallcalc {
@@ -17,12 +18,16 @@ struct ConcreteStrengths {
 
 // By position in the concrete list (0 = C15 … 13 = C80); empty outside the table.
 std::optional<ConcreteStrengths> concreteStrengths(int position, Mode mode);
-// By position in the steel list (0 = HPB235 … 3 = RRB400); empty outside the table.
-std::optional<SteelStrength> steelStrength(int position, Mode mode);
+// By position in the steel list of the basis (2002: 0 = HPB235 … 3 = RRB400; 2010:
+// 0 = HPB300 … 4 = HRB500); empty outside the table, and in civil-defence works for a grade
+// that has no civil-defence factor (HPB300 and HRB500).
+std::optional<SteelStrength> steelStrength(int position, Mode mode, Basis basis = Basis::Gb2002);
+// Whether civil-defence works can use the grade (GB 50038-2005 gives its factor).
+bool hasCivilDefenceStrength(int position, Basis basis);
 
-// The elastic modulus Es of the steel (N/mm2): 2.1×10^5 for the plain bars (HPB235),
-// 2.0×10^5 for the ribbed grades; empty outside the table.
-std::optional<double> steelModulus(int position);
+// The elastic modulus Es of the steel (N/mm2): 2.1×10^5 for the plain bars (HPB235,
+// HPB300), 2.0×10^5 for the ribbed grades; empty outside the table.
+std::optional<double> steelModulus(int position, Basis basis = Basis::Gb2002);
 
 // What the supplementary design needs of a concrete grade besides its strengths.
 struct ConcreteGrade {
@@ -40,7 +45,7 @@ struct SteelGrade {
     double Es;   // elastic modulus (N/mm2)
     bool plain;  // plain round bars (HPB235): the crack width takes d/0.7 as their diameter
 };
-std::optional<SteelGrade> steelGrade(int position);
+std::optional<SteelGrade> steelGrade(int position, Basis basis = Basis::Gb2002);
 
 // The strength as a number, whichever form it is held in.
 double value(const SteelStrength& Fy);

@@ -40,6 +40,7 @@ struct PressResult {
     std::optional<Checks> checks;              // the supplementary design of a completed press
 
     bool completed() const { return end == RunEnd::Completed; }
+    Basis basis() const { return lists[index(List::Combo4)] == 1 ? Basis::Gb2010 : Basis::Gb2002; }
     const std::string& text(Box box) const { return boxes[index(box)]; }
     // The calculation text: the new one when the press completed, otherwise what Text12
     // still shows.

@@ -20,7 +20,10 @@ struct CalcState {
     // Inputs, held exactly as typed.
     std::string h1, h2, h3, h4;  // elevations (m)
     std::string h5;              // wall thickness (mm)
-    std::string fxxs;            // load factor η
+    std::string fxxs;            // load factor η (2002 basis)
+    std::string gammaG;          // partial factor of the permanent loads γG (2010 basis)
+    std::string gammaQ;          // partial factor of the variable load γQ (2010 basis)
+    std::string psiq;            // quasi-permanent factor of the surcharge ψq (2010 basis)
     std::string c1;              // cover on the water face (mm)
     std::string TRZ;             // soil unit weight γ (kN/m3)
     std::string FJHZ;            // surcharge Qfj (kN/m2)
@@ -46,7 +49,20 @@ struct CalcState {
     float MB11 = 0, MB12 = 0, MB21 = 0, MB22 = 0, MB31 = 0, MB32 = 0, MB42 = 0, MB52 = 0;
     float MB13 = 0;
     float MBk = 0;  // characteristic base moment
-    float MB = 0;   // design base moment η·MBk
+    float MB = 0;   // design base moment: η·MBk (2002), M of the partial factors (2010)
+
+    // The 2010 basis: the earth and water moments, the surcharge moment and the
+    // quasi-permanent moment the crack width is taken under.
+    float MG = 0, MQ = 0, Mq = 0;
+    // ξb = β1 / (1 + fy / (Es·εcu)) and its parts.
+    double beta1 = 0, epsCu = 0, Es = 0;
+    float xib = 0;
+    // Minimum steel: max(0.2 %, 45·ft/fy %, the civil-defence minimum) of 1000·h5.
+    int fyOrdinary = 0;   // the grade's ordinary strength (N/mm2)
+    double civilMin = 0;  // % (civil-defence works), 0 otherwise
+    float Asmin = 0;
+    // The crack width: the cover cs (c1 within 20 … 65 mm) and the bond factor ν.
+    double cs = 0, nu = 1;
 
     // Strength design and bars.
     float alfas = 0;   // αs

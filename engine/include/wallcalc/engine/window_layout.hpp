@@ -52,7 +52,8 @@ const ControlPlace* controlPlace(std::string_view name);
 // The text of a label, from the table of its box or list, as its lines: one, or two
 // broken before the unit ("土容重", "(kN/m3)："); empty for a control that is no label.
 std::array<std::string_view, 2> labelLines(const ControlPlace& label);
-// The window's inside: Text12's right and bottom edges and the margin beyond them.
+// The window's inside: the right column beside Text12 (the design basis, the
+// supplementary design), Text12's bottom edge, and the margin beyond them.
 Twips windowArea();
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -48,7 +48,10 @@ class WindowModel : private Host {
     void clickCivilDefence() { clickOption(0); }
     void clickOrdinary() { clickOption(1); }
     void type(Box box, std::string text) { boxes_[index(box)] = std::move(text); }
-    void select(List list, int position) { lists_[index(list)] = position; }
+    // Chooses a list's item. Choosing the other basis keeps the steel grade where both
+    // lists have it (HPB235 and HPB300 stand in the same place) and leaves the steel list
+    // without a selection where the new list has no such grade (HRB500 in 2002).
+    void select(List list, int position);
 
     // "计算": one run of the calculation, then the whole outcome as a value. A view, when
     // given, sees each box written and each message shown as the run goes.
@@ -57,8 +60,11 @@ class WindowModel : private Host {
     const std::string& boxText(Box box) const { return boxes_[index(box)]; }
     int selected(List list) const override { return lists_[index(list)]; }
     int X() const { return X_; }
-    // Whether an input box takes typing: all do but the civil-defence load, which only
-    // "人防" enables.
+    Basis basis() const;
+    // The items the list shows: the steel list's are those of the basis.
+    std::span<const std::string_view> items(List list) const { return listItems(list, basis()); }
+    // Whether an input box takes typing: the civil-defence load only after "人防"; η only
+    // in the 2002 basis, γG, γQ and ψq only in the 2010 basis; every other input always.
     bool enabled(Box box) const;
     // Whether the option button of `index` is checked.
     bool checked(int index) const;

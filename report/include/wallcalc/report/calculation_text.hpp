@@ -16,6 +16,8 @@ namespace wallcalc::report {
 
 enum class Mode : std::uint8_t { Ordinary, CivilDefence };
 enum class Case : std::uint8_t { A, B, C };
+// GB 50010-2002, or GB 50010-2010 (2015 edition) with today's load factors.
+enum class Basis : std::uint8_t { Gb2002, Gb2010 };
 
 // What section 3 holds.
 enum class CrackSection : std::uint8_t {
@@ -78,6 +80,25 @@ enum class Slot : std::uint8_t {
     Text9,
     q13,
     MB13,
+    gammaG,
+    gammaQ,
+    psiq,
+    MG,     // 2010: the earth and water moments
+    MQ,     // 2010: the surcharge moment
+    Mq,     // 2010: the quasi-permanent moment
+    beta1,  // 2010: ξb and its parts
+    epsCu,
+    Es,
+    xib,
+    Ft,        // 2010: the minimum steel
+    fyo,       // the grade's ordinary strength
+    civilMin,  // % of the section, civil-defence works
+    Asmin,
+    compare,  // "≥" or "<": the strength area against the minimum
+    governs,  // "As" or "As,min": the area the bars are chosen for
+    cs,       // 2010: the crack width's cover, equivalent diameter and bond factor
+    deqe,
+    nu,
     Count
 };
 inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::Count);
@@ -95,10 +116,17 @@ class Values {
     std::array<Value, kSlotCount> values_{};
 };
 
-// Line counts of a text: 39/31/23 and so on, by mode, case and section 3.
-int lineCount(Mode mode, Case c, CrackSection crack);
+// Line counts of a text: 39/31/23 and so on, by basis, mode, case and section 3.
+int lineCount(Basis basis, Mode mode, Case c, CrackSection crack);
+inline int lineCount(Mode mode, Case c, CrackSection crack) {
+    return lineCount(Basis::Gb2002, mode, c, crack);
+}
 
-std::string calculationText(Mode mode, Case c, CrackSection crack, const Values& values);
+std::string calculationText(Basis basis, Mode mode, Case c, CrackSection crack,
+                            const Values& values);
+inline std::string calculationText(Mode mode, Case c, CrackSection crack, const Values& values) {
+    return calculationText(Basis::Gb2002, mode, c, crack, values);
+}
 
 // The name of a slot as written between braces in the line tables ("MB12", "TRZ").
 std::string_view slotName(Slot slot);

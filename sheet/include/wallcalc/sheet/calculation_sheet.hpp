@@ -58,8 +58,9 @@ struct CalculationSheet {
     std::vector<std::string> materialNotes;
     SheetFigure figure;
     std::vector<SheetGroup> results;
-    std::vector<std::string> resultNotes;  // what an odd diameter of bars stands for
-    std::vector<std::string> calculation;  // Text12, line by line
+    std::vector<std::string> resultNotes;    // what an odd diameter of bars stands for
+    std::vector<std::string> calculation;    // Text12, line by line
+    std::vector<std::string> supplementary;  // the supplementary design, line by line
     bool operator==(const CalculationSheet&) const = default;
 };
 

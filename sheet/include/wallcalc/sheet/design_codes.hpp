@@ -13,10 +13,10 @@ struct DesignCode {
     std::string_view title;   // "混凝土结构设计规范"
 };
 
-// The basis the calculation follows: its name and the code it rests on.
+// The basis the calculation follows: its name and the codes it rests on.
 struct DesignBasis {
     std::string_view name;
-    DesignCode concreteCode;
+    std::vector<DesignCode> codes;
 };
 
 // Every basis the program knows, the one it calculates with first.
@@ -26,7 +26,8 @@ const DesignCode& civilDefenceCode();
 
 // One line per code: "GB 50010-2002《混凝土结构设计规范》".
 std::string codeLine(const DesignCode& code);
-// The lines of a calculation with `basis` (by its place in designBases()).
+// The lines of a calculation with `basis` (by its place in designBases(), which is its
+// place in the window's list "设计规范：").
 std::vector<std::string> designCodeLines(std::size_t basis, bool civilDefence);
 
 }  // namespace wallcalc::sheet
