@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,8 +67,10 @@ CliRun runCli(const std::vector<std::string>& args, bool withoutDisplay) {
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
-        waitpid(pid, &status, 0);
+        struct rusage usage {};
+        wait4(pid, &status, 0, &usage);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.maxRssKb = usage.ru_maxrss;
     }
     posix_spawn_file_actions_destroy(&actions);
     run.out = readWhole(outPath);

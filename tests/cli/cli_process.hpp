@@ -11,6 +11,7 @@ struct CliRun {
     int status = -1;  // the exit status, -1 when the program did not exit normally
     std::string out;
     std::string err;
+    long maxRssKb = 0;  // the program's peak resident memory
 };
 
 // `withoutDisplay` removes DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM from the

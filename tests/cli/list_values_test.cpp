@@ -45,13 +45,13 @@ class ListValueTest : public ::testing::TestWithParam<ListValue> {};
 TEST_P(ListValueTest, MeansTheSameOnTheCommandLineInSessionsAndInCsv) {
     const ListValue& v = GetParam();
 
-    const auto oneShot = wallcalc::testing::runCli({"--mode", "ordinary", "--json",
-                                          "--" + std::string(v.key), v.value});
+    const auto oneShot = wallcalc::testing::runCli(
+        {"--mode", "ordinary", "--json", "--" + std::string(v.key), v.value});
     const std::string asText = Json{{"mode", "ordinary"}, {v.key, v.value}}.dump();
     WindowModel w1;
     const Json session = Json::parse(cli::sessionLine(w1, asText));
-    const auto batch = cli::runBatch("mode," + std::string(v.key) + "\nordinary," +
-                                     cli::csvRecord({v.value}));
+    const auto batch =
+        cli::runBatch("mode," + std::string(v.key) + "\nordinary," + cli::csvRecord({v.value}));
     cli::CsvReader reader(batch.csv);
     reader.next();
     const auto row = reader.next();
@@ -69,8 +69,8 @@ TEST_P(ListValueTest, MeansTheSameOnTheCommandLineInSessionsAndInCsv) {
     // A whole number in the JSON means what its digits mean.
     if (std::string(v.value).find_first_not_of("-0123456789") == std::string::npos) {
         WindowModel w2;
-        const Json number = Json::parse(cli::sessionLine(
-            w2, Json{{"mode", "ordinary"}, {v.key, std::stoi(v.value)}}.dump()));
+        const Json number = Json::parse(
+            cli::sessionLine(w2, Json{{"mode", "ordinary"}, {v.key, std::stoi(v.value)}}.dump()));
         EXPECT_EQ(number, session);
     }
 }
