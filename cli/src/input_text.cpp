@@ -29,9 +29,17 @@ std::size_t linesIn(std::string_view bytes) {
     return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
 }
 
-// Reads the whole file, checking that it is well-formed UTF-8. A character cut at the
-// end of a piece is checked again with the bytes that follow it.
-ReadThrough checkUtf8(std::FILE* file) {
+// What a check made of one piece of the file: how many bytes it took as whole characters,
+// and where the first byte that belongs to no character stands (npos: none).
+struct PieceCheck {
+    std::size_t used = 0;
+    std::size_t bad = std::string_view::npos;
+};
+
+// Reads the whole file piece by piece through `check`; the bytes a check leaves (a
+// character cut by the end of a piece) go in front of the next piece.
+template <typename Check>
+ReadThrough readThrough(std::FILE* file, Check check) {
     ReadThrough result;
     std::string piece;
     std::size_t lines = 0;
@@ -40,65 +48,55 @@ ReadThrough checkUtf8(std::FILE* file) {
         piece.resize(carried + kPiece);
         const std::size_t got = std::fread(piece.data() + carried, 1, kPiece, file);
         piece.resize(carried + got);
-        const bool atEnd = got == 0;
-        std::size_t i = 0;
-        while (i < piece.size()) {
-            if (static_cast<unsigned char>(piece[i]) < 0x80) {
-                ++i;
-                continue;
-            }
-            const std::size_t length = utf8CharacterLength(piece, i);
-            if (length > 0) {
-                i += length;
-            } else if (!atEnd && piece.size() - i < kLongestUtf8Character) {
-                break;  // perhaps cut by the end of the piece
-            } else {
-                result.whole = false;
-                result.badLine = lines + linesIn(std::string_view(piece).substr(0, i)) + 1;
-                return result;
-            }
+        const PieceCheck checked = check(std::string_view(piece), got == 0);
+        if (checked.bad != std::string_view::npos) {
+            result.whole = false;
+            result.badLine = lines + linesIn(std::string_view(piece).substr(0, checked.bad)) + 1;
+            return result;
         }
-        lines += linesIn(std::string_view(piece).substr(0, i));
-        piece.erase(0, i);
-        if (atEnd) break;
+        lines += linesIn(std::string_view(piece).substr(0, checked.used));
+        piece.erase(0, checked.used);
+        if (got == 0) break;
     }
     if (std::ferror(file)) result.readError = fileErrorReason(errno);
     return result;
 }
 
-// Reads the whole file through the GB18030 converter, keeping nothing of what it gives.
-ReadThrough checkGb18030(std::FILE* file, iconv_t converter) {
-    ReadThrough result;
-    std::string piece;
-    std::string scratch(2 * kPiece, '\0');
-    std::size_t lines = 0;
-    for (;;) {
-        const std::size_t carried = piece.size();
-        piece.resize(carried + kPiece);
-        const std::size_t got = std::fread(piece.data() + carried, 1, kPiece, file);
-        piece.resize(carried + got);
-        char* in = piece.data();
-        std::size_t inLeft = piece.size();
-        while (inLeft > 0) {
-            char* out = scratch.data();
-            std::size_t outLeft = scratch.size();
-            if (iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1)) {
-                continue;
-            }
-            if (errno == E2BIG) continue;
-            if (errno == EINVAL && got > 0) break;  // a character goes on in the next piece
-            result.whole = false;
-            const std::size_t at = piece.size() - inLeft;
-            result.badLine = lines + linesIn(std::string_view(piece).substr(0, at)) + 1;
-            return result;
+PieceCheck checkUtf8(std::string_view piece, bool atEnd) {
+    std::size_t i = 0;
+    while (i < piece.size()) {
+        if (static_cast<unsigned char>(piece[i]) < 0x80) {
+            ++i;
+            continue;
         }
-        const std::size_t used = piece.size() - inLeft;
-        lines += linesIn(std::string_view(piece).substr(0, used));
-        piece.erase(0, used);
-        if (got == 0) break;
+        const std::size_t length = utf8CharacterLength(piece, i);
+        if (length > 0) {
+            i += length;
+        } else if (!atEnd && piece.size() - i < kLongestUtf8Character) {
+            break;  // perhaps cut by the end of the piece
+        } else {
+            return {i, i};
+        }
     }
-    if (std::ferror(file)) result.readError = fileErrorReason(errno);
-    return result;
+    return {i};
+}
+
+// Runs the piece through the GB18030 converter, keeping nothing of what it gives.
+PieceCheck checkGb18030(iconv_t converter, std::string_view piece, bool atEnd) {
+    std::string scratch(2 * kPiece, '\0');
+    char* in = const_cast<char*>(piece.data());  // iconv reads its input, never writes it
+    std::size_t inLeft = piece.size();
+    while (inLeft > 0) {
+        char* out = scratch.data();
+        std::size_t outLeft = scratch.size();
+        if (iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) ||
+            errno == E2BIG) {
+            continue;
+        }
+        if (errno == EINVAL && !atEnd) break;  // a character goes on in the next piece
+        return {piece.size() - inLeft, piece.size() - inLeft};
+    }
+    return {piece.size() - inLeft};
 }
 
 }  // namespace
@@ -116,7 +114,7 @@ std::variant<std::unique_ptr<InputText>, std::string> InputText::open(const std:
         return why;
     };
 
-    ReadThrough utf8 = checkUtf8(file);
+    const ReadThrough utf8 = readThrough(file, checkUtf8);
     if (!utf8.readError.empty()) return fail("无法读取" + inQuotes(path) + "：" + utf8.readError);
     Encoding encoding = Encoding::Utf8;
     if (!utf8.whole) {
@@ -125,7 +123,9 @@ std::variant<std::unique_ptr<InputText>, std::string> InputText::open(const std:
             return fail(inQuotes(path) + "不是UTF-8编码的文本，而本系统没有GB18030的转换器");
         }
         std::rewind(file);
-        const ReadThrough gb = checkGb18030(file, converter);
+        const ReadThrough gb = readThrough(file, [converter](std::string_view piece, bool atEnd) {
+            return checkGb18030(converter, piece, atEnd);
+        });
         iconv_close(converter);
         if (!gb.readError.empty()) return fail("无法读取" + inQuotes(path) + "：" + gb.readError);
         if (!gb.whole) {

@@ -108,15 +108,6 @@ std::string writeInput(const std::vector<CsvRecord>& rows, bool byteOrderMark) {
     return text;
 }
 
-std::vector<CsvRecord> parse(const std::string& text) {
-    CsvReader reader(text);
-    std::vector<CsvRecord> out;
-    while (auto r = reader.next())
-        out.push_back(*r);
-    EXPECT_EQ(reader.error(), "");
-    return out;
-}
-
 // The single run of one row: every non-empty cell but the name as an option.
 wallcalc::testing::CliRun singleRun(const CsvRecord& row) {
     std::vector<std::string> args;
@@ -157,7 +148,7 @@ TEST(BatchAgainstSingleRuns, AThousandRowsMatchRowByRow) {
         << "a name with a comma, quotes and a line break is quoted, quotes doubled";
     EXPECT_NE(raw.find(",\" 350\","), std::string::npos) << "a leading blank is quoted";
 
-    const std::vector<CsvRecord> out = parse(raw);
+    const std::vector<CsvRecord> out = wallcalc::testing::csvRecords(raw);
     ASSERT_EQ(out.size(), rows.size());
     std::map<std::string, int> statuses;
     for (std::size_t i = 1; i < out.size(); ++i) {

@@ -14,9 +14,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-using wallcalc::cli::CsvReader;
 using wallcalc::cli::CsvRecord;
 using wallcalc::cli::csvRecord;
+using wallcalc::testing::csvRecords;
+using wallcalc::testing::filesIn;
 using wallcalc::testing::readWhole;
 using wallcalc::testing::runCli;
 using wallcalc::testing::scratchFolder;
@@ -32,22 +33,6 @@ std::string toGb18030(const std::string& utf8) {
     iconv_close(converter);
     out.resize(out.size() - toLeft);
     return out;
-}
-
-std::vector<CsvRecord> records(const std::string& text) {
-    CsvReader reader(text);
-    std::vector<CsvRecord> out;
-    while (auto r = reader.next())
-        out.push_back(*r);
-    EXPECT_EQ(reader.error(), "");
-    return out;
-}
-
-std::set<std::string> filesIn(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
 }
 
 // The same walls twice: with the session keys and values, and as an engineer types them
@@ -95,8 +80,8 @@ TEST(ChineseExcel, AGb18030FileWithLabelsGivesTheResultsOfTheSameWallsByKeys) {
     ASSERT_EQ(labels.status, 0) << labels.err;
     EXPECT_NE(labels.err.find("按GB18030（GBK）编码读入"), std::string::npos) << labels.err;
 
-    const auto byKey = records(keys.out);
-    const auto byLabel = records(readWhole(folder + "/out.csv"));
+    const auto byKey = csvRecords(keys.out);
+    const auto byLabel = csvRecords(readWhole(folder + "/out.csv"));
     ASSERT_EQ(byLabel.size(), std::size(kWalls) + 1);
     ASSERT_EQ(byKey.size(), byLabel.size());
     EXPECT_EQ(byLabel[0][6], "墙厚度h5（mm）") << "the headings as given, now in UTF-8";
@@ -131,7 +116,7 @@ TEST(BatchOutputs, ASheetFolderThatIsAFileLosesNoResult) {
     EXPECT_NE(run.err.find("不能写出计算书：“" + folder + "/X”是一个文件，不是文件夹"),
               std::string::npos)
         << run.err;
-    const auto out = records(readWhole(folder + "/r.csv"));
+    const auto out = csvRecords(readWhole(folder + "/r.csv"));
     ASSERT_EQ(out.size(), std::size(kWalls) + 1);
     EXPECT_EQ(out[0].back(), "sheet");
     for (std::size_t r = 1; r < out.size(); ++r) {

@@ -22,6 +22,22 @@ std::string readWhole(const std::string& path) {
     return buffer.str();
 }
 
+std::set<std::string> filesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+std::vector<cli::CsvRecord> csvRecords(const std::string& text) {
+    cli::CsvReader reader(text);
+    std::vector<cli::CsvRecord> out;
+    while (auto r = reader.next())
+        out.push_back(*r);
+    EXPECT_EQ(reader.error(), "");
+    return out;
+}
+
 std::string scratchFolder(const std::string& name) {
     const std::filesystem::path folder =
         std::filesystem::path(::testing::TempDir()) / ("wallcalc-" + name);

@@ -2,8 +2,11 @@
 // Runs the real wallcalc-cli with an argument list (no shell, so blanks, quotes and empty
 // arguments arrive as they are) and collects its exit status, standard output and
 // standard error.
+#include <set>
 #include <string>
 #include <vector>
+
+#include "wallcalc/cli/csv.hpp"
 
 namespace wallcalc::testing {
 
@@ -22,5 +25,11 @@ CliRun runCli(const std::vector<std::string>& args, bool withoutDisplay = false)
 std::string scratchFolder(const std::string& name);
 
 std::string readWhole(const std::string& path);
+
+// The names of the files in a folder.
+std::set<std::string> filesIn(const std::string& folder);
+
+// Every record of a CSV text (the test fails when a quote is left open).
+std::vector<cli::CsvRecord> csvRecords(const std::string& text);
 
 }  // namespace wallcalc::testing

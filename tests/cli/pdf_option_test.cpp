@@ -13,16 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using wallcalc::cli::CsvReader;
+using wallcalc::testing::filesIn;
 using wallcalc::testing::readWhole;
 using wallcalc::testing::runCli;
 using wallcalc::testing::scratchFolder;
-
-std::set<std::string> filesIn(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 const char* kWalls =
     "name,mode,case,h5\n"
