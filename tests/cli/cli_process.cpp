@@ -39,8 +39,8 @@ std::vector<cli::CsvRecord> csvRecords(const std::string& text) {
 }
 
 std::string scratchFolder(const std::string& name) {
-    const std::filesystem::path folder =
-        std::filesystem::path(::testing::TempDir()) / ("wallcalc-" + name);
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) /
+                                         ("wallcalc-" + name + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();

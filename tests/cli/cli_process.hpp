@@ -21,7 +21,7 @@ struct CliRun {
 // program's environment, as on a build server.
 CliRun runCli(const std::vector<std::string>& args, bool withoutDisplay = false);
 
-// A fresh, empty folder for one test.
+// A fresh, empty folder for one test, of this process alone (tests may run side by side).
 std::string scratchFolder(const std::string& name);
 
 std::string readWhole(const std::string& path);

@@ -114,7 +114,7 @@ TEST(CommandLine, HelpListsEveryOptionAndVersionSaysTheVersion) {
 }
 
 TEST(CommandLine, SessionWritesOneLinePerLineAndNamesTheLineNotUnderstood) {
-    const std::string path = testing::TempDir() + "session.jsonl";
+    const std::string path = scratchFolder("session") + "/session.jsonl";
     std::ofstream(path) << "{\"mode\": \"ordinary\"}\r\nnot json\n{\"case\": \"C\"}\n";
     const auto r = runCli({"--session", path});
     EXPECT_EQ(r.status, 0);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cli_process.hpp"
 #include "wallcalc/cli/input_text.hpp"
 
 namespace {
@@ -20,7 +21,7 @@ struct Decoded {
 
 // Writes the bytes to a file and reads it back through InputText, `piece` bytes at a time.
 Decoded decode(const std::string& bytes, std::size_t piece = 64 * 1024) {
-    const std::string path = ::testing::TempDir() + "wallcalc-input.csv";
+    const std::string path = wallcalc::testing::scratchFolder("input-text") + "/walls.csv";
     std::ofstream(path, std::ios::binary) << bytes;
     auto opened = InputText::open(path);
     if (auto* why = std::get_if<std::string>(&opened)) return {Encoding::Utf8, "", *why};
