@@ -173,27 +173,6 @@ TEST(Batch, RowsMatchSinglePressesOnFreshWindows) {
     EXPECT_EQ(out[4][15], "算不出来，请增加外墙厚度，或采取其他措施");
 }
 
-TEST(Batch, LabelsAsHeadingsGiveTheSameResultsAsKeys) {
-    const auto byKeys = readAll(runBatch("mode,case,concrete,steel,h2,h5,qrf\n"
-                                         "ordinary,A,C30,HRB400,,400,\n"
-                                         "civil-defence,B,C35,HRB335,-3.45,,50\n")
-                                    .csv);
-    const auto byLabels = readAll(runBatch("人防选择,情况选择,砼强度等级,钢筋种类,h2(m),"
-                                           "墙厚度h5（mm）,人防荷载(kN/m2)\n"
-                                           "非人防,情况A,C30,Ⅲ级(HRB400),,400,\n"
-                                           "人防,情况B,C35,HRB335,-3.45,,50\n")
-                                      .csv);
-    ASSERT_EQ(byKeys.size(), 3u);
-    ASSERT_EQ(byLabels.size(), 3u);
-    EXPECT_EQ(byLabels[0][0], "人防选择") << "the headings are repeated as given";
-    for (std::size_t r = 1; r < 3; ++r) {
-        EXPECT_EQ(std::vector(byLabels[r].begin() + 7, byLabels[r].end()),
-                  std::vector(byKeys[r].begin() + 7, byKeys[r].end()))
-            << "row " << r;
-        EXPECT_EQ(byKeys[r][13], "completed");
-    }
-}
-
 struct BadRow {
     const char* name;
     const char* row;  // under the header "mode,concrete,h5,"
