@@ -1,123 +1,252 @@
 #include "wallcalc/cli/batch.hpp"
 
+#include <deque>
+#include <filesystem>
+#include <future>
 #include <optional>
-#include <set>
+#include <variant>
 
+#include "sheet_pool.hpp"
+#include "wallcalc/cli/columns.hpp"
 #include "wallcalc/cli/result_columns.hpp"
+#include "wallcalc/cli/sheet_file_names.hpp"
+#include "wallcalc/cli/texts.hpp"
 #include "wallcalc/engine/changes.hpp"
 
 namespace wallcalc::cli {
 namespace {
 
-inline constexpr std::string_view kNameColumn = "name";
+inline constexpr std::string_view kSheetNotWritten = "未写出：";
+// Rows kept back while their sheets are written: enough to keep every thread busy.
+constexpr std::size_t kRowsInFlightPerThread = 8;
 
-// Reads one row's cells into the changes of a fresh window; returns why the row cannot
-// be computed, or nothing. An empty cell keeps the window's default.
-std::optional<std::string> rowChanges(const CsvRecord& header, const CsvRecord& row,
-                                      Changes& changes) {
+// "第3行第4列（砼强度等级）" — rows counted as Excel shows them, the header being row 1.
+std::string place(std::size_t row, std::size_t column, std::string_view heading) {
+    const std::string cell =
+        "第" + std::to_string(row) + "行第" + std::to_string(column + 1) + "列";
+    return heading.empty() ? cell : cell + "（" + std::string(heading) + "）";
+}
+
+// What each column of the header names (null for a column without heading), or why the
+// header is not understood.
+std::variant<std::vector<const Column*>, std::string> readHeader(const CsvRecord& header) {
+    std::vector<const Column*> columns;
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string& cell = row[i];
-        if (cell.empty() || header[i] == kNameColumn) continue;
-        switch (changes.set(header[i], cell)) {
-            case ChangeError::BadMode:
-                return "mode 应为 ordinary 或 civil-defence：" + cell;
-            case ChangeError::NotAnItem:
-                return "列表中没有这一项：" + cell;
-            default:
+        const Column* column = header[i].empty() ? nullptr : columnNamed(header[i]);
+        if (column == nullptr && !header[i].empty()) {
+            return place(1, i, header[i]) +
+                   "：不是可识别的列名；列名可用键（如 h5）或窗口上的标签" +
+                   "（如 墙厚度h5（mm）），全部列名见 wallcalc-cli --help";
+        }
+        for (std::size_t j = 0; j < i && column != nullptr; ++j) {
+            if (columns[j] == column) {
+                return place(1, i, header[i]) + "：与第" + std::to_string(j + 1) + "列" +
+                       inQuotes(header[j]) + "是同一列";
+            }
+        }
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+// What one row gives a window that has just opened, and its sheet.
+struct RowInput {
+    Changes changes;
+    std::string name;
+    ProjectInfo project;
+};
+
+// Reads a row into a window that has just opened; why not, naming the row and column,
+// when a cell is not understood (a list item is read in the basis of the row).
+std::variant<RowInput, std::string> readRow(const CsvRecord& header,
+                                            const std::vector<const Column*>& columns,
+                                            const CsvRecord& cells, std::size_t row,
+                                            const ProjectInfo& defaults, WindowModel& window) {
+    if (cells.size() > header.size()) {
+        return "第" + std::to_string(row) + "行有" + std::to_string(cells.size()) +
+               "个单元格，多于表头的" + std::to_string(header.size()) + "列";
+    }
+    RowInput input{{}, {}, defaults};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::string& cell = cells[i];
+        if (cell.empty()) continue;  // an empty cell keeps the window's default
+        const Column* column = columns[i];
+        if (column == nullptr) return place(row, i, "") + "：有值，但这一列没有表头";
+        switch (column->kind) {
+            case ColumnKind::Name:
+                input.name = cell;
                 break;
+            case ColumnKind::Project:
+                input.project.*(column->field->field) = cell;
+                break;
+            case ColumnKind::Change: {
+                const ChangeError error = input.changes.set(column->key, cell);
+                if (error != ChangeError::None) {
+                    return place(row, i, header[i]) + "：" + refusedValue(error, column->key, cell);
+                }
+            }
         }
     }
-    return std::nullopt;
+    const ChangeFailure failed = input.changes.applyTo(window);
+    if (failed.error != ChangeError::None) {
+        std::size_t i = 0;
+        while (i < cells.size() && (columns[i] == nullptr || columns[i]->key != failed.key))
+            ++i;
+        return place(row, i, i < header.size() ? header[i] : "") + "：" +
+               refusedValue(failed.error, failed.key, failed.value);
+    }
+    return input;
 }
+
+std::string joinedMessages(const PressResult& press) {
+    std::string out;
+    for (const auto& m : press.messages) {
+        if (!out.empty()) out += '\n';
+        out += m.text;
+    }
+    return out;
+}
+
+// The rows of one batch: computed as they come, written in their order once their sheets
+// are written.
+class Batch {
+  public:
+    Batch(CsvRecord header, std::vector<const Column*> columns, const BatchSetup& setup,
+          const RecordSink& write)
+        : header_(std::move(header)), columns_(std::move(columns)), setup_(setup), write_(write) {
+        const BatchSheets& sheets = setup.sheets;
+        if (sheets.writer != nullptr && sheets.folderProblem.empty()) {
+            pool_.emplace(*sheets.writer, sheets.threads);
+        }
+        CsvRecord out = header_;
+        for (const auto column : resultColumns())
+            out.emplace_back(column);
+        out.emplace_back(kStatusColumn);
+        out.emplace_back(kMessagesColumn);
+        if (withSheets()) out.emplace_back(kSheetColumn);
+        write_(std::string(kUtf8Bom) + csvRecord(out));
+    }
+
+    void add(CsvRecord cells, std::size_t row) {
+        ++dataRows_;
+        CsvRecord out = cells;
+        out.resize(header_.size());  // the input cells, as many as the header names
+        WindowModel window;          // each row in a window that has just opened
+        auto input = readRow(header_, columns_, cells, row, setup_.project, window);
+        Pending pending;
+        if (auto* why = std::get_if<std::string>(&input)) {
+            ++counts_.bad;
+            out.insert(out.end(), resultColumns().size(), std::string());
+            out.emplace_back(kRowNotUnderstood);
+            out.push_back(std::move(*why));
+        } else {
+            RowInput& wall = std::get<RowInput>(input);
+            PressResult press = window.pressCompute();
+            appendResultCells(press, out);
+            out.emplace_back(press.completed() ? kRowCompleted : kRowEnded);
+            out.push_back(joinedMessages(press));
+            ++(press.completed() ? counts_.completed : counts_.ended);
+            if (press.completed() && withSheets()) orderSheet(std::move(press), wall, pending);
+        }
+        pending.out = std::move(out);
+        inFlight_.push_back(std::move(pending));
+        ++counts_.rows;
+        writeFinished(false);
+    }
+
+    // Waits for the sheets still being written and writes the last rows.
+    void finish() { writeFinished(true); }
+
+    const BatchCounts& counts() const { return counts_; }
+
+  private:
+    struct Pending {
+        CsvRecord out;
+        std::future<std::optional<std::string>> sheet;
+        std::string sheetCell;  // the file's name, why it was not written, or empty for none
+    };
+
+    bool withSheets() const { return setup_.sheets.writer != nullptr; }
+
+    void orderSheet(PressResult press, RowInput& wall, Pending& pending) {
+        const std::string file = names_.next(dataRows_, wall.name);
+        if (!pool_) {
+            ++counts_.sheetsFailed;
+            pending.sheetCell = std::string(kSheetNotWritten) + setup_.sheets.folderProblem;
+            return;
+        }
+        pending.sheetCell = file;
+        pending.sheet =
+            pool_->submit({std::move(press), std::move(wall.name), std::move(wall.project),
+                           (std::filesystem::path(setup_.sheets.folder) / file).string()});
+    }
+
+    void writeFinished(bool all) {
+        const std::size_t keep = all ? 0 : kRowsInFlightPerThread * setup_.sheets.threads;
+        while (!inFlight_.empty()) {
+            Pending& front = inFlight_.front();
+            const bool waiting =
+                front.sheet.valid() &&
+                front.sheet.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+            if (waiting && inFlight_.size() <= keep) return;
+            if (front.sheet.valid()) {
+                const auto failed = front.sheet.get();
+                ++(failed ? counts_.sheetsFailed : counts_.sheets);
+                if (failed) front.sheetCell = std::string(kSheetNotWritten) + *failed;
+            }
+            if (withSheets()) front.out.push_back(std::move(front.sheetCell));
+            write_(csvRecord(front.out));
+            inFlight_.pop_front();
+        }
+    }
+
+    CsvRecord header_;
+    std::vector<const Column*> columns_;
+    const BatchSetup& setup_;
+    const RecordSink& write_;
+    std::optional<SheetPool> pool_;
+    SheetFileNames names_;
+    std::deque<Pending> inFlight_;
+    std::size_t dataRows_ = 0;
+    BatchCounts counts_;
+};
 
 }  // namespace
 
-BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted,
-                     const Progress& progress) {
+BatchOutcome runBatch(CsvReader& input, const RecordSink& write, const BatchSetup& setup,
+                      const RowProgress& progress) {
+    BatchOutcome outcome;
+    const auto header = input.next();
+    if (!header) {
+        outcome.error = input.error().empty() ? "文件是空的，没有表头行" : input.error();
+        return outcome;
+    }
+    auto columns = readHeader(*header);
+    if (auto* why = std::get_if<std::string>(&columns)) {
+        outcome.error = std::move(*why);
+        return outcome;
+    }
+    outcome.started = true;
+    Batch batch(*header, std::move(std::get<0>(columns)), setup, write);
+    std::size_t row = 1;
+    while (auto cells = input.next()) {
+        ++row;
+        const bool blank = cells->size() == 1 && cells->front().empty();
+        if (blank) continue;
+        batch.add(std::move(*cells), row);
+        if (progress) progress(batch.counts().rows);
+    }
+    batch.finish();
+    outcome.counts = batch.counts();
+    outcome.error = input.error();
+    return outcome;
+}
+
+BatchResult runBatch(std::string_view inputCsv, const BatchSetup& setup) {
     BatchResult result;
     CsvReader reader(inputCsv);
-    const auto header = reader.next();
-    if (!header) {
-        result.error = reader.error().empty() ? "the file has no header line" : reader.error();
-        return result;
-    }
-    std::set<std::string> seen;
-    std::size_t nameColumn = header->size();
-    for (std::size_t i = 0; i < header->size(); ++i) {
-        const std::string& h = (*header)[i];
-        if (h == kNameColumn) {
-            nameColumn = i;
-        } else if (keyKind(h) == KeyKind::Unknown) {
-            result.error = "unknown column \"" + h + "\"";
-            return result;
-        }
-        if (!seen.insert(h).second) {
-            result.error = "column \"" + h + "\" appears twice";
-            return result;
-        }
-    }
-
-    std::vector<CsvRecord> rows;
-    while (auto row = reader.next()) {
-        const bool blank = row->size() == 1 && row->front().empty();
-        if (!blank) rows.push_back(std::move(*row));
-    }
-
-    result.csv = std::string(kUtf8Bom);
-    CsvRecord outHeader = *header;
-    for (const auto& column : resultColumns())
-        outHeader.emplace_back(column);
-    outHeader.insert(outHeader.end(), {"status", "messages"});
-    result.csv += csvRecord(outHeader);
-
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        CsvRecord row = rows[r];
-        CsvRecord out = row;
-        out.resize(header->size());  // repeat the input columns, as many as the header names
-        std::string status;
-        std::string messages;
-        Changes changes;
-        WindowModel w;  // each row in a window that has just opened: no row depends on another
-        std::optional<std::string> bad;
-        if (row.size() > header->size()) {
-            bad = "本行的列数多于表头";
-        } else {
-            row.resize(header->size());
-            bad = rowChanges(*header, row, changes);
-        }
-        if (!bad) {
-            const ChangeFailure failed = changes.applyTo(w);
-            if (failed.error != ChangeError::None) bad = "列表中没有这一项：" + failed.value;
-        }
-        if (bad) {
-            ++result.bad;
-            status = "error";
-            messages = *bad;
-            out.insert(out.end(), resultColumns().size(), std::string());
-        } else {
-            const PressResult press = w.pressCompute();
-            appendResultCells(press, out);
-            status = press.completed() ? "completed" : "ended";
-            for (const auto& m : press.messages) {
-                if (!messages.empty()) messages += '\n';
-                messages += m.text;
-            }
-            if (press.completed()) {
-                ++result.completed;
-                if (onCompleted) {
-                    onCompleted(r + 1, nameColumn < row.size() ? row[nameColumn] : "", press);
-                }
-            } else {
-                ++result.ended;
-            }
-        }
-        out.push_back(status);
-        out.push_back(messages);
-        result.csv += csvRecord(out);
-        ++result.rows;
-        if (progress) progress(r + 1, rows.size());
-    }
-    if (!reader.error().empty()) result.error = reader.error();
+    result.outcome = runBatch(
+        reader, [&](const std::string& record) { result.csv += record; }, setup);
     return result;
 }
 

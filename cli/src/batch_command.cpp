@@ -1,133 +1,214 @@
 #include "batch_command.hpp"
 
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
-#include <sstream>
+#include <thread>
 
 #include "exit_status.hpp"
 #include "wallcalc/cli/batch.hpp"
-#include "wallcalc/cli/sheet_file_names.hpp"
+#include "wallcalc/cli/input_text.hpp"
+#include "wallcalc/cli/texts.hpp"
 
 namespace wallcalc::cli {
 namespace {
 
-bool readFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
+namespace fs = std::filesystem;
 
-// Writes next to the target and renames, so that a failure leaves no half-written file.
-bool writeFileAtomically(const std::string& path, const std::string& text, std::string& why) {
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())) ||
-            !out.flush()) {
-            why = "cannot write " + temporary;
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        why = "cannot write " + path + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
-}
+// A record of the results that could not be written: the batch stops there.
+struct OutputFailed {
+    std::string why;
+};
 
-// Writes the sheet of each completed row into one folder, and counts what failed.
-class SheetFolder {
+// Where the results go: standard output, or a file written whole or not at all (the
+// records go to a temporary file beside it, which takes its name at the end).
+class ResultsOutput {
   public:
-    SheetFolder(SheetWriter& writer, std::filesystem::path folder)
-        : writer_(writer), folder_(std::move(folder)) {}
+    // Checks that the file can be written before any row is computed.
+    static std::variant<std::unique_ptr<ResultsOutput>, std::string> open(const std::string* path) {
+        if (path == nullptr) return std::unique_ptr<ResultsOutput>(new ResultsOutput(stdout, ""));
+        const auto cannot = [&](int error) {
+            return "无法写入结果文件" + inQuotes(*path) + "：" + fileErrorReason(error);
+        };
+        std::error_code ec;
+        if (fs::is_directory(*path, ec)) return cannot(EISDIR);
+        std::FILE* file = std::fopen((*path + ".part").c_str(), "wb");
+        if (file == nullptr) return cannot(errno);
+        return std::unique_ptr<ResultsOutput>(new ResultsOutput(file, *path));
+    }
 
-    void operator()(std::size_t row, std::string_view name, const PressResult& press) {
-        const std::filesystem::path file = folder_ / names_.next(row, name);
-        if (const auto failed = writer_.write(press, name, file.string())) {
-            std::cerr << "wallcalc-cli: row " << row << ": " << *failed << '\n';
-            ++failed_;
-        } else {
-            ++written_;
+    ~ResultsOutput() {
+        if (path_.empty() || file_ == nullptr) return;
+        std::fclose(file_);
+        std::error_code ignored;
+        fs::remove(temporary(), ignored);
+    }
+
+    void write(const std::string& record) {
+        if (std::fwrite(record.data(), 1, record.size(), file_) != record.size()) {
+            throw OutputFailed{failure(errno)};
         }
     }
-    std::size_t written() const { return written_; }
-    std::size_t failed() const { return failed_; }
+
+    // Ends the output: the file takes its name. Returns why it could not.
+    std::optional<std::string> commit() {
+        if (path_.empty()) {
+            std::fflush(stdout);
+            return std::nullopt;
+        }
+        const bool written = std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
+        const int error = errno;
+        std::fclose(file_);
+        file_ = nullptr;
+        std::error_code ec;
+        if (written) fs::rename(temporary(), path_, ec);
+        if (!written || ec) {
+            fs::remove(temporary(), ec);
+            return failure(written ? ec.value() : error);
+        }
+        return std::nullopt;
+    }
 
   private:
-    SheetWriter& writer_;
-    std::filesystem::path folder_;
-    SheetFileNames names_;
-    std::size_t written_ = 0;
-    std::size_t failed_ = 0;
+    ResultsOutput(std::FILE* file, std::string path) : file_(file), path_(std::move(path)) {}
+    std::string temporary() const { return path_ + ".part"; }
+    std::string failure(int error) const {
+        return "无法写入结果文件" + inQuotes(path_.empty() ? "标准输出" : path_) + "：" +
+               fileErrorReason(error);
+    }
+
+    std::FILE* file_;
+    std::string path_;  // empty for standard output
 };
+
+// Why no sheet can be written into the folder (made when it is missing), or nothing.
+std::optional<std::string> folderProblem(const std::string& folder) {
+    std::error_code ec;
+    if (fs::exists(folder, ec) && !fs::is_directory(folder, ec)) {
+        return inQuotes(folder) + "是一个文件，不是文件夹";
+    }
+    fs::create_directories(folder, ec);
+    if (ec) return "无法建立文件夹" + inQuotes(folder) + "：" + fileErrorReason(ec.value());
+    std::string probe = (fs::path(folder) / ".wallcalc-XXXXXX").string();
+    const int fd = mkstemp(probe.data());
+    if (fd < 0) return "无法在文件夹" + inQuotes(folder) + "中写入：" + fileErrorReason(errno);
+    close(fd);
+    fs::remove(probe, ec);
+    return std::nullopt;
+}
+
+// Progress on standard error: one line that updates itself on a terminal; otherwise (a
+// log, a build server) a line at every tenth of the input, for batches of 1000 rows on.
+class ProgressLine {
+  public:
+    explicit ProgressLine(const InputText& input) : input_(input), terminal_(isatty(2) == 1) {}
+
+    void operator()(std::size_t rows) {
+        const int percent = input_.fileSize() == 0
+                                ? 100
+                                : static_cast<int>(100 * input_.bytesRead() / input_.fileSize());
+        if (terminal_) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - shown_ < std::chrono::milliseconds(100)) return;
+            shown_ = now;
+            std::cerr << "\rwallcalc-cli：已计算 " << rows << " 行（已读入 " << percent << "%）"
+                      << std::flush;
+            updated_ = true;
+        } else if (rows >= 1000 && percent >= nextTenth_) {
+            std::cerr << "wallcalc-cli：已计算 " << rows << " 行（已读入 " << percent << "%）\n";
+            nextTenth_ = percent / 10 * 10 + 10;
+        }
+    }
+
+    // Clears the updating line before the summary.
+    void done() {
+        if (updated_) std::cerr << "\r\033[K" << std::flush;
+    }
+
+  private:
+    const InputText& input_;
+    bool terminal_;
+    bool updated_ = false;
+    int nextTenth_ = 10;
+    std::chrono::steady_clock::time_point shown_{};
+};
+
+std::string summary(const BatchCounts& counts) {
+    return "共 " + std::to_string(counts.rows) + " 行：计算完成 " +
+           std::to_string(counts.completed) + " 行，提前结束 " + std::to_string(counts.ended) +
+           " 行，无法识别 " + std::to_string(counts.bad) + " 行";
+}
+
+// The sheets' writer and folder; a folder that cannot hold them is said at once, and each
+// completed row then says so too.
+std::optional<std::string> setUpSheets(const char* program, const CommandLine& line,
+                                       BatchSheets& sheets, std::unique_ptr<SheetWriter>& writer) {
+    const std::string* folder = line.value("pdf-dir");
+    if (folder == nullptr) return std::nullopt;
+    std::string why;
+    writer = openSheetWriter(program, line.has("date") ? *line.value("date") : "", why);
+    if (!writer) return why;
+    sheets.writer = writer.get();
+    sheets.folder = *folder;
+    sheets.threads = std::max(1u, std::thread::hardware_concurrency());
+    if (const auto problem = folderProblem(*folder)) {
+        sheets.folderProblem = *problem;
+        refuse(kEndedEarly, "不能写出计算书：" + *problem + "；各行照常计算，结果中注明");
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
-int runBatchCommand(const std::map<std::string, std::string>& options, SheetWriter* sheets) {
-    std::string input;
-    const std::string& path = options.at("batch");
-    if (!readFile(path, input)) {
-        std::cerr << "wallcalc-cli: cannot read " << path << '\n';
-        return kUsage;
+int runBatchCommand(const char* program, const CommandLine& line) {
+    const std::string& path = *line.value("batch");
+    auto opened = InputText::open(path);
+    if (auto* why = std::get_if<std::string>(&opened)) return refuse(kUsage, *why);
+    InputText& input = *std::get<0>(opened);
+
+    BatchSetup setup;
+    setup.project = projectWithOptions(line, {});
+    std::unique_ptr<SheetWriter> writer;
+    if (const auto why = setUpSheets(program, line, setup.sheets, writer)) {
+        return refuse(kUsage, *why);
     }
-    std::optional<SheetFolder> folder;
-    if (sheets != nullptr) {
-        const std::string& dir = options.at("pdf-dir");
-        std::error_code ec;
-        std::filesystem::create_directories(dir, ec);
-        if (ec || !std::filesystem::is_directory(dir)) {
-            std::cerr << "wallcalc-cli: cannot make the folder " << dir << ": "
-                      << (ec ? ec.message() : "a file of that name is in the way") << '\n';
-            return kEndedEarly;
-        }
-        folder.emplace(*sheets, dir);
+    auto output = ResultsOutput::open(line.value("out"));
+    if (auto* why = std::get_if<std::string>(&output)) return refuse(kEndedEarly, *why);
+    ResultsOutput& results = *std::get<0>(output);
+    if (input.encoding() == Encoding::Gb18030) {
+        std::cerr << "wallcalc-cli：" << inQuotes(path) << "按GB18030（GBK）编码读入\n";
     }
-    const auto progress = [](std::size_t done, std::size_t total) {
-        if (total >= 1000 && (done % 1000 == 0 || done == total)) {
-            std::cerr << "wallcalc-cli: " << done << " / " << total << " rows\n";
-        }
-    };
-    CompletedRow onCompleted;
-    if (folder) {
-        onCompleted = [&folder](std::size_t row, std::string_view name, const PressResult& p) {
-            (*folder)(row, name, p);
-        };
+
+    CsvReader reader([&input](char* buffer, std::size_t size) { return input.read(buffer, size); });
+    ProgressLine progress(input);
+    BatchOutcome outcome;
+    try {
+        outcome = runBatch(
+            reader, [&results](const std::string& record) { results.write(record); }, setup,
+            [&progress](std::size_t rows) { progress(rows); });
+    } catch (const OutputFailed& failed) {
+        progress.done();
+        return refuse(kEndedEarly, failed.why + "；批量计算中止");
     }
-    const BatchResult result = runBatch(input, onCompleted, progress);
-    if (result.rows == 0 && !result.error.empty()) {
-        std::cerr << "wallcalc-cli: " << path << ": " << result.error << '\n';
-        return kUsage;
-    }
+    progress.done();
+    if (!outcome.started) return refuse(kUsage, inQuotes(path) + "：" + outcome.error);
+    if (const auto failed = results.commit()) return refuse(kEndedEarly, *failed);
+
+    std::cerr << "wallcalc-cli：" << summary(outcome.counts) << '\n';
     int status = kCompleted;
-    if (auto out = options.find("out"); out != options.end()) {
-        std::string why;
-        if (!writeFileAtomically(out->second, result.csv, why)) {
-            std::cerr << "wallcalc-cli: " << why << '\n';
-            return kEndedEarly;
-        }
-    } else {
-        std::cout << result.csv;
+    if (setup.sheets.writer != nullptr) {
+        std::cerr << "wallcalc-cli：计算书写出 " << outcome.counts.sheets << " 份，未写出 "
+                  << outcome.counts.sheetsFailed << " 份（文件夹 " << inQuotes(setup.sheets.folder)
+                  << "）\n";
+        if (outcome.counts.sheetsFailed > 0) status = kEndedEarly;
     }
-    std::cerr << "wallcalc-cli: " << result.rows << " rows: " << result.completed << " completed, "
-              << result.ended << " ended early, " << result.bad << " not understood\n";
-    if (folder) {
-        std::cerr << "wallcalc-cli: " << folder->written() << " calculation sheets in "
-                  << options.at("pdf-dir") << '\n';
-        if (folder->failed() > 0) status = kEndedEarly;
-    }
-    if (!result.error.empty()) {
-        std::cerr << "wallcalc-cli: " << path << ": " << result.error << '\n';
-        return kEndedEarly;
+    const std::string& stopped = outcome.error.empty() ? input.error() : outcome.error;
+    if (!stopped.empty()) {
+        return refuse(kEndedEarly, inQuotes(path) + "：" + stopped + "；此前的各行已写出");
     }
     return status;
 }

@@ -1,62 +1,63 @@
 // wallcalc-cli: the calculation without a window.
 //
-//   wallcalc-cli --mode ordinary|civil-defence [--case A|B|C] [--concrete C30]
-//                [--steel HRB335] [--h1 TEXT] … [--json] [--pdf FILE [--date YYYY-MM-DD]]
+//   wallcalc-cli [--mode …] [--case …] [--h1 TEXT] … [--json] [--pdf FILE] [--open FILE]
+//                [--save FILE]
 //   wallcalc-cli --session FILE|-
-//   wallcalc-cli --batch walls.csv [--out results.csv] [--pdf-dir DIR [--date YYYY-MM-DD]]
+//   wallcalc-cli --batch walls.csv [--out results.csv] [--pdf-dir DIR]
+// wallcalc-cli --help lists every option.
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "batch_command.hpp"
 #include "exit_status.hpp"
-#include "sheet_writer.hpp"
+#include "options.hpp"
 #include "wallcalc/cli/session.hpp"
+#include "wallcalc/cli/sheet_writer.hpp"
+#include "wallcalc/cli/texts.hpp"
+#include "wallcalc/cli/wall_file.hpp"
 #include "wallcalc/engine/changes.hpp"
 
 namespace {
 
 using namespace wallcalc;
-using cli::kCompleted;
-using cli::kEndedEarly;
-using cli::kUsage;
+using namespace wallcalc::cli;
 
-void usage(std::ostream& out) {
-    out << "usage: wallcalc-cli --mode ordinary|civil-defence [--case A|B|C] [--concrete "
-           "C15..C80]\n"
-           "                    [--steel HPB235|HRB335|HRB400|RRB400] [--INPUT TEXT]... [--json]\n"
-           "       wallcalc-cli --session FILE|-\n"
-           "       wallcalc-cli --batch walls.csv [--out results.csv]\n"
-           "INPUT: ";
-    for (const auto& in : inputBoxes())
-        out << in.option << ' ';
-    out << "\n(an input left out keeps the window's default; without --mode the run is that of\n"
-           " a window in which no option was clicked; --pdf writes the calculation sheet, --date\n"
-           " is the date printed on it, today when left out)\n";
-}
-
-int runSession(const std::string& path) {
+int session(const std::string& path) {
     std::ifstream file;
     std::istream* in = &std::cin;
     if (path != "-") {
-        file.open(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "wallcalc-cli: cannot open " << path << '\n';
-            return kUsage;
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec)) {
+            return refuse(kUsage, "无法读取" + inQuotes(path) + "：" + fileErrorReason(EISDIR));
         }
+        file.open(path, std::ios::binary);
+        if (!file)
+            return refuse(kUsage, "无法打开" + inQuotes(path) + "：" + fileErrorReason(errno));
         in = &file;
     }
     WindowModel window;
     std::string line;
+    std::size_t number = 0;
     while (std::getline(*in, line)) {
+        ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::string out = cli::sessionLine(window, line);
+        SessionAnswer answer = sessionPress(window, line);
+        if (auto* error = std::get_if<SessionError>(&answer)) {
+            error->why = "第" + std::to_string(number) + "行：" + error->why;
+        }
+        const std::string out = answerJson(answer);
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fputc('\n', stdout);
         std::fflush(stdout);
+    }
+    if (in->bad()) {
+        return refuse(kEndedEarly,
+                      "读取" + inQuotes(path) + "时出错（第" + std::to_string(number) + "行之后）");
     }
     return kCompleted;
 }
@@ -72,120 +73,86 @@ void printResults(const PressResult& press) {
     if (press.checks) std::cout << '\n' << supplementaryText(press) << '\n';
 }
 
-// Starts the sheet writer for --pdf or --pdf-dir; nothing, after saying why, when this
-// build cannot write PDFs or --date is not a date.
-std::unique_ptr<cli::SheetWriter> sheetWriter(const char* program,
-                                              const std::map<std::string, std::string>& options) {
-    const auto date = options.find("date");
-    std::string why;
-    auto writer = cli::openSheetWriter(program, date == options.end() ? "" : date->second, why);
-    if (!writer) std::cerr << "wallcalc-cli: " << why << '\n';
-    return writer;
+// A window that has just opened, brought to the wall file of --open and then to the
+// options given: the window's inputs and the sheet's title block. Why not, when a file or
+// an option is not understood.
+std::optional<std::string> prepare(const CommandLine& line, WindowModel& window,
+                                   ProjectInfo& project) {
+    if (const std::string* path = line.value("open")) {
+        auto wall = loadWallFile(*path);
+        if (auto* why = std::get_if<std::string>(&wall)) return *why;
+        (void)std::get<Wall>(wall).changes.applyTo(window);  // read it on loading
+        project = std::get<Wall>(wall).project;
+    }
+    Changes changes;
+    for (const GivenOption& g : line.given) {
+        if (g.option->kind != OptionKind::Change) continue;
+        const ChangeError error = changes.set(g.option->key, g.value);
+        if (error != ChangeError::None) {
+            return "--" + g.option->name + "：" + refusedValue(error, g.option->key, g.value);
+        }
+    }
+    const ChangeFailure failed = changes.applyTo(window);
+    if (failed.error != ChangeError::None) {
+        return "--" + failed.key + "：" + refusedValue(failed.error, failed.key, failed.value);
+    }
+    project = projectWithOptions(line, project);
+    return std::nullopt;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    std::map<std::string, std::string> options;
-    bool json = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            usage(std::cout);
-            return kCompleted;
-        }
-        if (a == "--json") {
-            json = true;
-            continue;
-        }
-        if (a.rfind("--", 0) != 0 || i + 1 >= args.size()) {
-            std::cerr << "wallcalc-cli: unexpected argument " << a << '\n';
-            usage(std::cerr);
-            return kUsage;
-        }
-        options[a.substr(2)] = args[++i];
-    }
-
-    if (auto session = options.find("session"); session != options.end()) {
-        if (options.size() != 1 || json) {
-            std::cerr << "wallcalc-cli: --session takes no other option\n";
-            return kUsage;
-        }
-        return runSession(session->second);
-    }
-
-    // The sheets' date goes with the sheets.
-    if (options.count("date") && !options.count("pdf") && !options.count("pdf-dir")) {
-        std::cerr << "wallcalc-cli: --date goes with --pdf or --pdf-dir\n";
-        return kUsage;
-    }
-
-    if (options.count("batch")) {
-        for (const auto& [key, value] : options) {
-            if (key != "batch" && key != "out" && key != "pdf-dir" && key != "date") {
-                std::cerr << "wallcalc-cli: --batch takes only --out, --pdf-dir and --date\n";
-                return kUsage;
-            }
-        }
-        std::unique_ptr<cli::SheetWriter> sheets;
-        if (options.count("pdf-dir")) {
-            sheets = sheetWriter(argv[0], options);
-            if (!sheets) return kUsage;
-        }
-        return cli::runBatchCommand(options, sheets.get());
-    }
-
-    Changes changes;
-    for (const auto& [key, value] : options) {
-        if (key == "pdf" || key == "date") continue;  // the sheet's, not the window's
-        const auto known = keyOfOption(key);
-        switch (known ? changes.set(*known, value) : ChangeError::UnknownKey) {
-            case ChangeError::None:
-                break;
-            case ChangeError::UnknownKey:
-                std::cerr << "wallcalc-cli: unknown option --" << key << '\n';
-                usage(std::cerr);
-                return kUsage;
-            case ChangeError::BadMode:
-                std::cerr << "wallcalc-cli: --mode is ordinary or civil-defence\n";
-                return kUsage;
-            case ChangeError::NotAnItem:
-                std::cerr << "wallcalc-cli: --" << key << ' ' << value
-                          << " is not an item of its list\n";
-                return kUsage;
-        }
-    }
+// One calculation: the window's results and calculation text, or one JSON object.
+int once(const char* program, const CommandLine& line) {
     WindowModel window;
-    if (const ChangeFailure failed = changes.applyTo(window); failed.error != ChangeError::None) {
-        std::cerr << "wallcalc-cli: --" << failed.key << ' ' << failed.value
-                  << " is not an item of its list\n";
-        return kUsage;
-    }
+    ProjectInfo project;
+    if (const auto why = prepare(line, window, project)) return refuse(kUsage, *why);
 
-    std::unique_ptr<cli::SheetWriter> sheet;
-    if (options.count("pdf")) {
-        sheet = sheetWriter(argv[0], options);
-        if (!sheet) return kUsage;
+    std::unique_ptr<SheetWriter> sheet;
+    if (line.has("pdf")) {
+        std::string why;
+        sheet = openSheetWriter(program, line.has("date") ? *line.value("date") : "", why);
+        if (!sheet) return refuse(kUsage, why);
+    }
+    if (const std::string* path = line.value("save")) {
+        if (const auto failed = saveWallFile(*path, wallFileText(window, project))) {
+            return refuse(kEndedEarly, *failed);
+        }
     }
 
     const PressResult press = window.pressCompute();
-    if (json) {
-        std::cout << cli::pressJson(press) << '\n';
+    if (line.has("json")) {
+        std::cout << pressJson(press) << '\n';
     } else {
         for (const auto& m : press.messages)
             std::cerr << m.title << ' ' << m.text << '\n';
         if (press.completed()) printResults(press);
     }
     if (!press.completed()) {
-        if (sheet) std::cerr << "wallcalc-cli: no calculation sheet: the calculation ended early\n";
+        if (sheet) refuse(kEndedEarly, "计算提前结束，没有写出计算书");
         return kEndedEarly;
     }
     if (sheet) {
-        if (const auto failed = sheet->write(press, "", options.at("pdf"))) {
-            std::cerr << "wallcalc-cli: " << *failed << '\n';
-            return kEndedEarly;
+        if (const auto failed = sheet->write(press, "", project, *line.value("pdf"))) {
+            return refuse(kEndedEarly, *failed);
         }
     }
     return kCompleted;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* why = std::get_if<std::string>(&parsed)) return refuse(kUsage, *why);
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    if (line.has("help")) {
+        printHelp(std::cout);
+        return kCompleted;
+    }
+    if (line.has("version")) {
+        std::cout << "wallcalc-cli " << WALLCALC_VERSION << '\n';
+        return kCompleted;
+    }
+    if (line.run == kSession) return session(*line.value("session"));
+    if (line.run == kBatch) return runBatchCommand(argv[0], line);
+    return once(argv[0], line);
 }

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "wallcalc/cli/texts.hpp"
 #include "wallcalc/engine/changes.hpp"
 #include "wallcalc/engine/check_fields.hpp"
 #include "wallcalc/engine/number_input.hpp"
@@ -166,33 +167,35 @@ std::string checksJson(const PressResult& press) {
 
 SessionAnswer sessionPress(WindowModel& window, std::string_view line) {
     const Json in = Json::parse(line, nullptr, false);
-    if (in.is_discarded()) return SessionError{"the line is not valid JSON"};
-    if (!in.is_object()) return SessionError{"the line is not a JSON object"};
+    if (in.is_discarded()) return SessionError{"不是有效的JSON"};
+    if (!in.is_object()) return SessionError{"不是一个JSON对象（应为 {\"键\": 值, …}）"};
 
     // Check every key before changing anything: a line that is not understood changes
     // nothing and presses nothing.
     Changes changes;
     for (const auto& [key, value] : in.items()) {
         const KeyKind kind = keyKind(key);
-        if (kind == KeyKind::Unknown) return SessionError{"unknown key \"" + key + "\""};
-        std::optional<std::string> text = kind == KeyKind::List ? listValue(value)
-                                          : value.is_string()   ? value.get<std::string>()
-                                                                : std::optional<std::string>();
-        if (!text && kind == KeyKind::Input) {
-            return SessionError{"\"" + key + "\" must be a string"};
+        if (kind == KeyKind::Unknown) {
+            return SessionError{"未知的键" + inQuotes(key) + "（可用的键见 wallcalc-cli --help）"};
         }
+        const std::optional<std::string> text = kind == KeyKind::List ? listValue(value)
+                                                : value.is_string()   ? value.get<std::string>()
+                                                                    : std::optional<std::string>();
+        if (!text && kind == KeyKind::Input) {
+            return SessionError{inQuotes(key) + "的值应为加引号的文字，如 \"" +
+                                std::string(inputKeyed(key)->initial) + "\""};
+        }
+        const std::string shown = text ? *text : value.dump();
         const ChangeError error = text                    ? changes.set(key, *text)
                                   : kind == KeyKind::Mode ? ChangeError::BadMode
                                                           : ChangeError::NotAnItem;
-        if (error == ChangeError::BadMode) {
-            return SessionError{"\"mode\" must be \"ordinary\" or \"civil-defence\""};
-        }
-        if (error == ChangeError::NotAnItem) {
-            return SessionError{"\"" + key + "\" is not an item of its list"};
+        if (error != ChangeError::None) {
+            return SessionError{inQuotes(key) + "：" + refusedValue(error, key, shown)};
         }
     }
     if (const ChangeFailure failed = changes.applyTo(window); failed.error != ChangeError::None) {
-        return SessionError{"\"" + failed.key + "\" is not an item of its list"};
+        return SessionError{inQuotes(failed.key) + "：" +
+                            refusedValue(failed.error, failed.key, failed.value)};
     }
     return window.pressCompute();
 }

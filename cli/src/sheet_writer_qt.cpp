@@ -1,9 +1,15 @@
 // The sheet writer of a build with Qt: the calculation sheet library on a QGuiApplication.
+// Sheets may be written from several threads at once: each writes its own PDF with its
+// own painter, and Qt's font database serves them all.
+#include <unistd.h>
 #include <QDate>
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
-#include "sheet_writer.hpp"
+#include "wallcalc/cli/sheet_writer.hpp"
+#include "wallcalc/cli/texts.hpp"
 #include "wallcalc/sheet/pdf_file.hpp"
 
 namespace wallcalc::cli {
@@ -13,8 +19,25 @@ namespace {
 // who asked for a PDF; only its errors are passed on.
 void onlyErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "wallcalc-cli: %s\n", qPrintable(message));
+        std::fprintf(stderr, "wallcalc-cli：%s\n", qPrintable(message));
     }
+}
+
+// Qt tells why a file could not be written in English. The system's reason for the same
+// attempt (a file made in the same folder) is told in Chinese; Qt's stands when that
+// attempt succeeds.
+std::string reasonFor(const std::string& path, const std::string& qtReason) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return fileErrorReason(EISDIR);
+    fs::path folder = fs::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    std::string probe = (folder / ".wallcalc-XXXXXX").string();
+    const int fd = mkstemp(probe.data());
+    if (fd < 0) return fileErrorReason(errno);
+    close(fd);
+    fs::remove(probe, ec);
+    return qtReason;
 }
 
 class QtSheetWriter final : public SheetWriter {
@@ -31,15 +54,18 @@ class QtSheetWriter final : public SheetWriter {
         argv_[0] = const_cast<char*>(program);
         qInstallMessageHandler(onlyErrors);
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        if (date_.empty()) date_ = sheet::today();
     }
 
     std::optional<std::string> write(const PressResult& press, std::string_view name,
-                                     const std::string& path) override {
+                                     const ProjectInfo& project, const std::string& path) override {
         sheet::CalculationSheet s = sheet::sheetOf(press);
         s.name = name;
-        s.date = date_.empty() ? sheet::today() : date_;
+        s.project = project;
+        s.date = date_;
         if (const auto failed = sheet::writeSheetPdf(s, path)) {
-            return "cannot write " + failed->file + ": " + failed->reason;
+            return "无法写入" + inQuotes(failed->file) + "：" +
+                   reasonFor(failed->file, failed->reason);
         }
         return std::nullopt;
     }
@@ -58,7 +84,7 @@ std::unique_ptr<SheetWriter> openSheetWriter(const char* program, const std::str
     const QDate parsed = QDate::fromString(QString::fromStdString(date), Qt::ISODate);
     if (!date.empty() &&
         (!parsed.isValid() || parsed.toString(Qt::ISODate).toStdString() != date)) {
-        why = "--date takes a date as YYYY-MM-DD, not " + date;
+        why = "--date 应为 YYYY-MM-DD 形式的日期（如 2024-05-01），而不是" + inQuotes(date);
         return nullptr;
     }
     return std::make_unique<QtSheetWriter>(program, date);

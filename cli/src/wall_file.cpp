@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "wallcalc/cli/texts.hpp"
+
 namespace wallcalc::cli {
 namespace {
 
@@ -23,10 +25,6 @@ Json listValue(const WindowModel& window, const ListInfo& list) {
     const std::string_view item = listItem(list.list, window.basis(), position);
     if (!item.empty()) return std::string(item);
     return position;
-}
-
-std::string inQuotes(std::string_view key) {
-    return "“" + std::string(key) + "”";
 }
 
 std::optional<std::string> readProject(const Json& value, ProjectInfo& project) {
@@ -79,23 +77,17 @@ std::variant<Wall, std::string> readWallText(std::string_view text) {
         if (value.is_string()) text = value.get<std::string>();
         if (keyKind(key) == KeyKind::List && value.is_number_integer()) text = value.dump();
         if (!text) return inQuotes(key) + "的值应为文字";
-        switch (wall.changes.set(key, *text)) {
-            case ChangeError::None:
-                break;
-            case ChangeError::UnknownKey:
-                return "未知的键" + inQuotes(key);
-            case ChangeError::BadMode:
-                return inQuotes(key) + "应为“ordinary”或“civil-defence”，而不是" + inQuotes(*text);
-            case ChangeError::NotAnItem:
-                break;
-        }
+        const ChangeError error = wall.changes.set(key, *text);
+        if (error == ChangeError::UnknownKey) return refusedValue(error, key, *text);
+        if (error != ChangeError::None)
+            return inQuotes(key) + "：" + refusedValue(error, key, *text);
     }
     // A file is opened into a window that has just opened: its list items are read in the
     // basis it names.
     WindowModel opened;
     if (const ChangeFailure failed = wall.changes.applyTo(opened);
         failed.error != ChangeError::None) {
-        return inQuotes(failed.key) + "的列表中没有" + inQuotes(failed.value);
+        return inQuotes(failed.key) + "：" + refusedValue(failed.error, failed.key, failed.value);
     }
     return wall;
 }
@@ -134,29 +126,6 @@ std::optional<std::string> saveWallFile(const std::string& path, const std::stri
     std::filesystem::rename(temporary, path, ec);
     if (ec) return failed(ec.value());
     return std::nullopt;
-}
-
-std::string fileErrorReason(int error) {
-    struct Reason {
-        int error;
-        std::string_view text;
-    };
-    static constexpr Reason kReasons[] = {
-        {ENOENT, "文件或文件夹不存在"},
-        {EACCES, "没有访问权限"},
-        {EPERM, "操作不被允许"},
-        {EISDIR, "这是一个文件夹，不是文件"},
-        {ENOTDIR, "路径中有一部分不是文件夹"},
-        {ENOSPC, "磁盘空间不足"},
-        {EROFS, "文件系统是只读的"},
-        {ENAMETOOLONG, "文件名太长"},
-        {EEXIST, "文件已存在"},
-        {EIO, "读写出错"},
-    };
-    for (const Reason& r : kReasons) {
-        if (r.error == error) return std::string(r.text);
-    }
-    return "系统错误 " + std::to_string(error) + "（" + std::strerror(error) + "）";
 }
 
 }  // namespace wallcalc::cli

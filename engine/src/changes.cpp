@@ -1,5 +1,7 @@
 #include "wallcalc/engine/changes.hpp"
 
+#include <array>
+
 namespace wallcalc {
 namespace {
 
@@ -15,6 +17,15 @@ constexpr ModeName kModeNames[] = {
     {"非人防", 1},
 };
 
+constexpr auto kModeValues = [] {
+    std::array<std::string_view, std::size(kModeNames)> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kModeNames[i].name;
+    return names;
+}();
+
+}  // namespace
+
 const InputBox* inputKeyed(std::string_view key) {
     for (const InputBox& in : inputBoxes()) {
         if (in.key == key) return &in;
@@ -29,22 +40,15 @@ const ListInfo* listKeyed(std::string_view key) {
     return nullptr;
 }
 
-}  // namespace
+std::span<const std::string_view> modeNames() {
+    return kModeValues;
+}
 
 KeyKind keyKind(std::string_view key) {
     if (key == kModeKey) return KeyKind::Mode;
     if (inputKeyed(key) != nullptr) return KeyKind::Input;
     if (listKeyed(key) != nullptr) return KeyKind::List;
     return KeyKind::Unknown;
-}
-
-std::optional<std::string_view> keyOfOption(std::string_view option) {
-    if (option == kModeKey) return kModeKey;
-    for (const InputBox& in : inputBoxes()) {
-        if (in.option == option) return in.key;
-    }
-    if (const ListInfo* l = listKeyed(option)) return l->key;
-    return std::nullopt;
 }
 
 ChangeError Changes::set(std::string_view key, std::string_view value) {

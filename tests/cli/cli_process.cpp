@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,9 +22,25 @@ std::string readWhole(const std::string& path) {
     return buffer.str();
 }
 
+std::set<std::string> filesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+std::vector<cli::CsvRecord> csvRecords(const std::string& text) {
+    cli::CsvReader reader(text);
+    std::vector<cli::CsvRecord> out;
+    while (auto r = reader.next())
+        out.push_back(*r);
+    EXPECT_EQ(reader.error(), "");
+    return out;
+}
+
 std::string scratchFolder(const std::string& name) {
-    const std::filesystem::path folder =
-        std::filesystem::path(::testing::TempDir()) / ("wallcalc-" + name);
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) /
+                                         ("wallcalc-" + name + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();
@@ -66,8 +83,10 @@ CliRun runCli(const std::vector<std::string>& args, bool withoutDisplay) {
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
-        waitpid(pid, &status, 0);
+        struct rusage usage {};
+        wait4(pid, &status, 0, &usage);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.maxRssKb = usage.ru_maxrss;
     }
     posix_spawn_file_actions_destroy(&actions);
     run.out = readWhole(outPath);

@@ -7,20 +7,16 @@
 #include <set>
 
 #include "cli_process.hpp"
+#include "wallcalc/cli/csv.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
+using wallcalc::cli::CsvReader;
+using wallcalc::testing::filesIn;
 using wallcalc::testing::readWhole;
 using wallcalc::testing::runCli;
 using wallcalc::testing::scratchFolder;
-
-std::set<std::string> filesIn(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 const char* kWalls =
     "name,mode,case,h5\n"
@@ -82,7 +78,7 @@ TEST_P(PdfRefused, WritesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, PdfRefused,
     testing::Values(
-        RefusedRow{"RunEndedEarly", {"--pdf", "@wall.pdf"}, 1, "no calculation sheet"},
+        RefusedRow{"RunEndedEarly", {"--pdf", "@wall.pdf"}, 1, "没有写出计算书"},
         RefusedRow{"FolderMissing",
                    {"--mode", "ordinary", "--pdf", "@missing/wall.pdf"},
                    1,
@@ -97,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"PdfDirWithoutBatch", {"--mode", "ordinary", "--pdf-dir", "@d"}, 2, "pdf-dir"},
         RefusedRow{"PdfDirIsAFile",
                    {"--batch", "@file", "--pdf-dir", "@file"},
-                   1,
-                   "cannot make the folder"}),
+                   2,
+                   "是一个文件，不是文件夹"}),
     [](const auto& info) { return std::string(info.param.check); });
 
 TEST(PdfDir, OneSheetPerCompletedRowNamedFromItsName) {
@@ -111,10 +107,22 @@ TEST(PdfDir, OneSheetPerCompletedRowNamedFromItsName) {
               (std::set<std::string>{"W1.pdf", "2.pdf", "W1_4.pdf", "a_b.pdf"}));
     for (const auto& name : filesIn(folder + "/sheets"))
         EXPECT_TRUE(isPdf(folder + "/sheets/" + name)) << name;
-    EXPECT_NE(withSheets.err.find("4 calculation sheets"), std::string::npos) << withSheets.err;
+    EXPECT_NE(withSheets.err.find("计算书写出 4 份，未写出 0 份"), std::string::npos)
+        << withSheets.err;
 
+    // The sheets change nothing in the results; they add the column that names them.
     const auto without = runCli({"--batch", folder + "/walls.csv"});
-    EXPECT_EQ(withSheets.out, without.out) << "the sheets change nothing in the results";
+    CsvReader with(withSheets.out), plain(without.out);
+    const std::vector<std::string> sheetCells = {"sheet",    "W1.pdf",  "2.pdf", "",
+                                                 "W1_4.pdf", "a_b.pdf", ""};
+    for (const auto& cell : sheetCells) {
+        auto row = with.next();
+        ASSERT_TRUE(row.has_value());
+        EXPECT_EQ(row->back(), cell);
+        row->pop_back();
+        EXPECT_EQ(row, plain.next());
+    }
+    EXPECT_FALSE(with.next().has_value());
 }
 
 #else
@@ -124,11 +132,11 @@ TEST(PdfOption, ThisBuildSaysItCannotWritePdfs) {
     std::ofstream(folder + "/walls.csv") << kWalls;
     const auto one = runCli({"--mode", "ordinary", "--pdf", folder + "/wall.pdf"});
     EXPECT_EQ(one.status, 2);
-    EXPECT_NE(one.err.find("cannot write PDFs"), std::string::npos) << one.err;
+    EXPECT_NE(one.err.find("不能写出PDF计算书"), std::string::npos) << one.err;
     EXPECT_EQ(one.out, "") << "nothing is calculated for a sheet that cannot be written";
     const auto batch = runCli({"--batch", folder + "/walls.csv", "--pdf-dir", folder + "/d"});
     EXPECT_EQ(batch.status, 2);
-    EXPECT_NE(batch.err.find("cannot write PDFs"), std::string::npos) << batch.err;
+    EXPECT_NE(batch.err.find("不能写出PDF计算书"), std::string::npos) << batch.err;
     EXPECT_EQ(filesIn(folder), std::set<std::string>{"walls.csv"});
 }
 

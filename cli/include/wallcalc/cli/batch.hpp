@@ -1,31 +1,71 @@
 #pragma once
 // Many walls at once: one wall per CSV row, each computed as in a freshly opened window
-// with that row's inputs, so that no row depends on another.
+// with that row's inputs, so that no row depends on another. Rows are read, computed and
+// written one after the other, so a batch of any length runs in little memory.
 #include <functional>
 #include <string>
 #include <string_view>
 
 #include "wallcalc/cli/csv.hpp"
-#include "wallcalc/engine/press.hpp"
+#include "wallcalc/cli/sheet_writer.hpp"
+#include "wallcalc/engine/project.hpp"
 
 namespace wallcalc::cli {
 
-// A completed row, for whoever writes its calculation sheet: the row number (1-based,
-// header not counted), its "name" cell (empty when absent) and the press.
-using CompletedRow =
-    std::function<void(std::size_t row, std::string_view name, const PressResult& press)>;
-using Progress = std::function<void(std::size_t done, std::size_t total)>;
+// The columns a batch adds after the results, and the values of "status".
+inline constexpr std::string_view kStatusColumn = "status";
+inline constexpr std::string_view kMessagesColumn = "messages";
+inline constexpr std::string_view kSheetColumn = "sheet";  // with sheets only
+inline constexpr std::string_view kRowCompleted = "completed";
+inline constexpr std::string_view kRowEnded = "ended";
+inline constexpr std::string_view kRowNotUnderstood = "error";
 
-struct BatchResult {
-    std::string csv;    // UTF-8 with a byte-order mark: the input columns and the results
-    std::string error;  // why the batch could not run at all (a bad header); empty otherwise
+// The sheets of a batch: with a writer, every completed row gets its calculation sheet in
+// `folder`, and the row's "sheet" cell names the file or says why it was not written.
+struct BatchSheets {
+    SheetWriter* writer = nullptr;
+    std::string folder;
+    // Why no sheet can be written in the folder, found before the first row; each
+    // completed row then says so in its "sheet" cell, and the rows are computed all the same.
+    std::string folderProblem;
+    unsigned threads = 1;
+};
+
+struct BatchSetup {
+    ProjectInfo project;  // the title block of every row, where its own cells leave a field empty
+    BatchSheets sheets;
+};
+
+struct BatchCounts {
     std::size_t rows = 0;
     std::size_t completed = 0;
     std::size_t ended = 0;
-    std::size_t bad = 0;
+    std::size_t bad = 0;  // rows that are not understood
+    std::size_t sheets = 0;
+    std::size_t sheetsFailed = 0;
 };
 
-BatchResult runBatch(std::string_view inputCsv, const CompletedRow& onCompleted = {},
-                     const Progress& progress = {});
+struct BatchOutcome {
+    // Why the batch did not start (the header is not understood; nothing was written), or
+    // why it stopped reading (the rows before were written); empty when it read it all.
+    std::string error;
+    bool started = false;
+    BatchCounts counts;
+};
+
+// Writes the output (the input's header as given, the result columns, "status",
+// "messages" and, with sheets, "sheet") record by record, in the input's order.
+using RecordSink = std::function<void(const std::string& record)>;
+using RowProgress = std::function<void(std::size_t rowsDone)>;
+
+BatchOutcome runBatch(CsvReader& input, const RecordSink& write, const BatchSetup& setup = {},
+                      const RowProgress& progress = {});
+
+// A batch held in memory: the whole output as text, UTF-8 with a byte-order mark.
+struct BatchResult {
+    std::string csv;
+    BatchOutcome outcome;
+};
+BatchResult runBatch(std::string_view inputCsv, const BatchSetup& setup = {});
 
 }  // namespace wallcalc::cli

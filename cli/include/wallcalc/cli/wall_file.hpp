@@ -10,6 +10,7 @@
 #include <string_view>
 #include <variant>
 
+#include "wallcalc/cli/texts.hpp"  // fileErrorReason
 #include "wallcalc/engine/changes.hpp"
 #include "wallcalc/engine/project.hpp"
 #include "wallcalc/engine/window_model.hpp"
@@ -35,8 +36,5 @@ std::variant<Wall, std::string> readWallText(std::string_view text);
 // A file is written whole or not at all (a temporary file beside it, then renamed).
 std::variant<Wall, std::string> loadWallFile(const std::string& path);
 std::optional<std::string> saveWallFile(const std::string& path, const std::string& text);
-
-// Why a file operation failed, in Chinese, from the system's error code.
-std::string fileErrorReason(int error);
 
 }  // namespace wallcalc::cli

@@ -6,6 +6,7 @@
 // works: the option click first (it resets the civil-defence load), then the basis (it
 // decides the steel list's items), then the typing and the other lists.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,14 +18,19 @@ namespace wallcalc {
 
 enum class KeyKind { Unknown, Mode, Input, List };
 KeyKind keyKind(std::string_view key);
-// The key an option of the command line names ("gamma-g" → "gammaG"); empty when none.
-std::optional<std::string_view> keyOfOption(std::string_view option);
+// The input or list a key names; null for any other key.
+const InputBox* inputKeyed(std::string_view key);
+const ListInfo* listKeyed(std::string_view key);
 
 // The key of the civil-defence option and its two values (also accepted: the options'
 // own captions "人防" and "非人防").
 inline constexpr std::string_view kModeKey = "mode";
 inline constexpr std::string_view kOrdinaryMode = "ordinary";
 inline constexpr std::string_view kCivilDefenceMode = "civil-defence";
+// The mode's name beside the window's labels, as a column heading and on the sheet.
+inline constexpr std::string_view kModeLabel = "人防选择";
+// Every value "mode" accepts, in the order a message lists them.
+std::span<const std::string_view> modeNames();
 
 enum class ChangeError {
     None,
