@@ -14,6 +14,7 @@ using report::CrackSection;
 
 constexpr std::string_view kReminder = "注意人防选择，搞结构的要细心哟！";
 constexpr std::string_view kFirstLine = "1.荷载计算：";
+constexpr std::string_view kCodesLine = "依据：GB 50010-2010(2015年版)";  // the 2010 text opens so
 constexpr std::string_view kLastNote = "    则实际所配钢筋为 18@200+20@200（依次类推）";
 constexpr std::string_view kCivilDefenceLast = "3.人防工程不计算裂缝。";
 constexpr int kTableDiameters[] = {12, 14, 16, 18, 20, 22, 25};
@@ -113,7 +114,9 @@ void checkStopped(const Press& p, Findings& f) {
     };
     const bool untouched = std::all_of(results.begin(), results.end(),
                                        [&](const ResultBox& r) { return p.unchanged(r.box); });
-    f.require(untouched || emptiedFrom(2) || emptiedFrom(3),
+    // The 2010 basis may stop after Text6: a section over-reinforced has no steel area.
+    const bool afterMBk = p.after.basis() == Basis::Gb2010 && emptiedFrom(1);
+    f.require(untouched || afterMBk || emptiedFrom(2) || emptiedFrom(3),
               "a press that ended early left results of an earlier press beside new ones");
     if (!untouched) {
         f.require(isNumber(p.now(Box::Text6)) && isNumber(p.now(Box::Text7)),
@@ -185,13 +188,17 @@ void checkCompleted(const Press& p, Findings& f) {
     const std::string& text = p.now(Box::Text12);
     f.require(!holdsNanOrInf(text), "the calculation text holds nan or inf");
     const int lines = lineCountOf(text);
-    const int expected = report::lineCount(mode, loadCase, section);
+    const auto basis =
+        p.after.basis() == Basis::Gb2010 ? report::Basis::Gb2010 : report::Basis::Gb2002;
+    const int expected = report::lineCount(basis, mode, loadCase, section);
 
     f.require(lines == expected, [&] {
         return "the calculation text has " + std::to_string(lines) + " lines where " +
                std::to_string(expected) + " belong to its mode, case and section 3";
     });
-    f.require(text.starts_with(kFirstLine), "the calculation text does not open with 1.荷载计算：");
+    const std::string_view opening = basis == report::Basis::Gb2010 ? kCodesLine : kFirstLine;
+    f.require(text.starts_with(opening),
+              [&] { return "the calculation text does not open with " + std::string(opening); });
     const bool notes = section != CrackSection::CivilDefence && section != CrackSection::NoBarFits;
     f.require(section != CrackSection::CivilDefence || endsWith(text, kCivilDefenceLast),
               "a civil-defence text does not end with its closing line");
@@ -225,8 +232,9 @@ void checkSupplementaryDesign(const Press& p, Findings& f) {
         const CheckValue value = field.of(*after.checks);
         const double* d = std::get_if<double>(&value);
         const float* s = std::get_if<float>(&value);
-        f.require((d == nullptr || std::isfinite(*d)) && (s == nullptr || std::isfinite(*s)),
-                  [&] { return "the supplementary value " + checkColumn(field) + " is not finite"; });
+        f.require((d == nullptr || std::isfinite(*d)) && (s == nullptr || std::isfinite(*s)), [&] {
+            return "the supplementary value " + checkColumn(field) + " is not finite";
+        });
     }
     f.require(!holdsNanOrInf(withoutQuotes(supplementaryText(after))),
               "the supplementary design's text holds nan or inf");
@@ -271,8 +279,13 @@ report::CrackSection crackSectionShown(const PressResult& after) {
     if (after.X == kCivilDefence) return CrackSection::CivilDefence;
     if (after.text(Box::Text19) == kTooLarge) return CrackSection::NoBarFits;
     if (after.text(Box::Text11) == " ") return CrackSection::LimitNotReached;
-    const auto mbk = toNumber(after.text(Box::Text6));
-    if (mbk && !(*mbk > 0)) return CrackSection::NoTension;
+    // The water face has no crack width without tension: under MBk (2002), under the
+    // quasi-permanent Mq (2010), which no box shows.
+    if (after.basis() == Basis::Gb2010) {
+        if (!(after.state.Mq > 0)) return CrackSection::NoTension;
+    } else if (const auto mbk = toNumber(after.text(Box::Text6)); mbk && !(*mbk > 0)) {
+        return CrackSection::NoTension;
+    }
     return CrackSection::Checked;
 }
 
