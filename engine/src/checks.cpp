@@ -12,6 +12,11 @@
 namespace wallcalc {
 namespace {
 
+// How much of the supplementary design to make: all of it, or only the vertical steel of
+// the two faces (what the civil-defence design compares with the ordinary one).
+enum class Scope { Whole, Faces };
+std::optional<Checks> designOf(const PressResult& press, Scope scope);
+
 constexpr double kHorizontalRatio = 0.1;    // % of the section, each face
 constexpr double kHorizontalSpacing = 200;  // mm, at most
 constexpr int kHorizontalDiameters[] = {8, 10, 12, 14, 16, 18, 20, 22, 25};
@@ -37,7 +42,12 @@ struct Context {
 
     bool ordinary() const { return mode == Mode::Ordinary; }
     bool basis2010() const { return basis == Basis::Gb2010; }
-    std::optional<double> number(Input in) const { return toNumber(text(in)); }
+    // The value the press converted, or the text read now (the dry-face cover, which the
+    // press does not read).
+    std::optional<double> number(Input in) const {
+        if (const auto& v = s.inputValues[static_cast<std::size_t>(in)]) return v;
+        return toNumber(text(in));
+    }
     double value(Input in) const { return number(in).value_or(0); }
     const std::string& text(Input in) const { return press.text(inputBox(in).box); }
 };
@@ -286,11 +296,13 @@ class SameInputs final : public Host {
 PressResult ordinaryPressOf(const PressResult& civil) {
     PressResult press;
     press.X = kOrdinary;
-    press.boxes = civil.boxes;
+    for (const InputBox& in : inputBoxes())
+        press.boxes[index(in.box)] = civil.text(in.box);
     press.lists = civil.lists;
     SameInputs host(press);
+    press.state.inputValues = civil.state.inputValues;  // the same texts: the same values
     press.end = detail::computeWithoutText(host, Mode::Ordinary, press.state);
-    if (press.completed()) press.checks = supplementaryDesign(press);
+    if (press.completed()) press.checks = designOf(press, Scope::Faces);
     return press;
 }
 
@@ -373,7 +385,9 @@ void warnAboutInputs(Checks& c, const Context& x) {
 
 }  // namespace
 
-std::optional<Checks> supplementaryDesign(const PressResult& press) {
+namespace {
+
+std::optional<Checks> designOf(const PressResult& press, Scope scope) {
     const CalcState& s = press.state;
     const int concrete = press.lists[index(List::Combo1)];
     const int steel = press.lists[index(List::Combo2)];
@@ -411,6 +425,7 @@ std::optional<Checks> supplementaryDesign(const PressResult& press) {
     if (x.basis2010()) combineLoads(c, x, loads);
     c.base = designFace(c, x, x.basis2010() ? s.Mq : s.MBk, s.MB, s.h0, c.c1, false);
     designSpan(c, x);
+    if (scope == Scope::Faces) return c;
     checkStrengthBars(c, x);
     checkCompressionZone(c, x);
     checkMinimumSteel(c, x);
@@ -420,6 +435,12 @@ std::optional<Checks> supplementaryDesign(const PressResult& press) {
     if (!x.ordinary()) compareWithOrdinaryWorks(c, x);
     warnAboutInputs(c, x);
     return c;
+}
+
+}  // namespace
+
+std::optional<Checks> supplementaryDesign(const PressResult& press) {
+    return designOf(press, Scope::Whole);
 }
 
 }  // namespace wallcalc

@@ -30,7 +30,7 @@ inline constexpr std::string_view kNoBarFits = "算不出来，请增加外墙�
 class Driver {
   public:
     Driver(Host& host, CalcState& state, Mode mode, bool withText = true)
-        : run_(host, state, mode), withText_(withText) {}
+        : run_(host, state, mode, !withText), withText_(withText) {}
 
     RunEnd operator()() {
         run_.basis = host().selected(List::Combo4) == 1 ? Basis::Gb2010 : Basis::Gb2002;

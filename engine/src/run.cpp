@@ -38,7 +38,7 @@ std::string quoted(std::string_view text) {
 }  // namespace
 
 Step Run::number(Input input, double& out) {
-    auto& cached = numbers_[static_cast<std::size_t>(input)];
+    auto& cached = s.inputValues[static_cast<std::size_t>(input)];
     if (!cached) {
         const InputBox& in = inputBox(input);
         const std::string& text = s.*in.field;

@@ -23,7 +23,12 @@ using Step = std::optional<Stop>;
 
 class Run {
   public:
-    Run(Host& host, CalcState& state, Mode mode) : host(host), s(state), mode(mode) {}
+    // A run starts with no input converted, unless told that the state's values are
+    // those of the texts it will read (a second run of the same inputs).
+    Run(Host& host, CalcState& state, Mode mode, bool sameTexts = false)
+        : host(host), s(state), mode(mode) {
+        if (!sameTexts) s.inputValues.fill(std::nullopt);
+    }
 
     // The value of an input kept as text in the state; the run stops with a message
     // naming the box when its text is not a number.
@@ -38,12 +43,11 @@ class Run {
     Basis basis = Basis::Gb2002;
     report::Case loadCase = report::Case::A;
 
-  private:
-    std::array<std::optional<double>, kInputCount> numbers_{};
 };
 
 // A run of the given mode that writes the result boxes but not the calculation text: the
-// supplementary design's second opinion, where only the numbers are wanted.
+// supplementary design's second opinion, where only the numbers are wanted. The state
+// holds the values of the same texts already converted by the first run.
 RunEnd computeWithoutText(Host& host, Mode mode, CalcState& state);
 
 // Messages of a run.

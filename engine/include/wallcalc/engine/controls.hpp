@@ -86,6 +86,7 @@ enum class Input : std::uint8_t {
     Wmax
 };
 inline constexpr std::size_t kInputCount = 16;
+static_assert(std::tuple_size_v<decltype(CalcState::inputValues)> == kInputCount);
 
 // Which design basis reads an input: η only the 2002 basis, the partial factors γG, γQ and
 // ψq only the 2010 one; the window enables a box only where its basis reads it.

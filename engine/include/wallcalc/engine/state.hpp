@@ -2,6 +2,7 @@
 // The calculation state: the named fields a run reads and writes. The window owns one
 // and keeps it from one press of "计算" to the next; a run overwrites the fields it
 // reaches and leaves every other field as an earlier run left it.
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
@@ -30,6 +31,9 @@ struct CalcState {
     std::string Wmax;            // crack-width limit (mm)
     std::string ss;              // bar spacing (mm)
     float RFHZ = 0;              // civil-defence load Qrf (kN/m2), converted when read
+    // The inputs' values as the last run converted them, by the input table's order; a
+    // run starts with none and converts each at its first use.
+    std::array<std::optional<double>, 16> inputValues{};
     float c2 = 0;                // cover on the dry face: shown, never read
 
     double h0 = 0;  // effective depth h5 − c1 (mm)
