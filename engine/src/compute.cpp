@@ -54,6 +54,11 @@ class Driver {
     Host& host() { return run_.host; }
 
     Step lookupMaterials() {
+        if (basis2010()) {
+            if (auto stop = detail::gradesChosen(concretePosition(), steelPosition(), run_.basis)) {
+                return stop;
+            }
+        }
         // A list without a selection finds nothing; the previous run's values stay.
         if (const auto concrete = concreteStrengths(concretePosition(), run_.mode)) {
             s().Fc = concrete->Fc;

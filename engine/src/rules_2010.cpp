@@ -27,6 +27,12 @@ std::string gradesWith(bool factor) {
 
 }  // namespace
 
+Step gradesChosen(int concrete, int steel, Basis basis) {
+    if (!concreteGrade(concrete)) return Stop{std::string(kNoConcrete)};
+    if (!steelGrade(steel, basis)) return Stop{std::string(kNoSteel)};
+    return std::nullopt;
+}
+
 Step civilDefenceGrade(Run& r, int steel) {
     if (r.mode != Mode::CivilDefence || !steelGrade(steel, r.basis)) return std::nullopt;
     if (hasCivilDefenceStrength(steel, r.basis)) return std::nullopt;

@@ -7,6 +7,11 @@
 
 namespace wallcalc::detail {
 
+// The 2010 rules read the grades' data (β1, εcu, Es, the civil-defence minimum), so both
+// lists need a selection before anything is written; the run stops with a message naming
+// the list when one has none (the 2002 basis keeps the values of the previous run).
+Step gradesChosen(int concrete, int steel, Basis basis);
+
 // Civil-defence works with a grade GB 50038-2005 gives no factor for: the run stops with
 // a message naming the grades that can be used.
 Step civilDefenceGrade(Run& r, int steel);
