@@ -119,7 +119,8 @@ void checkStopped(const Press& p, Findings& f) {
     f.require(untouched || afterMBk || emptiedFrom(2) || emptiedFrom(3),
               "a press that ended early left results of an earlier press beside new ones");
     if (!untouched) {
-        f.require(isNumber(p.now(Box::Text6)) && isNumber(p.now(Box::Text7)),
+        const bool text7Written = !(afterMBk && p.now(Box::Text7).empty());
+        f.require(isNumber(p.now(Box::Text6)) && (!text7Written || isNumber(p.now(Box::Text7))),
                   "a press that ended early wrote Text6 or Text7 without a number");
     }
     for (const ResultBox& r : results) {
