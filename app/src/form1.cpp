@@ -67,7 +67,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, not to the frame
     setCentralWidget(scroll_);
     controls_ = buildControls(*page);
-    page->resized = [this](QSize size) { placePanels(controls_, size); };
+    page->resized = [this](QSize size) { placeControls(controls_, size); };
     menu_ = buildMenu(*this);
     connectEdits();
     connectMenu();
