@@ -16,6 +16,7 @@
 #include "dialog_answer.hpp"
 #include "form1.hpp"
 #include "message_catcher.hpp"
+#include "scratch_settings.hpp"
 #include "wallcalc/cli/wall_file.hpp"
 
 using wallcalc::Box;
@@ -88,10 +89,10 @@ class Form1Files : public QObject {
   private slots:
     void initTestCase() {
         // The recent files go to a scratch copy of the settings, not the user's.
-        QStandardPaths::setTestModeEnabled(true);
+        wallcalc::app::testing::useScratchSettings();
     }
     void init() {
-        QSettings(QSettings::UserScope, "wallcalc", "wallcalc").clear();
+        wallcalc::app::testing::clearSettings();
         form_ = std::make_unique<Form1>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));

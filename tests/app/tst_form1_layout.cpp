@@ -17,6 +17,7 @@
 
 #include "form1.hpp"
 #include "form1_controls.hpp"
+#include "scratch_settings.hpp"
 #include "wall_figure.hpp"
 #include "wallcalc/engine/controls.hpp"
 
@@ -65,6 +66,8 @@ class Form1Layout : public QObject {
     }
 
   private slots:
+    // The window opens on the settings of a machine where it never ran.
+    void initTestCase() { wallcalc::app::testing::useScratchSettings(); }
     void init() {
         form_ = std::make_unique<Form1>();
         form_->show();
