@@ -5,16 +5,13 @@
 #include <QWidget>
 
 #include "form1_controls.hpp"
-#include "twips.hpp"
 
 namespace wallcalc::app {
 
 void placeControls(const Form1Controls& c, QSize size) {
     const QSize extra = size - clientSize();
     for (const auto& [place, widget] : c.placed) {
-        const Twips& t = place->rect;
-        const Twips specified{pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height)};
-        const Twips at = grownBy(specified, place->growth, extra.width(), extra.height());
+        const Twips at = pixelPlace(*place, extra.width(), extra.height());
         widget->setGeometry(at.left, at.top, at.width, at.height);
     }
 }

@@ -268,4 +268,11 @@ Twips grownBy(const Twips& rect, const Growth& growth, int extraWidth, int extra
     return {left, top, right - left, bottom - top};
 }
 
+Twips pixelPlace(const ControlPlace& control, int extraWidth, int extraHeight) {
+    const Twips& t = control.rect;
+    const Twips pixels{t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
+                       t.height / kTwipsPerPixel};
+    return grownBy(pixels, control.growth, extraWidth, extraHeight);
+}
+
 }  // namespace wallcalc

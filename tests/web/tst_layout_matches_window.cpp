@@ -18,13 +18,18 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Where the table puts a control in a page `extra` pixels larger than the specified size.
+// Where the table puts a control in a page `extra` pixels larger than the specified size:
+// its rectangle at 15 twips a pixel, each edge moved by its share of the extra.
 QRect expectedPlace(const ControlPlace& c, QSize extra) {
     const Twips& t = c.rect;
-    const Twips px{t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
-                   t.height / kTwipsPerPixel};
-    const Twips at = grownBy(px, c.growth, extra.width(), extra.height());
-    return QRect(at.left, at.top, at.width, at.height);
+    const auto share = [](int more, int percent) { return more * percent / 100; };
+    const int left = t.left / kTwipsPerPixel + share(extra.width(), c.growth.left);
+    const int top = t.top / kTwipsPerPixel + share(extra.height(), c.growth.top);
+    const int right =
+        (t.left / kTwipsPerPixel + t.width / kTwipsPerPixel) + share(extra.width(), c.growth.right);
+    const int bottom = (t.top / kTwipsPerPixel + t.height / kTwipsPerPixel) +
+                       share(extra.height(), c.growth.bottom);
+    return QRect(left, top, right - left, bottom - top);
 }
 
 }  // namespace

@@ -79,6 +79,11 @@ Twips windowArea();
 // taller than the specified size (negative: smaller, which moves nothing). The extra and
 // the rectangle are in one unit, twips or pixels, and so is the answer.
 Twips grownBy(const Twips& rect, const Growth& growth, int extraWidth, int extraHeight);
+// Where a control stands, in pixels relative to its frame, in a window `extraWidth` ×
+// `extraHeight` pixels larger than the specified size: its place in whole pixels (each
+// edge of the table's rectangle at 15 twips a pixel), grown by its growth rule. Every
+// host places its controls by this, so that they stand on the same pixels.
+Twips pixelPlace(const ControlPlace& control, int extraWidth, int extraHeight);
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr std::string_view kWindowTitle = "地下室外墙配筋计算";
