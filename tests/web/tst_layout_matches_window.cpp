@@ -45,7 +45,7 @@ class LayoutMatchesWindow : public QObject {
         QTest::addColumn<QSize>("extra");
         for (const ControlPlace& c : windowLayout()) {
             const std::string name(c.name);
-            QTest::newRow((name + " at the specified size").c_str()) << qs(c.name) << QSize();
+            QTest::newRow((name + " at the specified size").c_str()) << qs(c.name) << QSize(0, 0);
             QTest::newRow((name + " in a larger page").c_str()) << qs(c.name) << QSize(517, 283);
         }
     }
