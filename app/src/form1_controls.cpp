@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "twips.hpp"
 #include "wall_figure.hpp"
 #include "window_fonts.hpp"
 
@@ -161,7 +160,7 @@ void linkControls(const Form1Controls& c) {
 
 QSize clientSize() {
     const Twips area = windowArea();
-    return twipsSize(area.width, area.height);
+    return QSize(area.width / kTwipsPerPixel, area.height / kTwipsPerPixel);
 }
 
 Form1Controls buildControls(QWidget& page) {
