@@ -25,6 +25,7 @@ from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ARGS = None
@@ -251,6 +252,20 @@ class Window(PageTest):
         self.assertEqual(self.value("TextChecks"),
                          self.js("return window.wallcalc.supplementaryText()").replace("\r\n", "\n"))
         self.assertTrue(self.value("TextChecks").startswith("补充验算："))
+
+    def test_tab_goes_through_the_inputs_in_the_window_order(self):
+        # As in the desktop window: the layout table's order, the result boxes passed over,
+        # the two options one stop, a disabled box (Text20, the 2010 factors) none.
+        expected = ["Combo1", "Combo2", "Combo3", "Text1", "Text2", "Text3", "Text16", "Option1_0",
+                    "Text4", "Text13", "Text17", "Text14", "Text15", "Text5", "Text10", "Text8",
+                    "Command1", "Command2", "Command3", "Text12", "Combo4", "TextChecks"]
+        self.el("Combo1").click()
+        self.el("Combo1").send_keys(Keys.ESCAPE)
+        visited = [self.js("return document.activeElement.id")]
+        while len(visited) < len(expected):
+            self.browser.switch_to.active_element.send_keys(Keys.TAB)
+            visited.append(self.js("return document.activeElement.id"))
+        self.assertEqual(visited, expected)
 
     def test_page_loads_nothing_from_beyond_its_own_server(self):
         origin = self.url.rsplit("/", 1)[0] + "/"
