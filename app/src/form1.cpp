@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <functional>
 
+#include "app_settings.hpp"
 #include "help_text.hpp"
 #include "line_breaks.hpp"
 #include "wallcalc/sheet/design_codes.hpp"
@@ -67,7 +68,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, not to the frame
     setCentralWidget(scroll_);
     controls_ = buildControls(*page);
-    page->resized = [this](QSize size) { placePanels(controls_, size); };
+    page->resized = [this](QSize size) { placeControls(controls_, size); };
     menu_ = buildMenu(*this);
     connectEdits();
     connectMenu();
@@ -119,6 +120,9 @@ void Form1::fitToScreen() {
 
 void Form1::Form_Load() {
     m_core.open();
+    // The window opens, and a new wall starts, on the basis the engineer chose last.
+    m_core.select(List::Combo4, static_cast<int>(index(rememberedBasis())));
+    m_core.markSaved();
     lastSheet_.reset();
     controls_.TextChecks->clear();
     showModel();
@@ -177,8 +181,12 @@ void Form1::connectEdits() {
                 [this, list = static_cast<List>(i)](int position) {
                     if (showingModel_) return;
                     m_core.select(list, position);
-                    // The basis decides the steel list's items and which boxes are read.
-                    if (list == List::Combo4) showModel();
+                    // The basis decides the steel list's items and which boxes are read,
+                    // and the next window opens on it.
+                    if (list == List::Combo4) {
+                        rememberBasis(m_core.basis());
+                        showModel();
+                    }
                     modelChanged();
                 });
     }

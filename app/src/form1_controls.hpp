@@ -1,11 +1,14 @@
 #pragma once
-// The controls of Form1, created on its page at their places. Each widget's objectName is
-// its control name (Text1, Combo1, Frame1, Option1_0, Command1 …) so that tests and
-// accessibility tools find it.
+// The controls of Form1, created on its page from the window layout table, each at its
+// place and in the table's tab order. Each widget's objectName is its control name (Text1,
+// Combo1, Frame1, Option1_0, Command1 …) so that tests and accessibility tools find it.
 #include <QSize>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "wallcalc/engine/controls.hpp"
+#include "wallcalc/engine/window_layout.hpp"
 
 class QComboBox;
 class QLabel;
@@ -22,9 +25,7 @@ class WallFigure;
 struct Form1Controls {
     std::array<QLineEdit*, kBoxCount> boxes{};  // every text box but Text12 (left null)
     QPlainTextEdit* Text12 = nullptr;           // the calculation text
-    QWidget* basisFrame = nullptr;              // "设计规范": the basis and the 2010 factors
     QPlainTextEdit* TextChecks = nullptr;       // the supplementary design, "补充验算"
-    QLabel* checksCaption = nullptr;
     QLabel* staleNote = nullptr;  // "输入已修改，请重新计算", while the results are stale
     std::array<QComboBox*, kListCount> lists{};
     std::array<QRadioButton*, 2> Option1{};  // index 0 "人防", index 1 "非人防"
@@ -32,24 +33,22 @@ struct Form1Controls {
     QPushButton* Command2 = nullptr;         // "帮助"
     QPushButton* Command3 = nullptr;         // "退出"
     WallFigure* figure = nullptr;
+    // Every control with its row of the layout table, in the table's order.
+    std::vector<std::pair<const ControlPlace*, QWidget*>> placed;
 };
 
-// The specified size of the page the controls stand on: the controls of the control
-// table, the supplementary design beside Text12, and the window's margin on every side.
+// The specified size of the page the controls stand on, the layout table's window area.
 // The window scrolls below it; above it the panels grow.
 QSize clientSize();
 
-// Creates every control, its label and its frame on `page`, in screen tab order, and
-// places the panels for the specified size. The lists are left empty and nothing is
-// checked: the window's opening fills them.
+// Creates every control of the layout table on `page`, in its tab order, at its place
+// for the specified size. The lists are left empty and nothing is checked: the window's
+// opening fills them.
 Form1Controls buildControls(QWidget& page);
 
-// The panels that grow with the window: the figure, the stale line, Text12 and the
-// supplementary design with its caption (form1_panels.cpp).
-void buildPanels(Form1Controls& c, QWidget& page);
-// Places the panels on a page of `size` (never less than clientSize()): at the specified
-// size where the control table puts them, and beyond it sharing the extra room. The
-// other controls keep their places.
-void placePanels(const Form1Controls& c, QSize size);
+// Places the controls on a page of `size` (never less than clientSize()): at the specified
+// size where the layout table puts them, and beyond it as the table's growth rule moves
+// and widens them (form1_places.cpp).
+void placeControls(const Form1Controls& c, QSize size);
 
 }  // namespace wallcalc::app

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "file_dialogs.hpp"
@@ -45,7 +46,10 @@ bool Form1::openWallFile(const QString& path) {
     wall.changes.applyTo(m_core);
     m_core.setProject(wall.project);
     m_core.markSaved();
+    // The results, the calculation text and the supplementary design are those of a window
+    // just opened: none of the earlier wall's stays beside the new wall's inputs.
     lastSheet_.reset();
+    controls_.TextChecks->clear();
     wallFile_ = path;
     wallFolder_ = QFileInfo(path).absolutePath();
     addRecentFile(path);

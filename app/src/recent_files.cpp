@@ -1,21 +1,18 @@
 #include "recent_files.hpp"
 
 #include <QFileInfo>
-#include <QSettings>
+
+#include "app_settings.hpp"
 
 namespace wallcalc::app {
 namespace {
 
 const QString kKey = QStringLiteral("recentFiles");
 
-QSettings settings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("wallcalc"), QStringLiteral("wallcalc"));
-}
-
 }  // namespace
 
 QStringList recentFiles() {
-    return settings().value(kKey).toStringList();
+    return appSettings().value(kKey).toStringList();
 }
 
 void addRecentFile(const QString& path) {
@@ -23,7 +20,7 @@ void addRecentFile(const QString& path) {
     QStringList files = recentFiles();
     files.removeAll(file);
     files.prepend(file);
-    QSettings s = settings();
+    QSettings s = appSettings();
     s.setValue(kKey, files.mid(0, kRecentFileCount));
 }
 

@@ -5,8 +5,6 @@
 namespace wallcalc::app {
 
 WallFigure::WallFigure(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("WallFigure"));
-    setAccessibleName(QStringLiteral("外墙剖面与计算简图"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

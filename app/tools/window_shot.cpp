@@ -1,10 +1,13 @@
 // wallcalc-window-shot: renders Form1 into a PNG, for the README and for looking at the
 // window on a machine without a screen (run under xvfb-run or QT_QPA_PLATFORM=offscreen).
 //
-//   wallcalc-window-shot OUT.png [--size WxH] [--computed] [--stale]
+//   wallcalc-window-shot OUT.png [--size WxH] [--basis 2010] [--computed] [--stale]
 //                        [--help OUT.png] [--open-dialog OUT.png] [--sheet OUT.pdf]
 //
-// --size resizes the window first; --computed clicks "非人防" and "计算", so the results
+// The window opens as on a machine where it never ran (the settings of Qt's test mode,
+// not the user's: a remembered basis does not change the picture, nor does the picture
+// change what the user's window remembers). --size resizes the window first; --basis
+// chooses the design basis in 设计规范; --computed clicks "非人防" and "计算", so the results
 // and the calculation text show; --stale then types 500 into h5, so that they show as
 // belonging to earlier inputs; --help also presses "帮助" and renders the message box;
 // --open-dialog renders the dialog of "打开…"; --sheet exports the calculation sheet
@@ -12,8 +15,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -61,16 +67,24 @@ int main(int argc, char** argv) {
     wallcalc::app::useChineseTexts(application);
     const QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
-        std::fprintf(stderr,
-                     "usage: wallcalc-window-shot OUT.png [--size WxH] [--computed] [--stale]\n"
-                     "       [--help OUT.png] [--open-dialog OUT.png] [--sheet OUT.pdf]\n");
+        std::fprintf(
+            stderr,
+            "usage: wallcalc-window-shot OUT.png [--size WxH] [--basis 2010] [--computed]\n"
+            "       [--stale]\n"
+            "       [--help OUT.png] [--open-dialog OUT.png] [--sheet OUT.pdf]\n");
         return 2;
     }
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QSettings::UserScope, QStringLiteral("wallcalc"), QStringLiteral("wallcalc")).clear();
     wallcalc::app::Form1 form1;
     const QStringList size = valueOf(args, "--size").split(QLatin1Char('x'));
     if (size.size() == 2) form1.resize(size[0].toInt(), size[1].toInt());
     form1.show();
     QApplication::processEvents();
+    if (valueOf(args, "--basis") == QLatin1String("2010")) {
+        if (auto* basis = form1.findChild<QComboBox*>(QStringLiteral("Combo4")))
+            basis->setCurrentIndex(1);
+    }
     if (args.contains(QLatin1String("--computed"))) {
         click(form1, "Option1_1");
         click(form1, "Command1");

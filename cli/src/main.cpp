@@ -47,9 +47,7 @@ int session(const std::string& path) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         SessionAnswer answer = sessionPress(window, line);
-        if (auto* error = std::get_if<SessionError>(&answer)) {
-            error->why = "第" + std::to_string(number) + "行：" + error->why;
-        }
+        nameLine(answer, number);
         const std::string out = answerJson(answer);
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fputc('\n', stdout);

@@ -205,6 +205,11 @@ std::string answerJson(const SessionAnswer& answer) {
     return errorJson(std::get<SessionError>(answer).why);
 }
 
+void nameLine(SessionAnswer& answer, std::size_t number) {
+    if (auto* error = std::get_if<SessionError>(&answer))
+        error->why = "第" + std::to_string(number) + "行：" + error->why;
+}
+
 std::string sessionLine(WindowModel& window, std::string_view line) {
     return answerJson(sessionPress(window, line));
 }

@@ -1,5 +1,7 @@
 #include "wallcalc/engine/window_layout.hpp"
 
+#include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -10,13 +12,34 @@ namespace wallcalc {
 namespace {
 
 // The window's margin: the controls start 240 twips from the left edge, and the same
-// margin is kept to the right of Text12 and below it.
+// margin is kept to the right of the right column and below Text12.
 constexpr int kMargin = 240;
 constexpr Twips kReport = {3120, 5640, 6975, 5415};
 constexpr int kRight = kReport.left + kReport.width;
-constexpr int kBottom = kReport.top + kReport.height;
-constexpr int kLabelGap = 30;        // between a label's right end and its box
-constexpr int kTwoLineHeight = 480;  // a label over two lines
+constexpr int kBottom = kReport.top + kReport.height;  // Text12's and the buttons' bottom
+constexpr int kLabelGap = 30;                          // between a label's right end and its box
+constexpr int kTwoLineHeight = 480;                    // a label over two lines
+
+// The figure stands right of the inputs and above Text12; between them, under the figure
+// (clear of 附加荷载, whose box reaches down beside it), the line that says the results
+// belong to earlier inputs.
+constexpr int kFigureLeft = 3960;
+constexpr Twips kFigure = {kFigureLeft, kMargin, kRight - kFigureLeft, 5220 - kMargin};
+constexpr Twips kStaleNote = {kFigureLeft, 5265, kRight - kFigureLeft, 330};
+
+// Of the room a window larger than the specified size gives: the share of the extra width
+// the middle column (the figure, the stale line, Text12) takes, the rest going to the
+// column right of it (the design basis moves, the supplementary design widens); and the
+// share of the extra height the figure takes, the rest going to Text12. The supplementary
+// design takes all of the extra height.
+constexpr int kMiddleShare = 60;  // per cent
+constexpr int kFigureShare = 35;  // per cent
+constexpr Growth kFigureGrows = {0, kMiddleShare, 0, kFigureShare};
+constexpr Growth kNoteGrows = {0, kMiddleShare, kFigureShare, kFigureShare};
+constexpr Growth kReportGrows = {0, kMiddleShare, kFigureShare, 100};
+constexpr Growth kColumnMoves = {kMiddleShare, kMiddleShare, 0, 0};
+constexpr Growth kCaptionGrows = {kMiddleShare, 100, 0, 0};
+constexpr Growth kChecksGrow = {kMiddleShare, 100, 0, 100};
 
 // A box or list with its label: the label starts at `labelLeft` on the box's own top and
 // ends `kLabelGap` before the box (a two-line label reaches the box: the full-width colon
@@ -59,10 +82,16 @@ constexpr Labelled kColumn[] = {
 };
 
 // The design basis and the partial factors the 2010 basis reads, in a frame at the top of
-// the column right of Text12 (the supplementary design stands below it).
+// the column right of Text12; below it the supplementary design under its caption, down
+// to Text12's bottom.
 constexpr int kColumnLeft = kRight + 120;
 constexpr int kColumnWidth = 4560;
 constexpr Twips kBasisFrame = {kColumnLeft, kMargin, kColumnWidth, 1800};
+constexpr int kChecksCaptionTop = kBasisFrame.top + kBasisFrame.height + 120;
+constexpr int kCaptionHeight = 285;
+constexpr Twips kChecksCaption = {kColumnLeft, kChecksCaptionTop, kColumnWidth, kCaptionHeight};
+constexpr int kChecksTop = kChecksCaptionTop + kCaptionHeight + 15;
+constexpr Twips kChecks = {kColumnLeft, kChecksTop, kColumnWidth, kBottom - kChecksTop};
 constexpr Labelled kBasis[] = {
     {ControlKind::List, "Combo4", "Frame6", {1200, 240, 3240, 315}, 120},
     {ControlKind::Input, "Text21", "Frame6", {2640, 660, 855, 285}, 120},
@@ -131,6 +160,49 @@ void addResults(LayoutBuilder& b) {
     }
 }
 
+void addButtons(LayoutBuilder& b) {
+    constexpr std::string_view kButtons[][2] = {
+        {"Command1", "计算"}, {"Command2", "帮助"}, {"Command3", "退出"}};
+    for (int i = 0; i < 3; ++i) {
+        b.add({ControlKind::Button,
+               kButtons[i][0],
+               "",
+               {kMargin + 960 * i, 10560, 855, 495},
+               kButtons[i][1]});
+    }
+}
+
+// The middle column, which grows: the figure, the stale line and the calculation text.
+void addMiddle(LayoutBuilder& b) {
+    b.add({ControlKind::Figure,
+           "WallFigure",
+           "",
+           kFigure,
+           "外墙剖面与计算简图",
+           {},
+           false,
+           kFigureGrows});
+    b.add({ControlKind::Note,
+           "StaleNote",
+           "",
+           kStaleNote,
+           "输入已修改，请重新计算",
+           {},
+           false,
+           kNoteGrows});
+    b.add({ControlKind::Report, "Text12", "", kReport, "计算过程", {}, false, kReportGrows});
+}
+
+// The right column: the design basis, then the supplementary design under its caption.
+void addRightColumn(LayoutBuilder& b) {
+    b.add({ControlKind::Frame, "Frame6", "", kBasisFrame, "设计规范", {}, false, kColumnMoves});
+    for (const Labelled& c : kBasis)
+        b.addLabelled(c);
+    b.add({ControlKind::Label, "Label_TextChecks", "", kChecksCaption, "补充验算", "TextChecks",
+           false, kCaptionGrows});
+    b.add({ControlKind::Report, "TextChecks", "", kChecks, "补充验算", {}, false, kChecksGrow});
+}
+
 std::vector<ControlPlace> buildLayout() {
     LayoutBuilder b;
     for (const Labelled& l : kLists)
@@ -141,26 +213,10 @@ std::vector<ControlPlace> buildLayout() {
     addCivilDefence(b);
     for (const Labelled& c : kColumn)
         b.addLabelled(c);
-    b.add({ControlKind::Frame, "Frame6", "", kBasisFrame, "设计规范"});
-    for (const Labelled& c : kBasis)
-        b.addLabelled(c);
     addResults(b);
-    constexpr std::string_view kButtons[][2] = {
-        {"Command1", "计算"}, {"Command2", "帮助"}, {"Command3", "退出"}};
-    for (int i = 0; i < 3; ++i) {
-        b.add({ControlKind::Button,
-               kButtons[i][0],
-               "",
-               {kMargin + 960 * i, 10560, 855, 495},
-               kButtons[i][1]});
-    }
-    b.add({ControlKind::Report, "Text12", "", kReport, {}});
-    // The figure fills the upper right, right of the inputs and above Text12.
-    b.add({ControlKind::Figure,
-           "WallFigure",
-           "",
-           {3960, kMargin, kRight - 3960, 5520 - kMargin},
-           {}});
+    addButtons(b);
+    addMiddle(b);
+    addRightColumn(b);
     return std::move(b.places);
 }
 
@@ -180,6 +236,7 @@ const ControlPlace* controlPlace(std::string_view name) {
 
 std::array<std::string_view, 2> labelLines(const ControlPlace& label) {
     if (label.kind != ControlKind::Label) return {};
+    if (!label.caption.empty()) return {label.caption, {}};
     std::string_view text;
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         if (boxName(static_cast<Box>(i)) == label.buddy) text = boxLabel(static_cast<Box>(i));
@@ -194,6 +251,28 @@ std::array<std::string_view, 2> labelLines(const ControlPlace& label) {
 
 Twips windowArea() {
     return {0, 0, kColumnLeft + kColumnWidth + kMargin, kBottom + kMargin};
+}
+
+Twips grownBy(const Twips& rect, const Growth& growth, int extraWidth, int extraHeight) {
+    // No screen is 2^24 pixels wide; beyond that the edges would leave an int.
+    constexpr int kMostExtra = 1 << 24;
+    const std::int64_t width = std::clamp(extraWidth, 0, kMostExtra);
+    const std::int64_t height = std::clamp(extraHeight, 0, kMostExtra);
+    const auto share = [](std::int64_t extra, int percent) {
+        return static_cast<int>(extra * percent / 100);
+    };
+    const int left = rect.left + share(width, growth.left);
+    const int top = rect.top + share(height, growth.top);
+    const int right = rect.left + rect.width + share(width, growth.right);
+    const int bottom = rect.top + rect.height + share(height, growth.bottom);
+    return {left, top, right - left, bottom - top};
+}
+
+Twips pixelPlace(const ControlPlace& control, int extraWidth, int extraHeight) {
+    const Twips& t = control.rect;
+    const Twips pixels{t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
+                       t.height / kTwipsPerPixel};
+    return grownBy(pixels, control.growth, extraWidth, extraHeight);
 }
 
 }  // namespace wallcalc

@@ -13,6 +13,7 @@
 #include "form1.hpp"
 #include "help_text.hpp"
 #include "message_catcher.hpp"
+#include "scratch_settings.hpp"
 
 using wallcalc::app::Form1;
 using wallcalc::app::testing::MessageCatcher;
@@ -65,6 +66,8 @@ class Form1Events : public QObject {
     }
 
   private slots:
+    // The window opens on the settings of a machine where it never ran.
+    void initTestCase() { wallcalc::app::testing::useScratchSettings(); }
     void init() {
         form_ = std::make_unique<Form1>();
         form_->show();

@@ -3,11 +3,14 @@
 #include <QtTest>
 
 #include "form1.hpp"
+#include "scratch_settings.hpp"
 
 class Form1Exit : public QObject {
     Q_OBJECT
 
   private slots:
+    // The window opens on the settings of a machine where it never ran.
+    void initTestCase() { wallcalc::app::testing::useScratchSettings(); }
     void exitEndsTheProgram() {
         wallcalc::app::Form1 form1;
         form1.show();

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 #include "dialog_answer.hpp"
 #include "form1.hpp"
 #include "message_catcher.hpp"
+#include "scratch_settings.hpp"
 #include "wallcalc/cli/wall_file.hpp"
 
 using wallcalc::Box;
@@ -88,10 +90,10 @@ class Form1Files : public QObject {
   private slots:
     void initTestCase() {
         // The recent files go to a scratch copy of the settings, not the user's.
-        QStandardPaths::setTestModeEnabled(true);
+        wallcalc::app::testing::useScratchSettings();
     }
     void init() {
-        QSettings(QSettings::UserScope, "wallcalc", "wallcalc").clear();
+        wallcalc::app::testing::clearSettings();
         form_ = std::make_unique<Form1>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -320,7 +322,8 @@ class Form1Files : public QObject {
         QCOMPARE(catcher.seen().size(), 0);
     }
 
-    // 新建 and 打开 start the wall afresh: no results, no sheet, nothing stale.
+    // 新建 and 打开 start the wall afresh: no results, no supplementary design, no sheet,
+    // nothing stale.
     void newAndOpenForgetTheResults_data() {
         QTest::addColumn<QString>("command");
         QTest::newRow("新建") << "新建";
@@ -333,6 +336,7 @@ class Form1Files : public QObject {
         click("Option1_1");
         click("Command1");
         QCOMPARE(boxText("Text6"), QString("106.067"));
+        QVERIFY(!get<QPlainTextEdit>("TextChecks")->toPlainText().isEmpty());
         MessageCatcher catcher({"不保存"});
         if (command == "新建") {
             get<QAction>("actionNew")->trigger();
@@ -341,6 +345,7 @@ class Form1Files : public QObject {
         }
         QVERIFY(form_->calculationSheet() == nullptr);
         QCOMPARE(boxText("Text6"), QString());
+        QCOMPARE(get<QPlainTextEdit>("TextChecks")->toPlainText(), QString());
         QVERIFY(!form_->model().resultsStale());
         QVERIFY(!get<QWidget>("StaleNote")->isVisible());
     }

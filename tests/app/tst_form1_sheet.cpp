@@ -22,6 +22,7 @@
 #include "form1_controls.hpp"
 #include "message_catcher.hpp"
 #include "pdf_tools.hpp"
+#include "scratch_settings.hpp"
 #include "wallcalc/sheet/sheet_rendering.hpp"
 
 using wallcalc::app::Form1;
@@ -65,7 +66,7 @@ class Form1Sheet : public QObject {
     void initTestCase() {
         // A saved wall goes into the recent files: a scratch copy of the settings, not the
         // user's.
-        QStandardPaths::setTestModeEnabled(true);
+        wallcalc::app::testing::useScratchSettings();
     }
     void init() {
         form_ = std::make_unique<Form1>();

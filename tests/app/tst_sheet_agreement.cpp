@@ -11,6 +11,7 @@
 #include "form1.hpp"
 #include "message_catcher.hpp"
 #include "pdf_tools.hpp"
+#include "scratch_settings.hpp"
 #include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
@@ -53,6 +54,8 @@ class SheetAgreement : public QObject {
     QTemporaryDir dir_;
 
   private slots:
+    // The window opens on the settings of a machine where it never ran.
+    void initTestCase() { wallcalc::app::testing::useScratchSettings(); }
     // Each row: the mode ("ordinary", "civil-defence"), the positions of the concrete,
     // steel and case lists, and what is typed.
     void sameSheet_data() {

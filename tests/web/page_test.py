@@ -25,6 +25,7 @@ from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ARGS = None
@@ -124,23 +125,47 @@ class PageTest(unittest.TestCase):
     def description(self):
         return self.js("return window.wallcalc.description()")
 
+    def fill_project(self, fields):
+        """Types the title block's names into 计算书信息 and closes it with 确定."""
+        self.click("project-info")
+        for key, text in fields.items():
+            self.type_into(f"project-{key}", text)
+        self.click("project-ok")
+
+    def choose(self, name, text):
+        Select(self.el(name)).select_by_visible_text(text)
+
+    def items(self, name):
+        return [o.text for o in Select(self.el(name)).options]
+
+    def places(self):
+        """Each control's place in pixels relative to the window, as the page shows it."""
+        return self.js("""
+            const origin = document.getElementById('Form1').getBoundingClientRect();
+            const places = {};
+            for (const c of window.wallcalc.description().controls) {
+              const e = document.getElementById(c.name);
+              const r = (c.kind === 'option' ? e.parentElement : e).getBoundingClientRect();
+              places[c.name] = [r.left - origin.left - 1, r.top - origin.top - 1, r.width, r.height];
+            }
+            return places;""")
+
 
 # ---------------------------------------------------------------- groups
 
 
 class Window(PageTest):
     def test_controls_stand_where_the_layout_table_puts_them(self):
+        # A browser window smaller than the window's specified size: the page scrolls and
+        # every control stands at the place the table gives it.
+        self.browser.set_window_size(900, 650)
+        self.open_page()
         d = self.description()
-        places = self.js("""
-            const origin = document.getElementById('Form1').getBoundingClientRect();
-            return window.wallcalc.description().controls.map(c => {
-              const e = document.getElementById(c.name);
-              const holder = c.kind === 'option' ? e.parentElement : e;
-              const r = holder.getBoundingClientRect();
-              return [c.name, r.left - origin.left - 1, r.top - origin.top - 1, r.width, r.height];
-            });""")
+        places = self.places()
         frames = {c["name"]: c["rect"] for c in d["controls"] if c["kind"] == "frame"}
-        for control, (name, left, top, width, height) in zip(d["controls"], places):
+        for control in d["controls"]:
+            name = control["name"]
+            left, top, width, height = places[name]
             with self.subTest(control=name):
                 x, y, w, h = control["rect"]
                 if control["frame"]:
@@ -151,6 +176,41 @@ class Window(PageTest):
                 self.assertAlmostEqual(top, y / 15, delta=1)
                 self.assertAlmostEqual(width, w / 15, delta=1)
                 self.assertAlmostEqual(height, h / 15, delta=1)
+        self.assertEqual(self.js("return document.getElementById('Form1').clientWidth"),
+                         d["area"][0] // 15)
+
+    def test_a_larger_browser_window_gives_its_room_to_the_panels(self):
+        self.browser.set_window_size(900, 650)
+        self.open_page()
+        before = self.places()
+        self.browser.set_window_size(1700, 1150)
+        WebDriverWait(self.browser, 5).until(
+            lambda b: self.js("return document.getElementById('Form1').clientWidth") > 1100)
+        after = self.places()
+        form = self.js("const f = document.getElementById('Form1'); return [f.clientWidth, f.clientHeight]")
+        d = self.description()
+        def moved(places, control):  # relative to its frame, which may move
+            x, y, w, h = places[control["name"]]
+            fx, fy = places[control["frame"]][:2] if control["frame"] else (0, 0)
+            return [x - fx, y - fy, w, h]
+
+        for control in d["controls"]:
+            with self.subTest(control=control["name"]):
+                if not control.get("grows"):
+                    self.assertEqual(moved(after, control), moved(before, control),
+                                     "a control of the table stays, in its frame")
+        for panel in ("WallFigure", "Text12", "TextChecks"):
+            with self.subTest(panel=panel):
+                self.assertGreater(after[panel][2], before[panel][2])
+                self.assertGreater(after[panel][3], before[panel][3])
+        checks, text = after["TextChecks"], after["Text12"]
+        margin = d["area"][0] // 15 - (before["TextChecks"][0] + before["TextChecks"][2])
+        self.assertAlmostEqual(form[0] - (checks[0] + checks[2]), margin, delta=1)
+        self.assertAlmostEqual(form[1] - (text[1] + text[3]), margin, delta=1)
+        self.assertAlmostEqual(after["Frame6"][0], checks[0], delta=1)
+        self.assertLess(text[0] + text[2], checks[0])
+        self.assertLess(after["WallFigure"][1] + after["WallFigure"][3], after["StaleNote"][1] + 1)
+        self.assertLess(after["StaleNote"][1] + after["StaleNote"][3], text[1] + 1)
 
     def test_boxes_lists_and_labels_open_with_the_window_defaults(self):
         d = self.description()
@@ -172,7 +232,7 @@ class Window(PageTest):
     def test_defaults_typed_and_compute_give_six_results_and_39_lines(self):
         d = self.description()
         for box in d["boxes"]:
-            if box["kind"] == "input" and box["name"] != "Text20":
+            if box["kind"] == "input" and self.el(box["name"]).is_enabled():
                 self.type_into(box["name"], box["default"])
         self.click("Option1_1")
         self.click("Command1")
@@ -188,8 +248,24 @@ class Window(PageTest):
         self.assertEqual(lines[0], "1.荷载计算：")
         self.assertEqual(lines[21], "αs=MB*10^6/(Fc*1000*h0^2)=143.19*10^6/(7.2*1000*300^2)=0.221")
         self.assertEqual(lines[-1], "    则实际所配钢筋为 18@200+20@200（依次类推）")
-        WebDriverWait(self.browser, 5).until(lambda b: self.el("checks-panel").is_displayed())
-        self.assertTrue(self.el("checks-text").text.startswith("补充验算："))
+        WebDriverWait(self.browser, 5).until(lambda b: self.value("TextChecks") != "")
+        self.assertEqual(self.value("TextChecks"),
+                         self.js("return window.wallcalc.supplementaryText()").replace("\r\n", "\n"))
+        self.assertTrue(self.value("TextChecks").startswith("补充验算："))
+
+    def test_tab_goes_through_the_inputs_in_the_window_order(self):
+        # As in the desktop window: the layout table's order, the result boxes passed over,
+        # the two options one stop, a disabled box (Text20, the 2010 factors) none.
+        expected = ["Combo1", "Combo2", "Combo3", "Text1", "Text2", "Text3", "Text16", "Option1_0",
+                    "Text4", "Text13", "Text17", "Text14", "Text15", "Text5", "Text10", "Text8",
+                    "Command1", "Command2", "Command3", "Text12", "Combo4", "TextChecks"]
+        self.el("Combo1").click()
+        self.el("Combo1").send_keys(Keys.ESCAPE)
+        visited = [self.js("return document.activeElement.id")]
+        while len(visited) < len(expected):
+            self.browser.switch_to.active_element.send_keys(Keys.TAB)
+            visited.append(self.js("return document.activeElement.id"))
+        self.assertEqual(visited, expected)
 
     def test_page_loads_nothing_from_beyond_its_own_server(self):
         origin = self.url.rsplit("/", 1)[0] + "/"
@@ -210,6 +286,7 @@ class Window(PageTest):
         lines = text.split("\n")
         self.assertEqual(len(lines), 8)
         self.assertEqual(lines[1], "        1.A处受力钢筋的计算 ")
+        self.assertIn("补充验算", lines[7])
         self.close_dialog()
         self.assertIsNone(self.dialog())
 
@@ -240,7 +317,7 @@ class Rules(PageTest):
                                  ["boxes"]["Text20"], expected[3])
 
     def test_results_typed_past_are_marked_stale_until_the_next_press(self):
-        stale = lambda: (self.el("stale-note").is_displayed(),
+        stale = lambda: (self.el("StaleNote").is_displayed(),
                          self.js("return document.body.classList.contains('stale')"))
         self.click("Option1_1")
         self.click("Command1")
@@ -250,6 +327,40 @@ class Rules(PageTest):
         self.assertTrue(self.browser.title.startswith("*"))
         self.click("Command1")
         self.assertEqual(stale(), (False, False))
+
+    def test_basis_decides_the_boxes_and_the_steel_list(self):
+        eta_and_factors = lambda: [self.el(n).is_enabled() for n in ("Text5", "Text21", "Text22", "Text23")]
+        steel2002 = ["Ⅰ级(HPB235)", "Ⅱ级(HRB335)", "Ⅲ级(HRB400)", "Ⅳ级(RRB400)"]
+        steel2010 = ["HPB300", "HRB335", "HRB400", "RRB400", "HRB500"]
+        steps = [
+            ("opens on 2002: η read", None, None, [True, False, False, False], steel2002, "Ⅰ级(HPB235)"),
+            ("HRB335 chosen", None, "Ⅱ级(HRB335)", [True, False, False, False], steel2002, "Ⅱ级(HRB335)"),
+            ("2010: γG, γQ, ψq read, HRB335 kept", "GB 50010-2010(2015年版)", None,
+             [False, True, True, True], steel2010, "HRB335"),
+            ("HRB500 chosen", None, "HRB500", [False, True, True, True], steel2010, "HRB500"),
+            ("2002 has no HRB500: no steel chosen", "GB 50010-2002", None,
+             [True, False, False, False], steel2002, None),
+        ]
+        for name, basis, steel, enabled, items, chosen in steps:
+            with self.subTest(step=name):
+                if basis:
+                    self.choose("Combo4", basis)
+                if steel:
+                    self.choose("Combo2", steel)
+                self.assertEqual(eta_and_factors(), enabled)
+                self.assertEqual(self.items("Combo2"), items)
+                shown = self.js("return document.getElementById('Combo2').selectedIndex")
+                self.assertEqual(shown, self.js("return window.wallcalc.state()")["lists"]["Combo2"])
+                self.assertEqual(items[shown] if shown >= 0 else None, chosen)
+
+    def test_basis_in_the_frame_and_not_remembered_by_the_page(self):
+        frame = self.js("return ['Combo4', 'Text21', 'Text22', 'Text23']"
+                        ".map(n => document.getElementById(n).parentElement.id)")
+        self.assertEqual(frame, ["Frame6"] * 4)
+        self.choose("Combo4", "GB 50010-2010(2015年版)")
+        self.open_page()  # like a fresh session of the command line: on 2002
+        self.assertEqual(Select(self.el("Combo4")).first_selected_option.text, "GB 50010-2002")
+        self.assertTrue(self.el("Text5").is_enabled())
 
     def test_compute_before_any_option_shows_the_reminder_only(self):
         self.click("Command1")
@@ -322,7 +433,7 @@ class Files(PageTest):
         self.type_into("Text20", "50")
         self.type_into("Text4", "400.0")
         Select(self.el("Combo1")).select_by_visible_text("C30")
-        self.type_into("project-wall", "WQ-1")
+        self.fill_project({"wall": "WQ-1"})
         name, wall = self.save()
         self.assertEqual(name, "WQ-1.wall")
         self.assertEqual((wall["format"], wall["mode"], wall["concrete"], wall["h5"], wall["qrf"]),
@@ -337,7 +448,7 @@ class Files(PageTest):
         self.assertTrue(self.el("Option1_1").is_selected())
         self.assertEqual(Select(self.el("Combo3")).first_selected_option.text, "情况B")
         self.assertEqual(Select(self.el("Combo2")).first_selected_option.text, "Ⅱ级(HRB335)")
-        self.assertEqual(self.value("project-project"), "某工程")
+        self.assertEqual(self.js("return window.wallcalc.state()")["project"]["project"], "某工程")
         self.click("Command1")
         self.assertIsNone(self.dialog())
         self.assertNotEqual(self.value("Text6"), "")
@@ -352,19 +463,41 @@ class Files(PageTest):
         self.assertEqual(self.value("Text4"), "500")
 
     def test_printed_sheet_has_title_block_inputs_results_and_text(self):
-        self.type_into("project-project", "某住宅地下室")
+        self.fill_project({"project": "某住宅地下室"})
         self.click("Option1_1")
         self.click("Command1")
         pdf = base64.b64decode(self.browser.print_page())
         text = pdf_text(pdf).replace(" ", "")
-        for expected in ("地下室外墙配筋计算书", "工程名称某住宅地下室", "一、输入数据", "二、计算简图",
-                         "三、计算结果", "四、计算过程", "1.荷载计算：", "则实际所配钢筋为",
-                         "第1页共"):
+        for expected in ("地下室外墙配筋计算书", "工程名称某住宅地下室", "设计依据", "一、输入数据",
+                         "二、材料强度（C15，Ⅰ级(HPB235)）", "三、计算简图", "四、计算结果",
+                         "五、计算过程", "1.荷载计算：", "则实际所配钢筋为", "六、补充验算", "第1页共"):
             with self.subTest(text=expected):
                 self.assertIn(expected, text)
         if ARGS.keep_pdf:
             with open(ARGS.keep_pdf, "wb") as f:
                 f.write(pdf)
+
+    def test_title_block_names_the_codes_of_the_basis(self):
+        c2002 = ["GB 50010-2002《混凝土结构设计规范》"]
+        c2010 = ["GB 50010-2010(2015年版)《混凝土结构设计规范》", "GB 55001-2021《工程结构通用规范》"]
+        c38 = ["GB 50038-2005《人民防空地下室设计规范》"]
+        rows = [("2002, ordinary works", "GB 50010-2002", "Option1_1", c2002),
+                ("2002, civil-defence works", "GB 50010-2002", "Option1_0", c2002 + c38),
+                ("2010, ordinary works", "GB 50010-2010(2015年版)", "Option1_1", c2010),
+                ("2010, civil-defence works", "GB 50010-2010(2015年版)", "Option1_0", c2010 + c38)]
+        for name, basis, option, codes in rows:
+            with self.subTest(row=name):
+                self.open_page()
+                self.choose("Combo4", basis)
+                self.click(option)
+                if option == "Option1_0":
+                    self.type_into("Text20", "50")
+                    self.choose("Combo2", self.items("Combo2")[1])  # a grade GB 50038 adjusts
+                self.click("Command1")
+                self.assertIsNone(self.dialog())
+                self.js("window.dispatchEvent(new Event('beforeprint'))")
+                self.assertEqual(self.js("return [...document.querySelectorAll('#sheet td.codes div')]"
+                                         ".map(d => d.textContent)"), codes)
 
 
 def pdf_text(pdf):
@@ -384,7 +517,8 @@ def pdf_text(pdf):
 SOUND = {"h1": (-0.6, 0.3, 2), "h2": (-1.4, -0.65, 2), "h3": (-3.2, -1.5, 2), "h4": (-8, -4.5, 2),
          "qrf": (0, 120, 1), "h5": (200, 600, 0), "c1": (15, 70, 0), "c2": (15, 50, 0),
          "gamma": (15, 21, 1), "qfj": (0, 30, 1), "eta": (1.0, 1.5, 2), "spacing": (80, 250, 0),
-         "limit": (0.1, 0.4, 2)}
+         "limit": (0.1, 0.4, 2), "gammaG": (1.0, 1.35, 2), "gammaQ": (1.0, 1.5, 2),
+         "psiq": (0.0, 1.0, 1)}
 
 # Ground water of each loading case within the elevations above: A between h1 and h3, B
 # between h3 and h4, C below h4.
@@ -424,9 +558,12 @@ def random_line(rng, description):
         if "h2" not in line or rng.random() < 0.9:
             line["h2"] = f"{rng.uniform(*WATER[case]):.2f}"
     for lst in description["lists"]:
+        # The items of either basis: a steel grade the basis in effect lacks is refused.
+        items = sorted({item for basis in lst["itemsByBasis"] for item in basis})
+        if lst["key"] == "basis":
+            items += ["2002", "2010"]
         if lst["key"] != "case" and rng.random() < 0.3:
-            items = lst["items"]
-            line[lst["key"]] = rng.choice(items + [rng.randint(0, len(items) - 1)])
+            line[lst["key"]] = rng.choice(items + [rng.randint(0, len(lst["items"]) - 1)])
         if rng.random() < 0.01:
             line[lst["key"]] = rng.choice([-1, len(lst["items"]), str(len(lst["items"]) - 1)])
     return json.dumps(line, ensure_ascii=rng.random() < 0.5)

@@ -29,6 +29,7 @@
 
   const engine = {
     describe: () => JSON.parse(answer(module._wc_describe())),
+    grown: (width, height) => JSON.parse(answer(module._wc_grown(width, height))),
     state: () => JSON.parse(answer(module._wc_state())),
     type: (box, text) =>
       withText(box, (name) => withText(text, (t, n) => module._wc_type(name, t, n))) === 1,
@@ -84,8 +85,6 @@
     Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
   }
 
-  const listOf = (name) => window1.lists.find((l) => l.name === name);
-
   function textBox(name, readOnly) {
     const box = document.createElement("input");
     box.type = "text";
@@ -93,15 +92,12 @@
     box.autocomplete = "off";
     box.spellcheck = false;
     box.readOnly = readOnly;
-    if (readOnly) box.classList.add("result");
+    if (readOnly) {
+      // A result is selected and copied with the mouse; Tab passes it, as in the window.
+      box.classList.add("result");
+      box.tabIndex = -1;
+    }
     return box;
-  }
-
-  function dropDown(name) {
-    const select = document.createElement("select");
-    select.id = name;
-    for (const item of listOf(name).items) select.add(new Option(item));
-    return select;
   }
 
   function labelFor(buddy, lines) {
@@ -114,7 +110,8 @@
     return label;
   }
 
-  // One maker a kind of control; each returns the element placed on the window.
+  // One maker a kind of control; each returns the element placed on the window. The
+  // lists are filled, and the options checked, from the window model's state.
   const makers = {
     frame(c) {
       const frame = document.createElement("div");
@@ -129,7 +126,11 @@
     label: (c) => labelFor(c.buddy, c.lines),
     input: (c) => textBox(c.name, false),
     result: (c) => textBox(c.name, true),
-    list: (c) => dropDown(c.name),
+    list(c) {
+      const select = document.createElement("select");
+      select.id = c.name;
+      return select;
+    },
     option(c) {
       const holder = document.createElement("label");
       const radio = document.createElement("input");
@@ -153,66 +154,81 @@
       text.readOnly = true;
       text.wrap = "off";
       text.spellcheck = false;
-      text.setAttribute("aria-label", "计算过程");
+      text.setAttribute("aria-label", c.caption);
       return text;
     },
     figure(c) {
       const img = document.createElement("img");
       img.id = c.name;
       img.src = "wall_figure.svg";
-      img.alt = "外墙剖面与计算简图";
+      img.alt = c.caption;
       return img;
+    },
+    note(c) {
+      const note = document.createElement("div");
+      note.id = c.name;
+      note.setAttribute("role", "status");
+      note.textContent = c.caption;
+      return note;
     },
   };
 
   function buildWindow() {
     const form = byId("Form1");
     form.textContent = "";
-    form.style.width = px(window1.area[0]);
-    form.style.height = px(window1.area[1]);
     const parents = { "": form };
     for (const c of window1.controls) {
       const element = makers[c.kind](c);
       if (!element.id && c.kind !== "option") element.id = c.name;
       element.classList.add(c.kind);
       place(element, c.rect);
-      (parents[c.frame] || form).append(element);
+      parents[c.frame].append(element);
       if (c.kind === "frame") parents[c.name] = element;
     }
-    buildUnplaced();
+    byId("TextChecks").placeholder = window1.checksPlaceholder;
+    fitWindow();
   }
 
-  // Boxes and lists of the engine that the layout table does not place yet: a row each
-  // beside the window, so that a new input, list or result is there without a change here.
-  function buildUnplaced() {
-    const placed = new Set(window1.controls.map((c) => c.name));
-    const rows = document.querySelector("#more-controls .rows");
-    const addRow = (name, label, control) => {
-      const row = document.createElement("div");
-      row.className = "row";
-      row.append(labelFor(name, [label]), control);
-      rows.append(row);
-    };
-    for (const list of window1.lists) {
-      if (!placed.has(list.name)) addRow(list.name, list.label, dropDown(list.name));
+  // ---- The window's size: the specified size, and in a larger browser window the room
+  // beyond it, which the layout table's growth rule shares out (asked of the module). A
+  // smaller browser window scrolls.
+
+  let fitting = 0;
+
+  function fitWindow() {
+    const form = byId("Form1");
+    const desk = getComputedStyle(byId("desk"));
+    const [width, height] = window1.area.map((twips) => twips / window1.twipsPerPixel);
+    const borders = form.offsetWidth - form.clientWidth;
+    // Twice: the page's scroll bars come and go with the window's size.
+    for (let pass = 0; pass < 2; ++pass) {
+      const room = [
+        document.documentElement.clientWidth - parseFloat(desk.paddingLeft) - parseFloat(desk.paddingRight),
+        document.documentElement.clientHeight - byId("menu").offsetHeight -
+          parseFloat(desk.paddingTop) - parseFloat(desk.paddingBottom),
+      ];
+      const extra = [room[0] - borders - width, room[1] - borders - height].map((e) => Math.max(0, Math.floor(e)));
+      form.style.width = `${width + extra[0]}px`;
+      form.style.height = `${height + extra[1]}px`;
+      for (const [name, left, top, w, h] of engine.grown(extra[0], extra[1])) {
+        Object.assign(byId(name).style, { left: `${left}px`, top: `${top}px`, width: `${w}px`, height: `${h}px` });
+      }
     }
-    for (const box of window1.boxes) {
-      if (placed.has(box.name) || box.kind === "report") continue;
-      addRow(box.name, box.label, textBox(box.name, box.kind === "result"));
-    }
-    byId("more-controls").hidden = rows.childElementCount === 0;
+  }
+
+  function refitOnResize() {
+    window.addEventListener("resize", () => {
+      cancelAnimationFrame(fitting);
+      fitting = requestAnimationFrame(fitWindow);
+    });
   }
 
   function buildProjectForm() {
-    const rows = document.querySelector("#project-panel .rows");
+    const rows = document.querySelector("#project-dialog .rows");
     for (const field of window1.project) {
       const row = document.createElement("div");
       row.className = "row";
       const box = textBox(`project-${field.key}`, false);
-      box.addEventListener("input", () => {
-        engine.setProject(field.key, box.value);
-        showFlags();
-      });
       row.append(labelFor(box.id, [`${field.label}：`]), box);
       rows.append(row);
     }
@@ -220,20 +236,28 @@
 
   // ---- Showing the window model's state and a press's outcome.
 
+  // The items a list shows, put in anew only when they differ: the steel list's are
+  // those of the basis.
+  function showItems(select, items) {
+    const same = select.length === items.length && items.every((item, i) => select.options[i].text === item);
+    if (same) return;
+    select.length = 0;
+    for (const item of items) select.add(new Option(item));
+  }
+
   function showState() {
     const state = engine.state();
     for (const box of window1.boxes) {
       const element = byId(box.name);
-      if (!element) continue;
       element.value = state.boxes[box.name];
       if (box.kind === "input") element.disabled = !state.enabled[box.name];
     }
     for (const list of window1.lists) {
       const select = byId(list.name);
-      if (select) select.selectedIndex = state.lists[list.name];
+      showItems(select, list.itemsByBasis[state.basis]);
+      select.selectedIndex = state.lists[list.name];
     }
     state.checked.forEach((checked, i) => (byId(`Option1_${i}`).checked = checked));
-    for (const field of window1.project) byId(`project-${field.key}`).value = state.project[field.key];
     showFlags(state);
   }
 
@@ -241,7 +265,6 @@
   // since it was opened or saved has a mark in the title.
   function showFlags(state = engine.state()) {
     document.body.classList.toggle("stale", state.stale);
-    byId("stale-note").hidden = !state.stale;
     document.title = (state.modified ? "*" : "") + window1.title;
   }
 
@@ -260,9 +283,10 @@
   // The supplementary design of the last press, formula by formula, when it has one. A
   // press that ends early leaves the last one standing, as it leaves the calculation text.
   function showChecks() {
-    const checks = engine.checksText();
-    byId("checks-panel").hidden = checks === "";
-    byId("checks-text").textContent = checks.replace(/\r\n/g, "\n");
+    const checks = byId("TextChecks");
+    checks.value = engine.checksText().replace(/\r\n/g, "\n");
+    checks.scrollTop = 0;
+    checks.scrollLeft = 0;
   }
 
   // ---- Message boxes: modal, one after another, each closed by its button.
@@ -308,7 +332,7 @@
   function wireWindow() {
     for (const box of window1.boxes) {
       const element = byId(box.name);
-      if (!element || box.kind !== "input") continue;
+      if (box.kind !== "input") continue;
       element.addEventListener("input", () => {
         engine.type(box.name, element.value);
         showFlags();
@@ -317,12 +341,12 @@
         if (event.key === "Enter") byId("Command1").click();
       });
     }
+    // The basis decides the steel list's items, the steel chosen and which boxes are read.
     for (const list of window1.lists) {
       const select = byId(list.name);
-      if (!select) continue;
       select.addEventListener("change", () => {
         engine.select(list.name, select.selectedIndex);
-        showFlags();
+        showState();
       });
     }
     for (const index of [0, 1]) {
@@ -339,8 +363,7 @@
   // ---- Wall files: opened from the file picker, saved as a download.
 
   function wallFileName() {
-    const wall = byId("project-wall");
-    const name = (wall && wall.value.trim()) || "墙体";
+    const name = (engine.state().project.wall || "").trim() || "墙体";
     return `${name.replace(/[\\/:*?"<>|]/g, "_")}.wall`;
   }
 
@@ -362,7 +385,26 @@
       return;
     }
     showState();
-    byId("checks-panel").hidden = true;
+    byId("TextChecks").value = "";
+  }
+
+  // 计算书信息: the names of the title block, taken when 确定 closes the dialog.
+  function editProject() {
+    const dialog = byId("project-dialog");
+    const project = engine.state().project;
+    for (const field of window1.project) byId(`project-${field.key}`).value = project[field.key];
+    dialog.returnValue = "";
+    dialog.showModal();
+  }
+
+  function wireProjectDialog() {
+    const dialog = byId("project-dialog");
+    byId("project-info").addEventListener("click", editProject);
+    dialog.addEventListener("close", () => {
+      if (dialog.returnValue !== "ok") return;
+      for (const field of window1.project) engine.setProject(field.key, byId(`project-${field.key}`).value.trim());
+      showFlags();
+    });
   }
 
   function wireMenu() {
@@ -373,14 +415,24 @@
       picker.value = "";
     });
     byId("save-wall").addEventListener("click", saveWall);
+    wireProjectDialog();
     byId("print-sheet").addEventListener("click", () => window.print());
     window.addEventListener("beforeprint", buildSheet);
   }
 
   // ---- The calculation sheet the browser prints.
 
-  // The sheet's headings, as the PDF sheet has them.
-  const sheetHeadings = ["一、输入数据", "二、计算简图", "三、计算结果", "四、计算过程", "五、补充验算"];
+  // The sheet's headings and the title block's line of the codes, as the PDF sheet has
+  // them; the materials' heading names the grades.
+  const sheetHeadings = {
+    inputs: "一、输入数据",
+    materials: (grades) => `二、材料强度（${grades}）`,
+    figure: "三、计算简图",
+    results: "四、计算结果",
+    calculation: "五、计算过程",
+    supplementary: "六、补充验算",
+  };
+  const codesLabel = "设计依据";
 
   function today() {
     const d = new Date();
@@ -451,6 +503,20 @@
     return text;
   }
 
+  // The title block: the project's names and the date two to a row, then the codes of
+  // the design across the table, one a line.
+  function titleBlock(s) {
+    const table = entryTable([...s.project, { label: "计算日期", value: s.date }], 2, "entries title-block");
+    const row = table.insertRow();
+    const codes = element("td", "codes");
+    codes.append(...s.codes.map((code) => element("div", "", code)));
+    codes.colSpan = 3;
+    row.append(element("th", "", codesLabel), codes);
+    return table;
+  }
+
+  const notes = (lines) => lines.map((line) => element("p", "note", line));
+
   function buildSheet() {
     const sheet = byId("sheet");
     sheet.textContent = "";
@@ -460,21 +526,22 @@
       return;
     }
     const head = element("header", "sheet-head");
-    head.append(element("h1", "", s.title));
-    head.append(entryTable([...s.project, { label: "计算日期", value: s.date }], 2, "entries title-block"));
+    head.append(element("h1", "", s.title), titleBlock(s));
     const figure = element("img", "sheet-figure");
     figure.src = "wall_figure.svg";
     figure.alt = "计算简图";
     sheet.append(
       head,
-      sheetSection(sheetHeadings[0], entryTable(s.inputs, 2, "entries inputs")),
-      sheetSection(sheetHeadings[1], figure),
-      sheetSection(sheetHeadings[2], resultTable(s.results)),
-      sheetSection(sheetHeadings[3], calculationLines(s.calculation)),
+      sheetSection(sheetHeadings.inputs, entryTable(s.inputs, 2, "entries inputs")),
+      sheetSection(sheetHeadings.materials(s.materialGrades), entryTable(s.materials, 2, "entries"),
+        ...notes(s.materialNotes)),
+      sheetSection(sheetHeadings.figure, figure),
+      sheetSection(sheetHeadings.results, resultTable(s.results), ...notes(s.resultNotes)),
+      sheetSection(sheetHeadings.calculation, calculationLines(s.calculation)),
     );
     const supplementary = s.supplementary.filter((line, i) => !(i === 0 && /^补充验算[：:]$/.test(line)));
-    if (supplementary.length > 0 && supplementary.join("") !== "") {
-      sheet.append(sheetSection(sheetHeadings[4], calculationLines(supplementary)));
+    if (supplementary.join("") !== "") {
+      sheet.append(sheetSection(sheetHeadings.supplementary, calculationLines(supplementary)));
     }
   }
 
@@ -515,6 +582,7 @@
     buildWindow();
     buildProjectForm();
     setUpMessageBox();
+    refitOnResize();
     wireWindow();
     wireMenu();
     showState();

@@ -1,7 +1,8 @@
 // The description the page builds its window from, all from the engine's tables: the
-// controls' places (window_layout), the boxes, lists and results (controls), the help
-// text and the title block's fields. A box, list or result the tables gain appears in
-// the page without a change to the page.
+// controls' places and which of them grow (window_layout), the boxes, lists with their
+// items in each basis and results (controls), the help text and the title block's
+// fields. A box, list or result the tables gain appears in the page without a change to
+// the page.
 #include <nlohmann/json.hpp>
 
 #include "help_text.hpp"
@@ -17,7 +18,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result", "list",
-                                           "option", "button", "report", "figure"};
+                                           "option", "button", "report", "figure", "note"};
 
 Json rectJson(const Twips& r) {
     return {r.left, r.top, r.width, r.height};
@@ -32,6 +33,8 @@ Json controlsJson() {
                         {"rect", rectJson(c.rect)}};
         if (!c.caption.empty()) control["caption"] = c.caption;
         if (!c.buddy.empty()) control["buddy"] = c.buddy;
+        // The page asks the module where a control that grows stands (wc_grown).
+        if (c.growth != Growth{}) control["grows"] = true;
         if (c.kind == ControlKind::Label) {
             Json lines = Json::array();
             for (std::string_view line : labelLines(c)) {
@@ -123,8 +126,19 @@ std::string describeWindow() {
                       {"project", projectJson()},
                       {"messageTitle", kMessageTitle},
                       {"helpTitle", kHelpTitle},
-                      {"help", help}};
+                      {"help", help},
+                      {"checksPlaceholder", kChecksPlaceholder}};
     return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string grownPlaces(int extraWidth, int extraHeight) {
+    Json out = Json::array();
+    for (const ControlPlace& c : windowLayout()) {
+        if (c.growth == Growth{}) continue;
+        const Twips at = pixelPlace(c, extraWidth, extraHeight);
+        out.push_back({c.name, at.left, at.top, at.width, at.height});
+    }
+    return out.dump();
 }
 
 }  // namespace wallcalc::web

@@ -59,6 +59,13 @@ EMSCRIPTEN_KEEPALIVE const char* wc_describe() {
     return answer(wallcalc::web::describeWindow());
 }
 
+// Where the controls that grow stand in a window `extraWidth` × `extraHeight` pixels
+// larger than the specified size, as the Qt window places them: [[name, left, top, width,
+// height], …] in pixels, relative to their frame.
+EMSCRIPTEN_KEEPALIVE const char* wc_grown(int extraWidth, int extraHeight) {
+    return answer(wallcalc::web::grownPlaces(extraWidth, extraHeight));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* wc_state() {
     return answer(window().state());
 }

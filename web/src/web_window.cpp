@@ -4,7 +4,6 @@
 
 #include "wallcalc/cli/session.hpp"
 #include "wallcalc/cli/wall_file.hpp"
-#include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
@@ -57,6 +56,7 @@ std::string WebWindow::state() const {
     return dump({{"X", window_.X()},
                  {"boxes", boxes},
                  {"lists", selected},
+                 {"basis", index(window_.basis())},
                  {"enabled", enabled},
                  {"checked", {window_.checked(0), window_.checked(1)}},
                  {"project", project},
@@ -86,7 +86,8 @@ const PressResult& WebWindow::press() {
 }
 
 std::string WebWindow::session(std::string_view line) {
-    const cli::SessionAnswer answer = cli::sessionPress(window_, line);
+    cli::SessionAnswer answer = cli::sessionPress(window_, line);
+    cli::nameLine(answer, ++sessionLines_);
     if (const auto* press = std::get_if<PressResult>(&answer)) remember(*press);
     return cli::answerJson(answer);
 }
@@ -134,10 +135,15 @@ std::string WebWindow::sheet(std::string_view date) const {
     return dump({{"title", s.title},
                  {"date", date},
                  {"project", project},
+                 {"codes", s.codes},
                  {"inputs", entriesJson(s.inputs)},
+                 {"materialGrades", s.materialGrades},
+                 {"materials", entriesJson(s.materials)},
+                 {"materialNotes", s.materialNotes},
                  {"results", results},
+                 {"resultNotes", s.resultNotes},
                  {"calculation", s.calculation},
-                 {"supplementary", sheet::textLines(supplementaryText(*lastCompleted_))}});
+                 {"supplementary", s.supplementary}});
 }
 
 }  // namespace wallcalc::web

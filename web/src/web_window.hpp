@@ -14,11 +14,14 @@ namespace wallcalc::web {
 // What the page is built from: the window's controls with their places, labels,
 // defaults, lists, results, captions, the help text and the title block's fields.
 std::string describeWindow();
+// The controls that grow, placed in a window larger than the specified size (pixels).
+std::string grownPlaces(int extraWidth, int extraHeight);
 
 class WebWindow {
   public:
-    // The boxes' texts, the lists' positions, X, which boxes take typing, which option is
-    // checked, the project, whether the results are stale and the wall modified.
+    // The boxes' texts, the lists' positions, the basis (by its place in the basis list:
+    // the lists' items are those of the basis), X, which boxes take typing, which option
+    // is checked, the project, whether the results are stale and the wall modified.
     std::string state() const;
     // False when no box or list has that name.
     bool type(std::string_view box, std::string text);
@@ -27,7 +30,8 @@ class WebWindow {
     // One press of "计算"; the outcome stays until the next press.
     const PressResult& press();
     const PressResult& lastPress() const { return lastPress_; }
-    // One session line on this window, answered as wallcalc-cli --session answers it.
+    // One session line on this window, answered as wallcalc-cli --session answers it: the
+    // page's lines are one session, counted from the first the page was given.
     std::string session(std::string_view line);
 
     void setProject(std::string_view key, std::string value);
@@ -36,13 +40,16 @@ class WebWindow {
     std::string wallFile();
     std::string openWall(std::string_view text);
     // The calculation sheet of the last press that completed, with today's date as the
-    // page gives it; {} before one.
+    // page gives it: the title block with the codes of the design, the inputs, the
+    // material strengths, the results, the calculation text and the supplementary design;
+    // {} before one.
     std::string sheet(std::string_view date) const;
 
   private:
     void remember(const PressResult& press);
 
     WindowModel window_;
+    std::size_t sessionLines_ = 0;
     PressResult lastPress_;
     std::optional<PressResult> lastCompleted_;
 };

@@ -9,6 +9,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
+#include "wallcalc/engine/window_layout.hpp"
 #include "wallcalc/sheet/wall_figure_drawing.hpp"
 
 namespace {
@@ -28,7 +29,8 @@ QByteArray figureSvg() {
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(96);
-    generator.setTitle(QStringLiteral("外墙剖面与计算简图"));
+    const std::string_view title = wallcalc::controlPlace("WallFigure")->caption;
+    generator.setTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     {
         QPainter painter(&generator);
         QFont font(QString::fromLatin1(kFamily));

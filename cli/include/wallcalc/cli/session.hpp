@@ -27,6 +27,10 @@ using SessionAnswer = std::variant<PressResult, SessionError>;
 // understood changes nothing and presses nothing.
 SessionAnswer sessionPress(WindowModel& window, std::string_view line);
 
+// An error answer names the line of the session it answers ("第3行：…"), counted from 1
+// as the lines of a session file are; a press is left as it is.
+void nameLine(SessionAnswer& answer, std::size_t number);
+
 // The JSON line of an answer: the press's object, or {"error": …}.
 std::string answerJson(const SessionAnswer& answer);
 
