@@ -91,11 +91,9 @@ void expectStopsNaming(TestWindow& window, Box box, const Outputs& reference) {
     const Message& m = window.messages().front();
     EXPECT_EQ(m.title, kMessageTitle);
     EXPECT_NE(m.text.find(boxLabel(box)), std::string::npos) << m.text;
-    std::vector<Box> inputBoxes = boxesRead(Mode::Ordinary);
-    inputBoxes.push_back(Box::Text20);
-    for (const Box other : inputBoxes) {
-        if (other == box) continue;
-        EXPECT_EQ(m.text.find(boxLabel(other)), std::string::npos) << m.text;
+    for (const InputBox& other : inputBoxes()) {
+        if (other.box == box) continue;
+        EXPECT_EQ(m.text.find(boxLabel(other.box)), std::string::npos) << m.text;
     }
     EXPECT_FALSE(hasControlCharacter(m.text)) << m.text;
     EXPECT_LT(m.text.size(), 200u);
@@ -112,7 +110,7 @@ TEST_P(BadTextTest, EndsThePressWithOneMessageNamingTheBox) {
     const BadText& bad = GetParam();
     for (const ModeAndCase setup : kSetups) {
         const Outputs reference = referenceOutputs(setup);
-        for (const Box box : boxesRead(setup.mode)) {
+        for (const Box box : boxesRead(setup)) {
             SCOPED_TRACE(setupName(setup) + ", " + std::string(boxName(box)));
             TestWindow window = windowFor(setup);
             const std::string good = window.boxText(box);
@@ -135,7 +133,7 @@ TEST_P(BadTextTest, ChangesNothingInABoxTheModeNeverReads) {
     for (const ModeAndCase setup : kSetups) {
         SCOPED_TRACE(setupName(setup));
         TestWindow window = windowFor(setup);
-        for (const Box box : boxesNeverRead(setup.mode))
+        for (const Box box : boxesNeverRead(setup))
             window.type(box, bad.text);
         expectRight(window, referenceOutputs(setup));
     }

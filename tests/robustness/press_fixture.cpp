@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace wallcalc::robustness {
 
 std::string setupName(ModeAndCase setup) {
-    std::string name = setup.mode == Mode::Ordinary ? "ordinary case " : "civil-defence case ";
+    std::string name = setup.basis == Basis::Gb2010 ? "2010 " : "";
+    name += setup.mode == Mode::Ordinary ? "ordinary case " : "civil-defence case ";
     name += "ABC"[static_cast<int>(setup.loadCase)];
     return name;
 }
@@ -16,6 +19,10 @@ TestWindow windowFor(ModeAndCase setup) {
         window.clickOrdinary();
     } else {
         window.clickCivilDefence();
+    }
+    if (setup.basis == Basis::Gb2010) {
+        window.select(List::Combo4, 1);
+        if (setup.mode == Mode::CivilDefence) window.select(List::Combo2, 2);  // HRB400
     }
     window.select(List::Combo3, static_cast<int>(setup.loadCase));
     if (setup.loadCase == Case::B) window.type(Box::Text2, "-3.5");
@@ -36,15 +43,29 @@ Outputs referenceOutputs(ModeAndCase setup) {
     return outputsOf(window);
 }
 
-std::vector<Box> boxesRead(Mode mode) {
-    std::vector<Box> boxes = {Box::Text1, Box::Text2,  Box::Text3,  Box::Text16, Box::Text4,
-                              Box::Text5, Box::Text13, Box::Text14, Box::Text15, Box::Text10};
-    boxes.push_back(mode == Mode::Ordinary ? Box::Text8 : Box::Text20);
+// The 2002 basis reads η (Text5); the 2010 basis reads γG, γQ and ψq (Text21 … Text23) in
+// ordinary works, and civil-defence works take fixed factors. Only ordinary works read the
+// crack-width limit (Text8), only civil-defence works the blast load (Text20); the press
+// never reads c2 (Text17).
+std::vector<Box> boxesRead(ModeAndCase setup) {
+    std::vector<Box> boxes = {Box::Text1,  Box::Text2,  Box::Text3,  Box::Text16, Box::Text4,
+                              Box::Text13, Box::Text14, Box::Text15, Box::Text10};
+    const bool ordinary = setup.mode == Mode::Ordinary;
+    if (setup.basis == Basis::Gb2002) boxes.push_back(Box::Text5);
+    if (setup.basis == Basis::Gb2010 && ordinary) {
+        boxes.insert(boxes.end(), {Box::Text21, Box::Text22, Box::Text23});
+    }
+    boxes.push_back(ordinary ? Box::Text8 : Box::Text20);
     return boxes;
 }
 
-std::vector<Box> boxesNeverRead(Mode mode) {
-    return {Box::Text17, mode == Mode::Ordinary ? Box::Text20 : Box::Text8};
+std::vector<Box> boxesNeverRead(ModeAndCase setup) {
+    const std::vector<Box> read = boxesRead(setup);
+    std::vector<Box> never;
+    for (const InputBox& in : inputBoxes()) {
+        if (std::find(read.begin(), read.end(), in.box) == read.end()) never.push_back(in.box);
+    }
+    return never;
 }
 
 const PressResult& checkedPress(TestWindow& window) {
