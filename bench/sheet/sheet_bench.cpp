@@ -18,6 +18,7 @@
 #include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 #include "wallcalc/sheet/pdf_file.hpp"
+#include "wallcalc/sheet/sheet_rendering.hpp"
 #include "walls.hpp"
 
 namespace {
@@ -123,6 +124,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
+    sheet::prepareSheetFaces();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -2,10 +2,15 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QRawFont>
 #include <cmath>
 #include <map>
 #include <unordered_map>
 #include <utility>
+
+#include "compact_face.hpp"
+#include "face_repertoire.hpp"
+#include "wallcalc/sheet/sheet_rendering.hpp"
 
 namespace wallcalc::sheet {
 namespace {
@@ -38,18 +43,36 @@ qreal measured(Measured& m, const QFont& font, QStringView text) {
     return *m.texts.insert(key, QFontMetricsF(font).horizontalAdvance(key));
 }
 
+// The compact copy of the installed face, added to the application's faces; its family,
+// or nothing when it could not be made.
+QString registeredCompactCopy(const QString& installed) {
+    const QString family = installed + QStringLiteral(" wallcalc");
+    const QByteArray face =
+        compactFace(QRawFont::fromFont(QFont(installed)), sheetRepertoire(), family);
+    if (face.isEmpty()) return {};
+    const int id = QFontDatabase::addApplicationFontFromData(face);
+    return QFontDatabase::applicationFontFamilies(id).contains(family) ? family : QString();
+}
+
 }  // namespace
 
-QString sheetFamily() {
-    static const QString family = [] {
-        const QString preferred = QStringLiteral("WenQuanYi Micro Hei");
-        return QFontDatabase::hasFamily(preferred) ? preferred : QFont().family();
+QStringList sheetFamilies() {
+    static const QStringList families = [] {
+        const QString installed = QStringLiteral("WenQuanYi Micro Hei");
+        if (!QFontDatabase::hasFamily(installed)) return QStringList{QFont().family()};
+        const QString compact = registeredCompactCopy(installed);
+        return compact.isEmpty() ? QStringList{installed} : QStringList{compact, installed};
     }();
-    return family;
+    return families;
+}
+
+void prepareSheetFaces() {
+    sheetFamilies();
 }
 
 QFont sheetFont(qreal points, bool bold) {
-    QFont font(sheetFamily());
+    QFont font;
+    font.setFamilies(sheetFamilies());
     // In the sheet's units rather than in points, so that no device's resolution enters
     // the measures.
     font.setPixelSize(static_cast<int>(std::lround(points * kSheetDpi / 72)));

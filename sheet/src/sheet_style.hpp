@@ -6,6 +6,7 @@
 // in the same places.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QStringList>
 #include <QStringView>
 
 #include "line_wrapping.hpp"
@@ -36,9 +37,11 @@ class SheetStyle {
     QFont small;    // running head and page numbers
 };
 
-// The face the sheet is set in: WenQuanYi Micro Hei where installed, else Qt's default
-// (whose Chinese glyphs then come from the font fallback). Looked up once.
-QString sheetFamily();
+// The faces the sheet is set in, in the order they are tried for a character: where
+// WenQuanYi Micro Hei is installed, a compact copy of it made for the sheets (see
+// compact_face.hpp) and then the face itself; else Qt's default face (whose Chinese glyphs
+// then come from the font fallback). Made and looked up once, on first use.
+QStringList sheetFamilies();
 
 // A face of the sheet at `points`, sized in the sheet's units.
 QFont sheetFont(qreal points, bool bold = false);
