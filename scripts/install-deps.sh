@@ -11,6 +11,8 @@ packages=(
   # Qt's own texts in Chinese: the standard buttons and the file and print dialogs
   qt6-translations-l10n
   fonts-wqy-microhei
+  # HarfBuzz's subsetter: the compact copy of the face the calculation sheets are set in
+  libharfbuzz-dev
   xvfb xauth imagemagick
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   poppler-utils

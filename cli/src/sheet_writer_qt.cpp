@@ -1,6 +1,7 @@
 // The sheet writer of a build with Qt: the calculation sheet library on a QGuiApplication.
 // Sheets may be written from several threads at once: each writes its own PDF with its
-// own painter, and Qt's font database serves them all.
+// own painter, and Qt's font database serves them all; the sheet's faces are made ready
+// on the application's thread first.
 #include <unistd.h>
 #include <QDate>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include "wallcalc/cli/sheet_writer.hpp"
 #include "wallcalc/cli/texts.hpp"
 #include "wallcalc/sheet/pdf_file.hpp"
+#include "wallcalc/sheet/sheet_rendering.hpp"
 
 namespace wallcalc::cli {
 namespace {
@@ -54,6 +56,8 @@ class QtSheetWriter final : public SheetWriter {
         argv_[0] = const_cast<char*>(program);
         qInstallMessageHandler(onlyErrors);
         application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        // Here, before any thread writes a sheet.
+        sheet::prepareSheetFaces();
         if (date_.empty()) date_ = sheet::today();
     }
 

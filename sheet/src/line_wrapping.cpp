@@ -10,8 +10,8 @@ namespace {
 // formula begins; after a blank, a comma or an operator a term ends.
 enum class Break { Anywhere, Term, Step };
 
-Break breakAfter(const QString& grapheme) {
-    if (grapheme == QLatin1String("=")) return Break::Step;
+Break breakAfter(QStringView grapheme) {
+    if (grapheme == u"=") return Break::Step;
     static const QString terms = QStringLiteral(" ,，*+/:：;；");
     if (grapheme.size() == 1 && terms.contains(grapheme.front())) return Break::Term;
     return Break::Anywhere;
@@ -29,7 +29,7 @@ std::vector<Grapheme> graphemes(const QString& line, const Advance& advance) {
     qsizetype start = 0;
     qreal right = 0;
     for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
-        const QString g = line.mid(start, end - start);
+        const QStringView g = QStringView(line).mid(start, end - start);
         right += advance(g);
         out.push_back({end, right, breakAfter(g)});
         start = end;

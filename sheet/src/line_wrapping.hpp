@@ -5,12 +5,13 @@
 // two characters, and never cut short.
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <functional>
 
 namespace wallcalc::sheet {
 
-// The advance of one character (one grapheme cluster) in the sheet's font.
-using Advance = std::function<qreal(const QString& grapheme)>;
+// The advance of a text (one character, one grapheme cluster) in the sheet's font.
+using Advance = std::function<qreal(QStringView text)>;
 
 // Breaks `line` into pieces, the first no wider than `firstWidth` and every later one no
 // wider than `nextWidth` (less, when the continuation is indented). A single character

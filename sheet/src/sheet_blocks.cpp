@@ -25,7 +25,8 @@ Block lineBlock(const QString& text, const QFont& font, const SheetStyle& style,
     Block b;
     b.height = style.lineHeight(font);
     const qreal baseline = baselineIn(style, font, b.height);
-    const qreal width = style.advance(font, text);
+    // The whole line is measured only where it is placed by its width.
+    const qreal width = align & (Qt::AlignHCenter | Qt::AlignRight) ? style.advance(font, text) : 0;
     b.paint = [=](QPainter& p, const QRectF& box, const BlockPlace&) {
         qreal x = box.left() + indent;
         if (align & Qt::AlignHCenter) x = box.center().x() - width / 2;
@@ -43,7 +44,7 @@ Block lineBlock(const QString& text, const QFont& font, const SheetStyle& style,
 // stay together where they can.
 std::vector<Block> wrappedLines(const QString& text, const QFont& font, const SheetStyle& style,
                                 qreal width, qreal indent) {
-    const Advance advance = [&](const QString& g) { return style.advance(font, g); };
+    const Advance advance = style.measure(font);
     // A little room to spare: a run of glyphs may set a hair wider than their sum.
     const qreal room = width * 0.985;
     const QStringList pieces = wrapLine(text, room, room - indent, advance);
@@ -84,7 +85,7 @@ Block figureBlock(const SheetFigure& figure, const SheetStyle& style, qreal widt
     Block b;
     b.height = style.mm(80);
     const qreal figureWidth = b.height * kFigureWidth / kFigureHeight;
-    const QFont font = sheetFont(10);  // the figure sets its own sizes in this face
+    const QFont font = style.body;  // the figure sets its own sizes in this face
     b.paint = [=](QPainter& p, const QRectF& box, const BlockPlace&) {
         const QRectF target(box.left() + (width - figureWidth) / 2, box.top(), figureWidth,
                             box.height());

@@ -1,17 +1,78 @@
 #include "sheet_style.hpp"
 
 #include <QFontDatabase>
+#include <QHash>
+#include <QRawFont>
 #include <cmath>
+#include <map>
+#include <unordered_map>
+#include <utility>
+
+#include "compact_face.hpp"
+#include "face_repertoire.hpp"
+#include "wallcalc/sheet/sheet_rendering.hpp"
 
 namespace wallcalc::sheet {
+namespace {
 
-QString sheetFamily() {
-    const QString preferred = QStringLiteral("WenQuanYi Micro Hei");
-    return QFontDatabase::hasFamily(preferred) ? preferred : QFont().family();
+// What one face has measured on this thread: numbers only, so that nothing of Qt's is
+// left to outlive the application when the thread ends.
+struct Measured {
+    std::unordered_map<char16_t, qreal> units;  // texts of one UTF-16 code unit
+    QHash<QString, qreal> texts;                // the rest
+};
+
+// More texts than a thousand sheets' labels and characters: the names of a long batch are
+// let go rather than kept for ever.
+constexpr qsizetype kMostTextsKept = 50000;
+
+Measured& measuredIn(const QFont& font) {
+    thread_local std::map<std::pair<int, bool>, Measured> measured;
+    return measured[{font.pixelSize(), font.bold()}];
+}
+
+qreal measured(Measured& m, const QFont& font, QStringView text) {
+    if (text.size() == 1) {
+        const auto [at, added] = m.units.try_emplace(text.front().unicode(), 0);
+        if (added) at->second = QFontMetricsF(font).horizontalAdvance(text.toString());
+        return at->second;
+    }
+    const QString key = text.toString();
+    if (const auto at = m.texts.constFind(key); at != m.texts.cend()) return *at;
+    if (m.texts.size() >= kMostTextsKept) m.texts.clear();
+    return *m.texts.insert(key, QFontMetricsF(font).horizontalAdvance(key));
+}
+
+// The compact copy of the installed face, added to the application's faces; its family,
+// or nothing when it could not be made.
+QString registeredCompactCopy(const QString& installed) {
+    const QString family = installed + QStringLiteral(" wallcalc");
+    const QByteArray face =
+        compactFace(QRawFont::fromFont(QFont(installed)), sheetRepertoire(), family);
+    if (face.isEmpty()) return {};
+    const int id = QFontDatabase::addApplicationFontFromData(face);
+    return QFontDatabase::applicationFontFamilies(id).contains(family) ? family : QString();
+}
+
+}  // namespace
+
+QStringList sheetFamilies() {
+    static const QStringList families = [] {
+        const QString installed = QStringLiteral("WenQuanYi Micro Hei");
+        if (!QFontDatabase::hasFamily(installed)) return QStringList{QFont().family()};
+        const QString compact = registeredCompactCopy(installed);
+        return compact.isEmpty() ? QStringList{installed} : QStringList{compact, installed};
+    }();
+    return families;
+}
+
+void prepareSheetFaces() {
+    sheetFamilies();
 }
 
 QFont sheetFont(qreal points, bool bold) {
-    QFont font(sheetFamily());
+    QFont font;
+    font.setFamilies(sheetFamilies());
     // In the sheet's units rather than in points, so that no device's resolution enters
     // the measures.
     font.setPixelSize(static_cast<int>(std::lround(points * kSheetDpi / 72)));
@@ -31,8 +92,13 @@ qreal SheetStyle::lineHeight(const QFont& font) {
     return metrics(font).height() * 1.3;
 }
 
-qreal SheetStyle::advance(const QFont& font, const QString& text) {
-    return metrics(font).horizontalAdvance(text);
+qreal SheetStyle::advance(const QFont& font, QStringView text) {
+    return measured(measuredIn(font), font, text);
+}
+
+Advance SheetStyle::measure(const QFont& font) {
+    Measured* m = &measuredIn(font);
+    return [m, font](QStringView text) { return measured(*m, font, text); };
 }
 
 }  // namespace wallcalc::sheet

@@ -6,6 +6,10 @@
 // in the same places.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QStringList>
+#include <QStringView>
+
+#include "line_wrapping.hpp"
 
 namespace wallcalc::sheet {
 
@@ -20,18 +24,24 @@ class SheetStyle {
     static QFontMetricsF metrics(const QFont& font) { return QFontMetricsF(font); }
     // The height of one printed line in `font`, with some air between lines.
     static qreal lineHeight(const QFont& font);
-    // The advance of `text` in `font`.
-    static qreal advance(const QFont& font, const QString& text);
+    // The advance of `text` in `font`. Every sheet measures the same characters and labels
+    // again, so what is measured is kept (per thread, for the sheet's faces, which differ
+    // only in size and weight) and measured once.
+    static qreal advance(const QFont& font, QStringView text);
+    // The same as a function, for measuring many texts in one face.
+    static Advance measure(const QFont& font);
 
     QFont title;    // the sheet's title
     QFont heading;  // 一、输入数据 …
-    QFont body;     // tables and the calculation text
+    QFont body;     // tables, the figure and the calculation text
     QFont small;    // running head and page numbers
 };
 
-// The face the sheet is set in: WenQuanYi Micro Hei where installed, else Qt's default
-// (whose Chinese glyphs then come from the font fallback).
-QString sheetFamily();
+// The faces the sheet is set in, in the order they are tried for a character: where
+// WenQuanYi Micro Hei is installed, a compact copy of it made for the sheets (see
+// compact_face.hpp) and then the face itself; else Qt's default face (whose Chinese glyphs
+// then come from the font fallback). Made and looked up once, on first use.
+QStringList sheetFamilies();
 
 // A face of the sheet at `points`, sized in the sheet's units.
 QFont sheetFont(qreal points, bool bold = false);

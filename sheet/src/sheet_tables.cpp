@@ -63,7 +63,7 @@ std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vec
     const QFontMetricsF fm = style.metrics(font);
     RowMeasures m{style.mm(1.5), style.mm(1.0), style.lineHeight(font), 0};
     m.ascentOffset = (m.lineHeight - fm.height()) / 2 + fm.ascent();
-    const Advance advance = [&](const QString& g) { return style.advance(font, g); };
+    const Advance advance = style.measure(font);
 
     std::vector<Block> blocks;
     bool firstRow = true;

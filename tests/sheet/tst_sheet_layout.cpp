@@ -14,14 +14,14 @@ using wallcalc::sheet::wrapLine;
 namespace {
 
 // One unit per character, two for a Chinese one, as a proportional face roughly sets them.
-qreal unitAdvance(const QString& g) {
+qreal unitAdvance(QStringView g) {
     return g.front().unicode() >= 0x2E80 ? 2 : 1;
 }
 
 qreal width(const QString& s) {
     qreal w = 0;
     for (const QChar c : s)
-        w += c.isMark() ? 0 : unitAdvance(QString(c));
+        w += c.isMark() ? 0 : unitAdvance(QStringView(&c, 1));
     return w;
 }
 

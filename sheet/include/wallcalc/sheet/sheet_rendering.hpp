@@ -12,6 +12,11 @@ class QPagedPaintDevice;
 
 namespace wallcalc::sheet {
 
+// Makes the faces the sheet is set in ready: a compact copy of its Chinese face, made for
+// quick PDFs, beside the installed face. Done once, on the first sheet at the latest; a
+// host that writes sheets on several threads calls it first, on its application's thread.
+void prepareSheetFaces();
+
 // Sets the device to the sheet's page: A4 portrait with its margins.
 void setUpSheetPage(QPagedPaintDevice& device);
 
