@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "wallcalc/engine/rounding.hpp"
 #include "wallcalc/report/number_text.hpp"
@@ -53,5 +59,73 @@ TEST(ThreeDecimals, DoubleArgumentIsRoundedToSingleFirst) {
     ASSERT_TRUE(r);
     EXPECT_EQ(wallcalc::report::singleText(*r), "15.008");
 }
+
+// The rounding as first written, with the library's floor: the fast whole part must give
+// the same single, bit for bit (the sign of a zero included), or the same refusal.
+std::optional<float> withLibraryFloor(float x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    const double thousand = std::floor(static_cast<double>(x) * 1000.0);
+    const double tenThousand = std::floor(static_cast<double>(x) * 10000.0);
+    if (std::fabs(tenThousand) > FLT_MAX) return std::nullopt;
+    const float A = static_cast<float>(thousand);
+    const float B = static_cast<float>(tenThousand);
+    if (!std::isfinite(A) || !std::isfinite(B)) return std::nullopt;
+    const float d = B - 10.0f * A;
+    return static_cast<float>(d - 5.0f >= 0.0f ? static_cast<double>(A) / 1000.0 + 0.001
+                                               : static_cast<double>(A) / 1000.0);
+}
+
+struct Family {
+    const char* name;
+    std::vector<float> values;
+};
+
+std::vector<float> randomBitPatterns() {
+    std::mt19937 bits(20261209);
+    std::vector<float> out;
+    for (int i = 0; i < 200000; ++i)
+        out.push_back(std::bit_cast<float>(static_cast<std::uint32_t>(bits())));
+    return out;
+}
+
+std::vector<float> aroundWholeThousandths() {
+    std::vector<float> out;
+    for (int k = -30000; k <= 30000; ++k) {
+        const float x = static_cast<float>(k) / 10000.0f;
+        out.insert(out.end(), {x, std::nextafter(x, -1.0f), std::nextafter(x, 1.0f)});
+    }
+    return out;
+}
+
+std::vector<float> aroundTheExactLimit() {
+    // x·10000 near 2^52, where the whole part leaves the 64-bit truncation for the library.
+    std::vector<float> out;
+    for (float x = 4.0e11f; x < 5.0e11f; x *= 1.0001f)
+        out.insert(out.end(), {x, -x});
+    return out;
+}
+
+class SameAsLibraryFloor : public testing::TestWithParam<Family> {};
+
+TEST_P(SameAsLibraryFloor, EveryValue) {
+    for (const float x : GetParam().values) {
+        const auto fast = SSWR(x);
+        const auto reference = withLibraryFloor(x);
+        ASSERT_EQ(fast.has_value(), reference.has_value()) << x;
+        if (fast) {
+            ASSERT_EQ(std::bit_cast<std::uint32_t>(*fast), std::bit_cast<std::uint32_t>(*reference))
+                << x;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, SameAsLibraryFloor,
+    testing::Values(Family{"RandomBitPatterns", randomBitPatterns()},
+                    Family{"AroundWholeThousandthsAndZeros", aroundWholeThousandths()},
+                    Family{"AroundTheExactTruncationLimit", aroundTheExactLimit()},
+                    Family{"SignedZerosAndSmallNegatives",
+                           {0.0f, -0.0f, -1e-30f, -0.00001f, 1e-30f}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
