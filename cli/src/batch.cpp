@@ -119,7 +119,7 @@ class Batch {
             pool_.emplace(*sheets.writer, sheets.threads);
         }
         CsvRecord out = header_;
-        for (const auto column : resultColumns())
+        for (const auto& column : resultColumns())
             out.emplace_back(column);
         out.emplace_back(kStatusColumn);
         out.emplace_back(kMessagesColumn);

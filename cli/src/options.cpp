@@ -251,7 +251,7 @@ void printHelp(std::ostream& out) {
     }
     out << lineOut << '\n';
     out << "\n结果的列：输入的各列（表头照原样）；";
-    for (const auto column : resultColumns())
+    for (const auto& column : resultColumns())
         out << column << ' ';
     out << "\n  " << kStatusColumn << "（" << kRowCompleted << " / " << kRowEnded << " / "
         << kRowNotUnderstood << "）、" << kMessagesColumn << "，\n有 --pdf-dir 时另有 "
