@@ -392,7 +392,7 @@ void minimumFaceLine(Text& t, std::string_view where, const MinimumSteel& m,
     }
 }
 
-void minimumSection(Text& t, const Checks& c, const CalcState& s, const PressResult& press) {
+void minimumSection(Text& t, const Checks& c, const CalcState& s) {
     const MinimumSteel& m = c.minimum;
     t.heading("最小配筋率（每侧）：");
     const std::initializer_list<Named> v = {{"ft", s.Ft.value_or(0)},
@@ -533,7 +533,7 @@ std::string supplementaryText(const PressResult& press) {
     spanSection(t, c, s);
     strengthBarsSection(t, c, s);
     xiSection(t, c, press);
-    minimumSection(t, c, s, press);
+    minimumSection(t, c, s);
     horizontalSection(t, c);
     shearSection(t, c, s);
     plainBarsSection(t, c, s);

@@ -79,7 +79,9 @@ TEST_P(MemberTest, ClosedFormsAgreeWithNumericalIntegration) {
     EXPECT_NEAR(got.VB, want.VB, 1e-9 * scale);
     EXPECT_NEAR(got.total, want.total, 1e-9 * scale);
     EXPECT_NEAR(got.MA, want.MA, 1e-6 * scale) << "at x " << got.xA << " / " << want.xA;
-    if (want.MA > 1e-6 * scale) EXPECT_NEAR(got.xA, want.xA, 2 * p.L / 4000);
+    if (want.MA > 1e-6 * scale) {
+        EXPECT_NEAR(got.xA, want.xA, 2 * p.L / 4000);
+    }
     EXPECT_GE(got.MA, 0.0);
 }
 

@@ -53,7 +53,8 @@ std::vector<Box> boxesRead(ModeAndCase setup) {
     const bool ordinary = setup.mode == Mode::Ordinary;
     if (setup.basis == Basis::Gb2002) boxes.push_back(Box::Text5);
     if (setup.basis == Basis::Gb2010 && ordinary) {
-        boxes.insert(boxes.end(), {Box::Text21, Box::Text22, Box::Text23});
+        for (const Box factor : {Box::Text21, Box::Text22, Box::Text23})
+            boxes.push_back(factor);
     }
     boxes.push_back(ordinary ? Box::Text8 : Box::Text20);
     return boxes;
