@@ -1,5 +1,7 @@
 #include "wallcalc/report/calculation_text.hpp"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "line_tables.hpp"
@@ -160,28 +162,70 @@ Layout layout(Basis basis, Mode mode, Case c, CrackSection crack) {
     return l;
 }
 
+// The calculation text as it is written: a buffer that grows by doubling, pieces copied in
+// with one check of the room left (a press writes some 250 pieces, and the string's own
+// append costs more than the copy).
+class TextBuffer {
+  public:
+    TextBuffer() : text_(4096, '\0') {}
+
+    void put(std::string_view piece) {
+        makeRoom(piece.size());
+        std::memcpy(text_.data() + size_, piece.data(), piece.size());
+        size_ += piece.size();
+    }
+    // Text already written, from `position`, written again at the end.
+    void repeat(std::size_t position, std::size_t length) {
+        makeRoom(length);
+        std::memcpy(text_.data() + size_, text_.data() + position, length);
+        size_ += length;
+    }
+    // Room for a number's text, then the end the number's writer returns.
+    char* numberAt() {
+        makeRoom(kNumberTextRoom);
+        return text_.data() + size_;
+    }
+    void numberEndsAt(const char* end) { size_ = static_cast<std::size_t>(end - text_.data()); }
+
+    std::size_t size() const { return size_; }
+    std::string text() && {
+        text_.resize(size_);
+        return std::move(text_);
+    }
+
+  private:
+    void makeRoom(std::size_t length) {
+        if (text_.size() - size_ < length) text_.resize(std::max(2 * text_.size(), size_ + length));
+    }
+
+    std::string text_;
+    std::size_t size_ = 0;
+};
+
 // Writes each number once and copies its text where it recurs (L, MBk …); texts typed
-// into boxes are appended straight from their views. A number's text is remembered by
+// into boxes are copied straight from their views. A number's text is remembered by
 // where it stands in the calculation text, so no string is made for it.
 class ValueTexts {
   public:
     explicit ValueTexts(const Values& values) : values_(values) {}
 
-    void append(std::string& out, Slot slot) {
+    void append(TextBuffer& out, Slot slot) {
         const Value& value = values_[slot];
         if (const auto* text = std::get_if<std::string_view>(&value)) {
-            out += *text;
+            out.put(*text);
             return;
         }
         Written& written = written_[static_cast<std::size_t>(slot)];
         if (written.length != kNotWritten) {
-            out.append(out, written.position, written.length);
+            out.repeat(written.position, written.length);
             return;
         }
         written.position = out.size();
-        if (const auto* single = std::get_if<float>(&value)) appendSingle(out, *single);
-        if (const auto* dbl = std::get_if<double>(&value)) appendDouble(out, *dbl);
-        if (const auto* whole = std::get_if<long long>(&value)) appendWhole(out, *whole);
+        char* at = out.numberAt();
+        if (const auto* single = std::get_if<float>(&value)) at = writeSingle(at, *single);
+        if (const auto* dbl = std::get_if<double>(&value)) at = writeDouble(at, *dbl);
+        if (const auto* whole = std::get_if<long long>(&value)) at = writeWhole(at, *whole);
+        out.numberEndsAt(at);
         written.length = out.size() - written.position;
     }
 
@@ -215,21 +259,20 @@ std::string calculationText(Basis basis, Mode mode, Case c, CrackSection crack,
                             const Values& values) {
     const Layout l = layout(basis, mode, c, crack);
     ValueTexts texts(values);
-    std::string out;
-    out.reserve(4096);
+    TextBuffer out;
     bool first = true;
     for (int i = 0; i < l.count; ++i) {
-        if (l.parts[i].newSection) out += "\r\n";  // the empty line before a section
+        if (l.parts[i].newSection) out.put("\r\n");  // the empty line before a section
         for (const Line& line : *l.parts[i].lines) {
-            if (!first) out += "\r\n";
+            if (!first) out.put("\r\n");
             first = false;
             for (const Piece& piece : line) {
-                out += piece.literal;
+                out.put(piece.literal);
                 if (piece.slot != kNoSlot) texts.append(out, piece.slot);
             }
         }
     }
-    return out;
+    return std::move(out).text();
 }
 
 }  // namespace wallcalc::report

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <utility>
 #include <version>
 
@@ -133,20 +134,18 @@ Significant roundExactly(double magnitude, int digits) {
     return out;
 }
 
-// Writes `value` rounded to `digits` significant digits.
-void appendSignificant(std::string& out, double value, int digits) {
+char* put(char* at, std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+}
+
+// Writes `value` rounded to `digits` significant digits at `t`; returns the text's end.
+char* writeSignificant(char* t, double value, int digits) {
     if (std::isnan(value)) {
-        out += "nan";  // never produced by a sound run; kept visible so checks can catch it
-        return;
+        return put(t, "nan");  // never produced by a sound run; kept visible so checks can catch it
     }
-    if (std::isinf(value)) {
-        out += value < 0 ? "-inf" : "inf";
-        return;
-    }
-    if (value == 0.0) {  // negative zero too
-        out += '0';
-        return;
-    }
+    if (std::isinf(value)) return put(t, value < 0 ? "-inf" : "inf");
+    if (value == 0.0) return put(t, "0");  // negative zero too
 
     const double magnitude = std::fabs(value);
     Significant sig;
@@ -158,10 +157,8 @@ void appendSignificant(std::string& out, double value, int digits) {
         --count;
 
     // The longest text: "-", 15 digits, the point, "E-308" — or "0.0000" and 15 digits.
-    std::array<char, 32> text{};
-    char* t = text.data();
     if (value < 0) *t++ = '-';
-    const auto put = [&t](const char* from, int n) {
+    const auto digitsOut = [&t](const char* from, int n) {
         for (int i = 0; i < n; ++i)
             *t++ = from[i];
     };
@@ -169,7 +166,7 @@ void appendSignificant(std::string& out, double value, int digits) {
         *t++ = mantissa[0];
         if (count > 1) {
             *t++ = '.';
-            put(mantissa + 1, count - 1);
+            digitsOut(mantissa + 1, count - 1);
         }
         *t++ = 'E';
         *t++ = exponent < 0 ? '-' : '+';
@@ -182,20 +179,25 @@ void appendSignificant(std::string& out, double value, int digits) {
         *t++ = '.';
         for (int i = exponent + 1; i < 0; ++i)
             *t++ = '0';
-        put(mantissa, count);
+        digitsOut(mantissa, count);
     } else {
         const int integerDigits = exponent + 1;
         if (count <= integerDigits) {
-            put(mantissa, count);
+            digitsOut(mantissa, count);
             for (int i = count; i < integerDigits; ++i)
                 *t++ = '0';
         } else {
-            put(mantissa, integerDigits);
+            digitsOut(mantissa, integerDigits);
             *t++ = '.';
-            put(mantissa + integerDigits, count - integerDigits);
+            digitsOut(mantissa + integerDigits, count - integerDigits);
         }
     }
-    out.append(text.data(), t);
+    return t;
+}
+
+void appendSignificant(std::string& out, double value, int digits) {
+    std::array<char, kNumberTextRoom> text;
+    out.append(text.data(), writeSignificant(text.data(), value, digits));
 }
 
 }  // namespace
@@ -209,9 +211,20 @@ void appendDouble(std::string& out, double value) {
 }
 
 void appendWhole(std::string& out, long long value) {
-    std::array<char, 24> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-    out.append(buf.data(), res.ptr);
+    std::array<char, kNumberTextRoom> text;
+    out.append(text.data(), writeWhole(text.data(), value));
+}
+
+char* writeSingle(char* at, float value) {
+    return writeSignificant(at, static_cast<double>(value), 7);
+}
+
+char* writeDouble(char* at, double value) {
+    return writeSignificant(at, value, 15);
+}
+
+char* writeWhole(char* at, long long value) {
+    return std::to_chars(at, at + kNumberTextRoom, value).ptr;
 }
 
 std::string singleText(float value) {

@@ -5,9 +5,19 @@
 // double-precision values (loads, spans, strengths) get 15. Plain decimal form with
 // no trailing zeros, "0" before the point, the point whatever the locale; the exponent
 // form "1.234568E+07" when the exponent is below -4 or reaches the digit count.
+#include <cstddef>
 #include <string>
 
 namespace wallcalc::report {
+
+// The room a number's text may take: a sign, 15 digits, the point and an exponent, or
+// "0.0000" and 15 digits, fit with room to spare; so does a whole number of 64 bits.
+inline constexpr std::size_t kNumberTextRoom = 32;
+
+// Write the text at `at`, which has room for kNumberTextRoom characters; return its end.
+char* writeSingle(char* at, float value);
+char* writeDouble(char* at, double value);
+char* writeWhole(char* at, long long value);
 
 void appendSingle(std::string& out, float value);
 void appendDouble(std::string& out, double value);
