@@ -15,7 +15,9 @@ namespace {
 // How much of the supplementary design to make: all of it, or only the vertical steel of
 // the two faces (what the civil-defence design compares with the ordinary one).
 enum class Scope { Whole, Faces };
-std::optional<Checks> designOf(const PressResult& press, Scope scope);
+// The design of a press, made in `out` (a Checks is large: it is built where it stays);
+// `out` is left empty when there is nothing to check.
+void designInto(std::optional<Checks>& out, const PressResult& press, Scope scope);
 
 constexpr double kHorizontalRatio = 0.1;    // % of the section, each face
 constexpr double kHorizontalSpacing = 200;  // mm, at most
@@ -302,7 +304,7 @@ PressResult ordinaryPressOf(const PressResult& civil) {
     SameInputs host(press);
     press.state.inputValues = civil.state.inputValues;  // the same texts: the same values
     press.end = detail::computeWithoutText(host, Mode::Ordinary, press.state);
-    if (press.completed()) press.checks = designOf(press, Scope::Faces);
+    if (press.completed()) designInto(press.checks, press, Scope::Faces);
     return press;
 }
 
@@ -387,7 +389,8 @@ void warnAboutInputs(Checks& c, const Context& x) {
 
 namespace {
 
-std::optional<Checks> designOf(const PressResult& press, Scope scope) {
+void designInto(std::optional<Checks>& out, const PressResult& press, Scope scope) {
+    out.reset();
     const CalcState& s = press.state;
     const int concrete = press.lists[index(List::Combo1)];
     const int steel = press.lists[index(List::Combo2)];
@@ -395,7 +398,7 @@ std::optional<Checks> designOf(const PressResult& press, Scope scope) {
     const auto concreteInfo = concreteGrade(concrete);
     const auto steelInfo = steelGrade(steel, press.basis());
     // A list without a selection leaves the grade unknown: nothing to check against.
-    if (!press.completed() || !concreteInfo || !steelInfo || !s.Fc || !s.Fy) return std::nullopt;
+    if (!press.completed() || !concreteInfo || !steelInfo || !s.Fc || !s.Fy) return;
 
     const Context x{press,
                     s,
@@ -407,7 +410,7 @@ std::optional<Checks> designOf(const PressResult& press, Scope scope) {
                     s.Ft.value_or(0),
                     s.Ftk.value_or(0),
                     value(*s.Fy)};
-    Checks c;
+    Checks& c = out.emplace();
     c.mode = x.mode;
     c.basis = x.basis;
     c.loadCase = static_cast<report::Case>(loadCase);
@@ -425,7 +428,7 @@ std::optional<Checks> designOf(const PressResult& press, Scope scope) {
     if (x.basis2010()) combineLoads(c, x, loads);
     c.base = designFace(c, x, x.basis2010() ? s.Mq : s.MBk, s.MB, s.h0, c.c1, false);
     designSpan(c, x);
-    if (scope == Scope::Faces) return c;
+    if (scope == Scope::Faces) return;
     checkStrengthBars(c, x);
     checkCompressionZone(c, x);
     checkMinimumSteel(c, x);
@@ -434,13 +437,14 @@ std::optional<Checks> designOf(const PressResult& press, Scope scope) {
     checkPlainBars(c, x);
     if (!x.ordinary()) compareWithOrdinaryWorks(c, x);
     warnAboutInputs(c, x);
-    return c;
 }
 
 }  // namespace
 
 std::optional<Checks> supplementaryDesign(const PressResult& press) {
-    return designOf(press, Scope::Whole);
+    std::optional<Checks> out;
+    designInto(out, press, Scope::Whole);
+    return out;
 }
 
 }  // namespace wallcalc
