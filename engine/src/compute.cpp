@@ -117,7 +117,7 @@ class Driver {
         if (design.momentTooLarge) host().showMessage(kMessageTitle, kMomentTooLarge);
         st.kese = design.kese;
         st.Aas = design.Aas;
-        writeResult(report::singleText(st.MBk));
+        writeNumber(st.MBk);
         if (basis2010()) {
             if (auto stop = detail::compressionZone(run_, concretePosition(), steelPosition())) {
                 return stop;
@@ -126,7 +126,7 @@ class Driver {
                 return stop;
             }
         }
-        writeResult(report::singleText(st.Aas));
+        writeNumber(st.Aas);
         return std::nullopt;
     }
 
@@ -144,7 +144,7 @@ class Driver {
         st.d = bars.d;
         st.deq = bars.d;
         if (bars.noneFits) host().showMessage(kMessageTitle, kNoBarFits);
-        writeResult(diameterText(st.d));
+        writeDiameter(st.d);
         return std::nullopt;
     }
 
@@ -170,7 +170,7 @@ class Driver {
             st.W = 0;
             writeResult(std::string(written(Box::Text7)));
             writeResult("0");
-            writeResult(diameterText(st.deq));
+            writeDiameter(st.deq);
             return std::nullopt;
         }
 
@@ -195,9 +195,9 @@ class Driver {
             return std::nullopt;
         }
         crack = CrackSection::Checked;
-        writeResult(report::singleText(st.Aas));
-        writeResult(report::singleText(st.W));
-        writeResult(diameterText(st.deq));
+        writeNumber(st.Aas);
+        writeNumber(st.W);
+        writeDiameter(st.deq);
         return std::nullopt;
     }
 
@@ -245,10 +245,22 @@ class Driver {
                                                detail::reportValues(s(), text7, text9)));
     }
 
-    // The next result box in the order of a run; the run keeps what it wrote.
+    // The next result box in the order of a run; the run keeps what it wrote. A run
+    // without text (the supplementary design's second opinion) shows no result boxes
+    // either, and does not make their texts.
     void writeResult(std::string text) {
+        if (!withText_) {
+            ++count_;
+            return;
+        }
         host().setText(resultBoxes()[count_].box, text);
         written_[count_++] = std::move(text);
+    }
+    void writeNumber(float value) {
+        writeResult(withText_ ? report::singleText(value) : std::string());
+    }
+    void writeDiameter(const Diameter& diameter) {
+        writeResult(withText_ ? diameterText(diameter) : std::string());
     }
     const std::string& written(Box box) const {
         std::size_t i = 0;

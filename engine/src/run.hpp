@@ -45,9 +45,9 @@ class Run {
 
 };
 
-// A run of the given mode that writes the result boxes but not the calculation text: the
-// supplementary design's second opinion, where only the numbers are wanted. The state
-// holds the values of the same texts already converted by the first run.
+// A run of the given mode that writes neither the result boxes nor the calculation text:
+// the supplementary design's second opinion, where only the numbers and the messages are
+// wanted. The state holds the values of the same texts already converted by the first run.
 RunEnd computeWithoutText(Host& host, Mode mode, CalcState& state);
 
 // Messages of a run.
