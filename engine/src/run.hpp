@@ -42,7 +42,6 @@ class Run {
     const Mode mode;
     Basis basis = Basis::Gb2002;
     report::Case loadCase = report::Case::A;
-
 };
 
 // A run of the given mode that writes neither the result boxes nor the calculation text:

@@ -29,14 +29,14 @@ inline constexpr std::string_view kAbsent =
 
 std::span<const LoadLine> loadLines(Case c);
 std::span<const LoadLine> loadClosing2010(Case c);  // MG, MQ, MBk, M (and Mq)
-const LoadLine& codesLine();  // the 2010 text's first line, naming the codes
+const LoadLine& codesLine();                        // the 2010 text's first line, naming the codes
 
 std::span<const LoadLine> designLines(Basis basis);  // section 2, by mode as section 1
 
 // Pieces of section 3.
 std::span<const std::string_view> crackHeading();
 std::span<const std::string_view> crackPass(Basis basis);  // ρte, σs, ψ, Wmax of the last pass
-std::span<const std::string_view> crackResult();  // the area and bars that meet the limit
+std::span<const std::string_view> crackResult();           // the area and bars that meet the limit
 std::span<const std::string_view> crackNotMet(Basis basis);     // 50 mm bars still too wide
 std::span<const std::string_view> crackNoTension(Basis basis);  // the moment is <= 0
 std::span<const std::string_view> crackNotes(Basis basis);  // empty line, "说明：", the notes

@@ -5,8 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -34,7 +34,7 @@ struct CalcState {
     // The inputs' values as the last run converted them, by the input table's order; a
     // run starts with none and converts each at its first use.
     std::array<std::optional<double>, 16> inputValues{};
-    float c2 = 0;                // cover on the dry face: shown, never read
+    float c2 = 0;  // cover on the dry face: shown, never read
 
     double h0 = 0;  // effective depth h5 − c1 (mm)
     double L = 0;   // span h3 − h4 (m)
