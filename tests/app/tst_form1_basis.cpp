@@ -11,6 +11,7 @@
 #include "app_settings.hpp"
 #include "form1.hpp"
 #include "scratch_settings.hpp"
+#include "widget_lookup.hpp"
 
 using wallcalc::app::Form1;
 namespace testing = wallcalc::app::testing;
@@ -35,9 +36,7 @@ class Form1Basis : public QObject {
 
     template <typename W>
     W* get(const QString& name) {
-        W* w = form_->findChild<W*>(name);
-        if (w == nullptr) qFatal("no widget %s", qPrintable(name));
-        return w;
+        return wallcalc::app::testing::widget<W>(*form_, name);
     }
     QComboBox* list(const QString& name) { return get<QComboBox>(name); }
     void choose(const QString& name, int position) {

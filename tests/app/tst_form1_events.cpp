@@ -14,6 +14,7 @@
 #include "help_text.hpp"
 #include "message_catcher.hpp"
 #include "scratch_settings.hpp"
+#include "widget_lookup.hpp"
 
 using wallcalc::app::Form1;
 using wallcalc::app::testing::MessageCatcher;
@@ -34,9 +35,7 @@ class Form1Events : public QObject {
 
     template <typename W>
     W* get(const QString& name) {
-        W* w = form_->findChild<W*>(name);
-        if (w == nullptr) qFatal("no widget %s", qPrintable(name));
-        return w;
+        return wallcalc::app::testing::widget<W>(*form_, name);
     }
     QLineEdit* box(const QString& name) { return get<QLineEdit>(name); }
     QString report() { return get<QPlainTextEdit>("Text12")->toPlainText(); }

@@ -19,6 +19,7 @@
 #include "message_catcher.hpp"
 #include "scratch_settings.hpp"
 #include "wallcalc/cli/wall_file.hpp"
+#include "widget_lookup.hpp"
 
 using wallcalc::Box;
 using wallcalc::WindowModel;
@@ -64,9 +65,7 @@ class Form1Files : public QObject {
 
     template <typename W>
     W* get(const QString& name) {
-        W* w = form_->findChild<W*>(name);
-        if (w == nullptr) qFatal("no widget %s", qPrintable(name));
-        return w;
+        return wallcalc::app::testing::widget<W>(*form_, name);
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
     void type(const QString& box, const QString& text) {

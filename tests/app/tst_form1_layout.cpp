@@ -20,6 +20,7 @@
 #include "scratch_settings.hpp"
 #include "wall_figure.hpp"
 #include "wallcalc/engine/controls.hpp"
+#include "widget_lookup.hpp"
 
 using wallcalc::Box;
 using wallcalc::app::Form1;
@@ -60,9 +61,7 @@ class Form1Layout : public QObject {
     }
     template <typename W>
     W* get(const QString& name) {
-        W* w = form_->findChild<W*>(name);
-        if (w == nullptr) qFatal("no widget %s", qPrintable(name));
-        return w;
+        return wallcalc::app::testing::widget<W>(*form_, name);
     }
 
   private slots:

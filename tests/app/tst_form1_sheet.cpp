@@ -24,6 +24,7 @@
 #include "pdf_tools.hpp"
 #include "scratch_settings.hpp"
 #include "wallcalc/sheet/sheet_rendering.hpp"
+#include "widget_lookup.hpp"
 
 using wallcalc::app::Form1;
 using wallcalc::app::testing::DialogAnswer;
@@ -48,9 +49,7 @@ class Form1Sheet : public QObject {
 
     template <typename W>
     W* get(const QString& name) {
-        W* w = form_->findChild<W*>(name);
-        if (w == nullptr) qFatal("no widget %s", qPrintable(name));
-        return w;
+        return wallcalc::app::testing::widget<W>(*form_, name);
     }
     void click(const QString& name) {
         QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
