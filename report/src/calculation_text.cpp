@@ -221,11 +221,7 @@ class ValueTexts {
             return;
         }
         written.position = out.size();
-        char* at = out.numberAt();
-        if (const auto* single = std::get_if<float>(&value)) at = writeSingle(at, *single);
-        if (const auto* dbl = std::get_if<double>(&value)) at = writeDouble(at, *dbl);
-        if (const auto* whole = std::get_if<long long>(&value)) at = writeWhole(at, *whole);
-        out.numberEndsAt(at);
+        out.numberEndsAt(writeNumber(out.numberAt(), value));
         written.length = out.size() - written.position;
     }
 
@@ -241,6 +237,13 @@ class ValueTexts {
 };
 
 }  // namespace
+
+char* writeNumber(char* at, const Value& value) {
+    if (const auto* single = std::get_if<float>(&value)) return writeSingle(at, *single);
+    if (const auto* dbl = std::get_if<double>(&value)) return writeDouble(at, *dbl);
+    if (const auto* whole = std::get_if<long long>(&value)) return writeWhole(at, *whole);
+    return at;
+}
 
 std::string_view slotName(Slot slot) {
     return slot == Slot::Count ? std::string_view{} : kSlotNames[static_cast<std::size_t>(slot)];

@@ -1,15 +1,19 @@
 #include "wallcalc/report/filled_line.hpp"
 
+#include <array>
+
 #include "wallcalc/report/number_text.hpp"
 
 namespace wallcalc::report {
 namespace {
 
 void appendValue(std::string& out, const Value& value) {
-    if (const auto* text = std::get_if<std::string_view>(&value)) out += *text;
-    if (const auto* single = std::get_if<float>(&value)) appendSingle(out, *single);
-    if (const auto* dbl = std::get_if<double>(&value)) appendDouble(out, *dbl);
-    if (const auto* whole = std::get_if<long long>(&value)) appendWhole(out, *whole);
+    if (const auto* text = std::get_if<std::string_view>(&value)) {
+        out += *text;
+        return;
+    }
+    std::array<char, kNumberTextRoom> number;
+    out.append(number.data(), writeNumber(number.data(), value));
 }
 
 }  // namespace

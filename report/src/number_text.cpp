@@ -210,11 +210,6 @@ void appendDouble(std::string& out, double value) {
     appendSignificant(out, value, 15);
 }
 
-void appendWhole(std::string& out, long long value) {
-    std::array<char, kNumberTextRoom> text;
-    out.append(text.data(), writeWhole(text.data(), value));
-}
-
 char* writeSingle(char* at, float value) {
     return writeSignificant(at, static_cast<double>(value), 7);
 }

@@ -107,6 +107,10 @@ inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::Count);
 // double-precision number (15 significant digits) or a whole number.
 using Value = std::variant<std::monostate, std::string_view, float, double, long long>;
 
+// Writes a number value's text at `at`, which has room for kNumberTextRoom characters,
+// and returns its end; a text value, or none, writes nothing there.
+char* writeNumber(char* at, const Value& value);
+
 class Values {
   public:
     void set(Slot slot, Value value) { values_[static_cast<std::size_t>(slot)] = value; }

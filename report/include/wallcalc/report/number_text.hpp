@@ -21,7 +21,6 @@ char* writeWhole(char* at, long long value);
 
 void appendSingle(std::string& out, float value);
 void appendDouble(std::string& out, double value);
-void appendWhole(std::string& out, long long value);
 
 std::string singleText(float value);
 std::string doubleText(double value);
