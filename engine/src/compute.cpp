@@ -117,7 +117,7 @@ class Driver {
         if (design.momentTooLarge) host().showMessage(kMessageTitle, kMomentTooLarge);
         st.kese = design.kese;
         st.Aas = design.Aas;
-        writeNumber(st.MBk);
+        writeResultNumber(st.MBk);
         if (basis2010()) {
             if (auto stop = detail::compressionZone(run_, concretePosition(), steelPosition())) {
                 return stop;
@@ -126,7 +126,7 @@ class Driver {
                 return stop;
             }
         }
-        writeNumber(st.Aas);
+        writeResultNumber(st.Aas);
         return std::nullopt;
     }
 
@@ -144,7 +144,7 @@ class Driver {
         st.d = bars.d;
         st.deq = bars.d;
         if (bars.noneFits) host().showMessage(kMessageTitle, kNoBarFits);
-        writeDiameter(st.d);
+        writeResultDiameter(st.d);
         return std::nullopt;
     }
 
@@ -170,7 +170,7 @@ class Driver {
             st.W = 0;
             writeResult(std::string(written(Box::Text7)));
             writeResult("0");
-            writeDiameter(st.deq);
+            writeResultDiameter(st.deq);
             return std::nullopt;
         }
 
@@ -195,9 +195,9 @@ class Driver {
             return std::nullopt;
         }
         crack = CrackSection::Checked;
-        writeNumber(st.Aas);
-        writeNumber(st.W);
-        writeDiameter(st.deq);
+        writeResultNumber(st.Aas);
+        writeResultNumber(st.W);
+        writeResultDiameter(st.deq);
         return std::nullopt;
     }
 
@@ -256,10 +256,10 @@ class Driver {
         host().setText(resultBoxes()[count_].box, text);
         written_[count_++] = std::move(text);
     }
-    void writeNumber(float value) {
+    void writeResultNumber(float value) {
         writeResult(withText_ ? report::singleText(value) : std::string());
     }
-    void writeDiameter(const Diameter& diameter) {
+    void writeResultDiameter(const Diameter& diameter) {
         writeResult(withText_ ? diameterText(diameter) : std::string());
     }
     const std::string& written(Box box) const {
