@@ -8,16 +8,20 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
-#include <utility>
 #include <version>
 
 namespace wallcalc::report {
 namespace {
 
-// A value rounded to its significant digits: the digits without trailing zeros and
-// the decimal exponent of the first one.
+// The writer copies digits in fixed blocks of this many characters and then keeps only
+// those it needs (a fixed-size copy is one move; a copy of a counted length is a call).
+constexpr std::size_t kBlock = 16;
+static_assert(kNumberTextRoom >= 2 * kBlock + 2, "room for a sign, a point and two blocks");
+
+// A value rounded to its significant digits: the digits without trailing zeros (at most
+// 17, with room behind them for a block copy) and the decimal exponent of the first one.
 struct Significant {
-    std::array<char, 24> digits{};
+    std::array<char, 2 * kBlock> digits;
     int count = 0;
     int exponent = 0;
 };
@@ -38,9 +42,7 @@ constexpr auto kTwoDigits = [] {
     return pairs;
 }();
 
-// Trailing zeros removed in runs of 8, 4, 2 and 1.
-constexpr std::pair<std::uint64_t, int> kZeroRuns[] = {
-    {100000000, 8}, {10000, 4}, {100, 2}, {10, 1}};
+constexpr char kZeros[kBlock + 1] = "0000000000000000";
 
 // How far from a rounding boundary the scaled value must lie for its rounding to be
 // certain. Scaling by an exact power of ten rounds once, so the scaled value is off by
@@ -60,6 +62,72 @@ bool scaled(double magnitude, int digits, int exponent, double& out) {
     return true;
 }
 
+// Whether |value|·10^k is exactly `s` (k as above, not negative): a whole value such as a
+// spacing of 100 scaled to 15 digits lands exactly on 10^14.
+bool scaledExactly(double magnitude, int digits, int exponent, double s) {
+    const int k = digits - 1 - exponent;
+    return k >= 0 && std::fma(magnitude, kPowersOfTen[static_cast<std::size_t>(k)], -s) == 0;
+}
+
+// Four digits of x (below 10^4) at p, two at a time.
+void putFour(char* p, std::uint32_t x) {
+    const std::uint32_t high = x / 100;
+    std::memcpy(p, &kTwoDigits[2 * high], 2);
+    std::memcpy(p + 2, &kTwoDigits[2 * (x - 100 * high)], 2);
+}
+
+// Seven digits of x (below 10^7) at p.
+void putSeven(char* p, std::uint32_t x) {
+    const std::uint32_t high = x / 10000;  // three digits
+    const std::uint32_t first = high / 100;
+    p[0] = static_cast<char>('0' + first);
+    std::memcpy(p + 1, &kTwoDigits[2 * (high - 100 * first)], 2);
+    putFour(p + 3, x - 10000 * high);
+}
+
+// The 7 or 15 digits of n (which has no more), from `at` on: in groups of four, with no
+// loop and no 64-bit division but one.
+void writeDigits(char* at, std::uint64_t n, int count) {
+    if (count == 7) {
+        putSeven(at, static_cast<std::uint32_t>(n));
+        return;
+    }
+    const auto high = static_cast<std::uint32_t>(n / 100000000);  // the first seven
+    const auto low = static_cast<std::uint32_t>(n - 100000000 * std::uint64_t{high});
+    putSeven(at, high);
+    const std::uint32_t middle = low / 10000;
+    putFour(at + 7, middle);
+    putFour(at + 11, low - 10000 * middle);
+}
+
+// The count without the zeros that end the digits (one digit stays).
+int withoutTrailingZeros(const char* digits, int count) {
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    return count;
+}
+
+// The same for the 7 or 15 digits the quick rounding writes (the first is not '0'): read
+// as words of eight, the digits become zero bytes where they are '0', and the last digits
+// are a word's highest bytes. `digits` has room for reading eight from the eighth on.
+int significantCount(const char* digits, int count) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    constexpr std::uint64_t kZeroChars = 0x3030303030303030u;
+    std::uint64_t word = 0;
+    if (count == 15) {
+        std::memcpy(&word, digits + 7, 8);
+        word ^= kZeroChars;
+        if (word != 0) return 15 - __builtin_clzll(word) / 8;
+    }
+    std::memcpy(&word, digits, 8);
+    word ^= kZeroChars;
+    if (count == 7) word &= 0x00FFFFFFFFFFFFFFu;  // the eighth is not a digit of these
+    return 8 - __builtin_clzll(word) / 8;
+#else
+    return withoutTrailingZeros(digits, count);
+#endif
+}
+
 // The common case in double arithmetic: scale the value so that its significant digits
 // are the whole part, and round. Declines (false) wherever the rounding or the
 // exponent could be in doubt: near a half, near a power of ten, or out of the range of
@@ -77,6 +145,7 @@ bool roundQuickly(double magnitude, int digits, Significant& out) {
     // 78913 / 2^18 for log10(2) (exact for binary exponents within ±1700).
     int exponent = (binaryExponent * 78913) >> 18;
 
+    if (digits != 7 && digits != 15) return false;  // the two precisions written
     const double low = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
     const double high = kPowersOfTen[static_cast<std::size_t>(digits)];
     double s = 0;
@@ -85,29 +154,18 @@ bool roundQuickly(double magnitude, int digits, Significant& out) {
         ++exponent;
         if (!scaled(magnitude, digits, exponent, s)) return false;
     }
-    if (s < low + 1 || s >= high - 1) return false;
+    // Just above 10^(digits−1) the true value could lie below it, unless it is that power
+    // of ten exactly.
+    if (s < low + 1 && !(s == low && scaledExactly(magnitude, digits, exponent, s))) return false;
+    if (s >= high - 1) return false;
 
     auto n = static_cast<std::uint64_t>(s);  // s is positive and below 2^53: this is floor
     const double fraction = s - static_cast<double>(n);
     if (std::fabs(fraction - 0.5) < safetyMargin(digits)) return false;
     if (fraction > 0.5) ++n;
 
-    // Trailing zeros go first, up to 15 of them in four steps.
-    int count = digits;
-    for (const auto& [power, zeros] : kZeroRuns) {
-        if (count > zeros && n % power == 0) {
-            n /= power;
-            count -= zeros;
-        }
-    }
-    // The digits, two at a time from the last.
-    char* p = out.digits.data() + count;
-    for (; n >= 10; n /= 100) {
-        p -= 2;
-        std::memcpy(p, &kTwoDigits[2 * (n % 100)], 2);
-    }
-    if (p > out.digits.data()) *--p = static_cast<char>('0' + n);
-    out.count = count;
+    writeDigits(out.digits.data(), n, digits);
+    out.count = significantCount(out.digits.data(), digits);
     out.exponent = exponent;
     return true;
 }
@@ -131,12 +189,35 @@ Significant roundExactly(double magnitude, int digits) {
         if (*p != '.') out.digits[static_cast<std::size_t>(out.count++)] = *p;
     }
     std::from_chars(p + 1 + (p[1] == '+'), end, out.exponent);
+    out.count = withoutTrailingZeros(out.digits.data(), out.count);
     return out;
 }
 
 char* put(char* at, std::string_view text) {
     std::memcpy(at, text.data(), text.size());
     return at + text.size();
+}
+
+// `count` characters from `from` (at most a block) at `t`; returns their end.
+char* putBlock(char* t, const char* from, int count) {
+    std::memcpy(t, from, kBlock);
+    return t + count;
+}
+
+// "1.234568E+07", "1E-05": for exponents below -4 or from the digit count up.
+char* writeExponentForm(char* t, const Significant& sig) {
+    *t++ = sig.digits[0];
+    if (sig.count > 1) {
+        *t++ = '.';
+        t = putBlock(t, sig.digits.data() + 1, sig.count - 1);
+    }
+    *t++ = 'E';
+    *t++ = sig.exponent < 0 ? '-' : '+';
+    const int magnitude = sig.exponent < 0 ? -sig.exponent : sig.exponent;
+    if (magnitude >= 100) *t++ = static_cast<char>('0' + magnitude / 100);
+    *t++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *t++ = static_cast<char>('0' + magnitude % 10);
+    return t;
 }
 
 // Writes `value` rounded to `digits` significant digits at `t`; returns the text's end.
@@ -151,48 +232,25 @@ char* writeSignificant(char* t, double value, int digits) {
     Significant sig;
     if (!roundQuickly(magnitude, digits, sig)) sig = roundExactly(magnitude, digits);
     const char* mantissa = sig.digits.data();
-    int count = sig.count;
+    const int count = sig.count;
     const int exponent = sig.exponent;
-    while (count > 1 && mantissa[count - 1] == '0')
-        --count;
 
     // The longest text: "-", 15 digits, the point, "E-308" — or "0.0000" and 15 digits.
     if (value < 0) *t++ = '-';
-    const auto digitsOut = [&t](const char* from, int n) {
-        for (int i = 0; i < n; ++i)
-            *t++ = from[i];
-    };
-    if (exponent < -4 || exponent >= digits) {
-        *t++ = mantissa[0];
-        if (count > 1) {
-            *t++ = '.';
-            digitsOut(mantissa + 1, count - 1);
-        }
-        *t++ = 'E';
-        *t++ = exponent < 0 ? '-' : '+';
-        const int magnitudeOfExponent = exponent < 0 ? -exponent : exponent;
-        if (magnitudeOfExponent >= 100) *t++ = static_cast<char>('0' + magnitudeOfExponent / 100);
-        *t++ = static_cast<char>('0' + magnitudeOfExponent / 10 % 10);
-        *t++ = static_cast<char>('0' + magnitudeOfExponent % 10);
-    } else if (exponent < 0) {
-        *t++ = '0';
-        *t++ = '.';
-        for (int i = exponent + 1; i < 0; ++i)
-            *t++ = '0';
-        digitsOut(mantissa, count);
-    } else {
-        const int integerDigits = exponent + 1;
-        if (count <= integerDigits) {
-            digitsOut(mantissa, count);
-            for (int i = count; i < integerDigits; ++i)
-                *t++ = '0';
-        } else {
-            digitsOut(mantissa, integerDigits);
-            *t++ = '.';
-            digitsOut(mantissa + integerDigits, count - integerDigits);
-        }
+    if (exponent < -4 || exponent >= digits) return writeExponentForm(t, sig);
+    if (exponent < 0) {
+        t = put(t, "0.");
+        t = putBlock(t, kZeros, -exponent - 1);
+        return putBlock(t, mantissa, count);
     }
-    return t;
+    const int integerDigits = exponent + 1;
+    if (count <= integerDigits) {
+        t = putBlock(t, mantissa, count);
+        return putBlock(t, kZeros, integerDigits - count);
+    }
+    t = putBlock(t, mantissa, integerDigits);
+    *t++ = '.';
+    return putBlock(t, mantissa + integerDigits, count - integerDigits);
 }
 
 void appendSignificant(std::string& out, double value, int digits) {
@@ -201,7 +259,6 @@ void appendSignificant(std::string& out, double value, int digits) {
 }
 
 }  // namespace
-
 void appendSingle(std::string& out, float value) {
     appendSignificant(out, static_cast<double>(value), 7);
 }

@@ -10,9 +10,10 @@
 
 namespace wallcalc::report {
 
-// The room a number's text may take: a sign, 15 digits, the point and an exponent, or
-// "0.0000" and 15 digits, fit with room to spare; so does a whole number of 64 bits.
-inline constexpr std::size_t kNumberTextRoom = 32;
+// The room a number's writer may use: a sign, 15 digits, the point and an exponent, or
+// "0.0000" and 15 digits, fit with room to spare, and so does a whole number of 64 bits;
+// the writer copies digits in blocks and may write past the text's end within this room.
+inline constexpr std::size_t kNumberTextRoom = 48;
 
 // Write the text at `at`, which has room for kNumberTextRoom characters; return its end.
 char* writeSingle(char* at, float value);
