@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <version>
 
 // A standard library without floating-point from_chars (Emscripten's libc++) reads the
@@ -45,6 +46,33 @@ std::optional<double> readDigits(std::string_view text) {
     return value;
 }
 
+// The powers of ten a double holds exactly.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// What an engineer types, a decimal of at most 15 digits without an exponent ("-3.45",
+// "350"), read without the general conversion: its digits make a whole number a double
+// holds exactly, and one division by an exact power of ten rounds it correctly, as the
+// general conversion does. Empty for any other text.
+std::optional<double> readShortDecimal(std::string_view text) {
+    constexpr std::size_t kMostDigits = 15;  // below 2^53: every such whole number is exact
+    std::uint64_t whole = 0;
+    std::size_t digits = 0;
+    std::size_t fractionDigits = 0;
+    bool inFraction = false;
+    for (const char c : text) {
+        if (c == '.') {
+            inFraction = true;
+            continue;
+        }
+        if (!isDigit(c) || ++digits > kMostDigits) return std::nullopt;
+        whole = 10 * whole + static_cast<std::uint64_t>(c - '0');
+        fractionDigits += inFraction ? 1 : 0;
+    }
+    return static_cast<double>(whole) / kPowersOfTen[fractionDigits];
+}
+
 }  // namespace
 
 std::optional<double> toNumber(std::string_view text) {
@@ -77,7 +105,8 @@ std::optional<double> toNumber(std::string_view text) {
     }
     if (i != text.size()) return std::nullopt;
 
-    const std::optional<double> value = readDigits(text);
+    std::optional<double> value = readShortDecimal(text);
+    if (!value) value = readDigits(text);
     if (!value) return std::nullopt;
     return negative ? -*value : *value;
 }

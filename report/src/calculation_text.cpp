@@ -1,6 +1,7 @@
 #include "wallcalc/report/calculation_text.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -23,12 +24,22 @@ constexpr std::string_view kSlotNames[kSlotCount] = {
 
 constexpr Slot kNoSlot = Slot::Count;
 
-// A line as literal pieces, each followed by the value of a slot (or by nothing).
+// Literal text is copied in blocks of this many characters, and a number's text takes at
+// most kNumberTextRoom: the copies may run past a piece's end (into the next piece, or the
+// padding after the last), and the buffer keeps room for that.
+constexpr std::size_t kBlock = 16;
+constexpr std::string_view kLineBreak = "\r\n";
+
+// A line as literal pieces, each followed by the value of a slot (or by nothing), and the
+// most room it takes in the buffer apart from texts typed into boxes.
 struct Piece {
     std::string_view literal;
     Slot slot = kNoSlot;
 };
-using Line = std::vector<Piece>;
+struct Line {
+    std::vector<Piece> pieces;
+    std::size_t room = 0;
+};
 using Lines = std::vector<Line>;
 
 Slot slotNamed(std::string_view name) {
@@ -40,16 +51,21 @@ Slot slotNamed(std::string_view name) {
 
 Line compile(std::string_view text) {
     Line line;
+    line.room = kLineBreak.size() + kBlock;  // the line break before it
+    const auto add = [&line](std::string_view literal, Slot slot) {
+        line.pieces.push_back({literal, slot});
+        line.room += literal.size() + kBlock + (slot == kNoSlot ? 0 : kNumberTextRoom);
+    };
     while (true) {
         const auto open = text.find('{');
         if (open == std::string_view::npos) {
-            line.push_back({text, kNoSlot});
+            add(text, kNoSlot);
             return line;
         }
         const auto close = text.find('}', open);
         const Slot slot = slotNamed(text.substr(open + 1, close - open - 1));
         // A name no slot has stays in the text as written, where a test sees it.
-        line.push_back({text.substr(0, slot == kNoSlot ? close + 1 : open), slot});
+        add(text.substr(0, slot == kNoSlot ? close + 1 : open), slot);
         text.remove_prefix(close + 1);
     }
 }
@@ -84,8 +100,54 @@ struct CompiledTables {
     Lines result = compile(tables::crackResult());
     Lines civilDefence = compile(tables::civilDefenceClosing());
     Lines noBar = compile(tables::noBarClosing());
+    // Every literal piece copied here one after the other, and padding behind the last, so
+    // that a block copy never reads outside the text it was compiled into.
+    std::string literals;
+    std::string_view lineBreak;
 
     CompiledTables() {
+        compileAll();
+        gatherLiterals();
+    }
+
+  private:
+    template <typename Visit>
+    void forEachLines(Visit visit) {
+        for (auto& byMode : load)
+            for (auto& byCase : byMode)
+                for (Lines& lines : byCase)
+                    visit(lines);
+        for (auto* group : {codes, design[0], design[1], pass, notMet, noTension, notes}) {
+            for (std::size_t i = 0; i < 2; ++i)
+                visit(group[i]);
+        }
+        for (Lines* lines : {&heading, &result, &civilDefence, &noBar})
+            visit(*lines);
+    }
+
+    void gatherLiterals() {
+        std::size_t total = kLineBreak.size();
+        forEachLines([&total](Lines& lines) {
+            for (const Line& line : lines)
+                for (const Piece& piece : line.pieces)
+                    total += piece.literal.size();
+        });
+        literals.reserve(total + kBlock);  // no reallocation below: the views stay valid
+        const auto keep = [this](std::string_view text) {
+            const std::size_t at = literals.size();
+            literals.append(text);
+            return std::string_view(literals.data() + at, text.size());
+        };
+        lineBreak = keep(kLineBreak);
+        forEachLines([&keep](Lines& lines) {
+            for (Line& line : lines)
+                for (Piece& piece : line.pieces)
+                    piece.literal = keep(piece.literal);
+        });
+        literals.append(kBlock, '\0');
+    }
+
+    void compileAll() {
         for (Basis basis : kAllBases) {
             const auto b = static_cast<std::size_t>(basis);
             pass[b] = compile(tables::crackPass(basis));
@@ -162,29 +224,42 @@ Layout layout(Basis basis, Mode mode, Case c, CrackSection crack) {
     return l;
 }
 
-// The calculation text as it is written: a buffer that grows by doubling, pieces copied in
-// with one check of the room left (a press writes some 250 pieces, and the string's own
-// append costs more than the copy).
+// The calculation text as it is written: a buffer that grows by doubling. A line makes
+// room for all it can write at its start; its literal pieces and repeated numbers are then
+// copied in fixed-size blocks with no further check (a press writes some 250 pieces, and a
+// copy of a counted length costs more than the text it copies).
 class TextBuffer {
   public:
     TextBuffer() : text_(4096, '\0') {}
 
-    void put(std::string_view piece) {
-        makeRoom(piece.size());
-        std::memcpy(text_.data() + size_, piece.data(), piece.size());
+    void makeRoom(std::size_t length) {
+        if (text_.size() - size_ < length) text_.resize(std::max(2 * text_.size(), size_ + length));
+    }
+    // A compiled literal, within the room made for its line.
+    void putLiteral(std::string_view piece) {
+        char* to = text_.data() + size_;
+        for (std::size_t i = 0; i < piece.size(); i += kBlock)
+            std::memcpy(to + i, piece.data() + i, kBlock);
         size_ += piece.size();
     }
-    // Text already written, from `position`, written again at the end.
+    // A text typed into a box: of any length, so with room made for it and for what its
+    // line may still write.
+    void putTyped(std::string_view text, std::size_t lineRoom) {
+        makeRoom(text.size() + lineRoom);
+        std::memcpy(text_.data() + size_, text.data(), text.size());
+        size_ += text.size();
+    }
+    // A number written earlier, from `position`, written again at the end (within the
+    // room made for its line; the blocks read behind the number stay within the text).
     void repeat(std::size_t position, std::size_t length) {
-        makeRoom(length);
-        std::memcpy(text_.data() + size_, text_.data() + position, length);
+        char* to = text_.data() + size_;
+        const char* from = text_.data() + position;
+        for (std::size_t i = 0; i < length; i += kBlock)
+            std::memmove(to + i, from + i, kBlock);
         size_ += length;
     }
-    // Room for a number's text, then the end the number's writer returns.
-    char* numberAt() {
-        makeRoom(kNumberTextRoom);
-        return text_.data() + size_;
-    }
+    // Where a number's text goes, then the end its writer returns.
+    char* numberAt() { return text_.data() + size_; }
     void numberEndsAt(const char* end) { size_ = static_cast<std::size_t>(end - text_.data()); }
 
     std::size_t size() const { return size_; }
@@ -194,10 +269,6 @@ class TextBuffer {
     }
 
   private:
-    void makeRoom(std::size_t length) {
-        if (text_.size() - size_ < length) text_.resize(std::max(2 * text_.size(), size_ + length));
-    }
-
     std::string text_;
     std::size_t size_ = 0;
 };
@@ -209,10 +280,10 @@ class ValueTexts {
   public:
     explicit ValueTexts(const Values& values) : values_(values) {}
 
-    void append(TextBuffer& out, Slot slot) {
+    void append(TextBuffer& out, Slot slot, std::size_t lineRoom) {
         const Value& value = values_[slot];
         if (const auto* text = std::get_if<std::string_view>(&value)) {
-            out.put(*text);
+            out.putTyped(*text, lineRoom);
             return;
         }
         Written& written = written_[static_cast<std::size_t>(slot)];
@@ -220,16 +291,16 @@ class ValueTexts {
             out.repeat(written.position, written.length);
             return;
         }
-        written.position = out.size();
+        written.position = static_cast<std::uint32_t>(out.size());
         out.numberEndsAt(writeNumber(out.numberAt(), value));
-        written.length = out.size() - written.position;
+        written.length = static_cast<std::uint32_t>(out.size() - written.position);
     }
 
   private:
-    static constexpr std::size_t kNotWritten = static_cast<std::size_t>(-1);
+    static constexpr std::uint32_t kNotWritten = static_cast<std::uint32_t>(-1);
     struct Written {
-        std::size_t position = 0;
-        std::size_t length = kNotWritten;
+        std::uint32_t position = 0;
+        std::uint32_t length = kNotWritten;
     };
 
     const Values& values_;
@@ -261,17 +332,22 @@ int lineCount(Basis basis, Mode mode, Case c, CrackSection crack) {
 std::string calculationText(Basis basis, Mode mode, Case c, CrackSection crack,
                             const Values& values) {
     const Layout l = layout(basis, mode, c, crack);
+    const std::string_view lineBreak = compiled().lineBreak;
     ValueTexts texts(values);
     TextBuffer out;
     bool first = true;
     for (int i = 0; i < l.count; ++i) {
-        if (l.parts[i].newSection) out.put("\r\n");  // the empty line before a section
+        if (l.parts[i].newSection) {
+            out.makeRoom(lineBreak.size() + kBlock);
+            out.putLiteral(lineBreak);  // the empty line before a section
+        }
         for (const Line& line : *l.parts[i].lines) {
-            if (!first) out.put("\r\n");
+            out.makeRoom(line.room);
+            if (!first) out.putLiteral(lineBreak);
             first = false;
-            for (const Piece& piece : line) {
-                out.put(piece.literal);
-                if (piece.slot != kNoSlot) texts.append(out, piece.slot);
+            for (const Piece& piece : line.pieces) {
+                out.putLiteral(piece.literal);
+                if (piece.slot != kNoSlot) texts.append(out, piece.slot, line.room);
             }
         }
     }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstring>
+#include <random>
+
 #include "wallcalc/engine/number_input.hpp"
 
 namespace {
@@ -60,5 +64,30 @@ INSTANTIATE_TEST_SUITE_P(
                         "1"},
                     Bad{"Long", std::string(10000, '9')}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Decimals as typed, of 1 to 18 digits with the point anywhere (or none) and a sign or
+// none: read bit for bit as the standard library's conversion reads them (the short ones
+// take a quicker way).
+TEST(Numbers, DecimalsReadAsTheLibraryReadsThem) {
+    std::mt19937_64 random(20261209);
+    int failures = 0;
+    for (int i = 0; i < 300000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 18);
+        std::string text;
+        for (int d = 0; d < digits; ++d)
+            text += static_cast<char>('0' + random() % 10);
+        const auto point = random() % (digits + 2);
+        if (point <= static_cast<unsigned>(digits)) text.insert(point, ".");
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const int sign = static_cast<int>(random() % 3);
+        if (sign > 0) text.insert(0, sign == 1 ? "-" : "+");
+        if (sign == 1) expected = -expected;
+        const auto read = toNumber(text);
+        const bool same = read && std::memcmp(&*read, &expected, sizeof expected) == 0;
+        if (!same && failures++ < 10) ADD_FAILURE() << text << " read as " << read.value_or(-1);
+    }
+    EXPECT_EQ(failures, 0);
+}
 
 }  // namespace
