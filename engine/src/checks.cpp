@@ -17,7 +17,10 @@ namespace {
 enum class Scope { Whole, Faces };
 // The design of a press, made in `out` (a Checks is large: it is built where it stays);
 // `out` is left empty when there is nothing to check.
-void designInto(std::optional<Checks>& out, const PressResult& press, Scope scope);
+// The texts typed are those of `typed`: the press itself, or for the second opinion the
+// press whose inputs it shares.
+void designInto(std::optional<Checks>& out, const PressResult& press, Scope scope,
+                const PressResult& typed);
 
 constexpr double kHorizontalRatio = 0.1;    // % of the section, each face
 constexpr double kHorizontalSpacing = 200;  // mm, at most
@@ -35,6 +38,7 @@ float rounded(double x) {
 // The press as the supplementary design reads it: its inputs as numbers, its materials.
 struct Context {
     const PressResult& press;
+    const PressResult& typed;  // whose boxes hold the texts typed
     const CalcState& s;
     Mode mode;
     Basis basis;
@@ -51,7 +55,7 @@ struct Context {
         return toNumber(text(in));
     }
     double value(Input in) const { return number(in).value_or(0); }
-    const std::string& text(Input in) const { return press.text(inputBox(in).box); }
+    const std::string& text(Input in) const { return typed.text(inputBox(in).box); }
 };
 
 // The crack check of a face by the rules of the basis (see crack.hpp).
@@ -278,11 +282,12 @@ Governing::Choice governingChoice(const FaceDesign& civil, const FaceDesign& ord
     return g;
 }
 
-// A window of the same inputs and lists, for a press of the other mode.
+// A window of the same inputs and lists, for a press of the other mode: it reads the
+// boxes of the press it was made from, and what the other press writes goes to its own.
 class SameInputs final : public Host {
   public:
-    explicit SameInputs(PressResult& press) : press_(press) {}
-    std::string text(Box box) const override { return press_.text(box); }
+    SameInputs(const PressResult& typed, PressResult& press) : typed_(typed), press_(press) {}
+    std::string_view text(Box box) const override { return typed_.text(box); }
     int selected(List list) const override { return press_.lists[index(list)]; }
     void setText(Box box, std::string_view text) override { press_.boxes[index(box)] = text; }
     void showMessage(std::string_view title, std::string_view text) override {
@@ -290,21 +295,21 @@ class SameInputs final : public Host {
     }
 
   private:
+    const PressResult& typed_;
     PressResult& press_;
 };
 
 // The same wall as ordinary works: the press an ordinary window makes of these inputs
 // (a window just opened, so nothing an earlier press left takes part), without its text.
+// Its boxes stay empty: it writes none, and the texts typed are the civil-defence press's.
 PressResult ordinaryPressOf(const PressResult& civil) {
     PressResult press;
     press.X = kOrdinary;
-    for (const InputBox& in : inputBoxes())
-        press.boxes[index(in.box)] = civil.text(in.box);
     press.lists = civil.lists;
-    SameInputs host(press);
+    SameInputs host(civil, press);
     press.state.inputValues = civil.state.inputValues;  // the same texts: the same values
     press.end = detail::computeWithoutText(host, Mode::Ordinary, press.state);
-    if (press.completed()) designInto(press.checks, press, Scope::Faces);
+    if (press.completed()) designInto(press.checks, press, Scope::Faces, civil);
     return press;
 }
 
@@ -335,11 +340,11 @@ void warn(Checks& c, std::string text) {
 void warnAboutCover(Checks& c, const Context& x, Input in) {
     const auto cover = x.number(in);
     if (!cover) return;
-    const std::string label(inputBox(in).label);
+    const auto labelled = [&x, in] { return std::string(inputBox(in).label) + x.text(in); };
     if (*cover < kMinimumCover) {
-        warn(c, label + x.text(in) + " 小于15mm（墙的最小保护层厚度），请加大保护层厚度");
+        warn(c, labelled() + " 小于15mm（墙的最小保护层厚度），请加大保护层厚度");
     } else if (*cover >= c.h5) {
-        warn(c, label + x.text(in) + " 不小于墙厚度h5=" + x.text(Input::h5) + "，请检查");
+        warn(c, labelled() + " 不小于墙厚度h5=" + x.text(Input::h5) + "，请检查");
     }
 }
 
@@ -389,7 +394,8 @@ void warnAboutInputs(Checks& c, const Context& x) {
 
 namespace {
 
-void designInto(std::optional<Checks>& out, const PressResult& press, Scope scope) {
+void designInto(std::optional<Checks>& out, const PressResult& press, Scope scope,
+                const PressResult& typed) {
     out.reset();
     const CalcState& s = press.state;
     const int concrete = press.lists[index(List::Combo1)];
@@ -401,6 +407,7 @@ void designInto(std::optional<Checks>& out, const PressResult& press, Scope scop
     if (!press.completed() || !concreteInfo || !steelInfo || !s.Fc || !s.Fy) return;
 
     const Context x{press,
+                    typed,
                     s,
                     press.X == kCivilDefence ? Mode::CivilDefence : Mode::Ordinary,
                     press.basis(),
@@ -443,7 +450,7 @@ void designInto(std::optional<Checks>& out, const PressResult& press, Scope scop
 
 std::optional<Checks> supplementaryDesign(const PressResult& press) {
     std::optional<Checks> out;
-    designInto(out, press, Scope::Whole);
+    designInto(out, press, Scope::Whole, press);
     return out;
 }
 

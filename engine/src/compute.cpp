@@ -91,7 +91,7 @@ class Driver {
         st.L = h3 - h4;
         if (run_.mode == Mode::CivilDefence) {
             // The civil-defence load goes straight into single precision.
-            const std::string text = host().text(Box::Text20);
+            const std::string_view text = host().text(Box::Text20);
             const auto qrf = toNumber(text);
             if (!qrf) return Stop{detail::notANumberMessage(Box::Text20, text)};
             const auto single = toSingle(*qrf);
@@ -168,7 +168,7 @@ class Driver {
             // The water face is not in tension: no crack width to check.
             crack = CrackSection::NoTension;
             st.W = 0;
-            writeResult(std::string(written(Box::Text7)));
+            writeResult(written(Box::Text7));
             writeResult("0");
             writeResultDiameter(st.deq);
             return std::nullopt;
@@ -248,19 +248,29 @@ class Driver {
     // The next result box in the order of a run; the run keeps what it wrote. A run
     // without text (the supplementary design's second opinion) shows no result boxes
     // either, and does not make their texts.
-    void writeResult(std::string text) {
+    void writeResult(std::string_view text) {
         if (!withText_) {
             ++count_;
             return;
         }
         host().setText(resultBoxes()[count_].box, text);
-        written_[count_++] = std::move(text);
+        written_[count_++].assign(text);
     }
     void writeResultNumber(float value) {
-        writeResult(withText_ ? report::singleText(value) : std::string());
+        if (!withText_) {
+            ++count_;
+            return;
+        }
+        std::array<char, report::kNumberTextRoom> text;
+        writeResult(std::string_view(text.data(), report::writeSingle(text.data(), value)));
     }
     void writeResultDiameter(const Diameter& diameter) {
-        writeResult(withText_ ? diameterText(diameter) : std::string());
+        if (const int* mm = std::get_if<int>(&diameter)) {
+            std::array<char, report::kNumberTextRoom> text;
+            writeResult(std::string_view(text.data(), report::writeWhole(text.data(), *mm)));
+        } else {
+            writeResult(std::get<std::string>(diameter));
+        }
     }
     const std::string& written(Box box) const {
         std::size_t i = 0;

@@ -193,7 +193,7 @@ TEST_F(Presses, SteelListWithoutSelectionOnTheFirstRun) {
 
 // A host that only counts what the run does to it.
 struct CountingHost : Host {
-    std::string text(Box box) const override { return std::string(boxDefault(box)); }
+    std::string_view text(Box box) const override { return boxDefault(box); }
     int selected(List) const override { return 0; }
     void setText(Box, std::string_view) override { ++written; }
     void showMessage(std::string_view, std::string_view) override { ++shown; }

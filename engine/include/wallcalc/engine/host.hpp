@@ -1,6 +1,7 @@
 #pragma once
-// What a calculation run needs of the window, and nothing more. The Qt window and
-// the command-line host both supply these four operations.
+// What a calculation run needs of the window, and nothing more: the window model supplies
+// these four operations, and so does the window of the same inputs in which the
+// supplementary design makes its second opinion.
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,8 @@ class Host {
   public:
     virtual ~Host() = default;
 
-    // The text of a text box.
-    virtual std::string text(Box box) const = 0;
+    // The text of a text box, valid until the box is next written.
+    virtual std::string_view text(Box box) const = 0;
     // The selected position of a list: 0 for the first item, anything else (-1) when
     // nothing is selected.
     virtual int selected(List list) const = 0;

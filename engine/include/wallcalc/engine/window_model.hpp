@@ -84,7 +84,7 @@ class WindowModel : private Host {
     void markSaved() { saved_ = inputs(); }
 
   private:
-    std::string text(Box box) const override { return boxes_[index(box)]; }
+    std::string_view text(Box box) const override { return boxes_[index(box)]; }
     void setText(Box box, std::string_view text) override;
     void showMessage(std::string_view title, std::string_view text) override;
 
