@@ -34,7 +34,9 @@ std::optional<float> barArea(int deq, double spacing) {
     return SSWR(3.14159265 / 4 * deq * deq * 1000 / spacing);
 }
 
-CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengthDiameter) {
+namespace {
+
+CrackCheck checkFrom(const CrackInputs& section, float strengthAas, int strengthDiameter) {
     CrackCheck out;
     out.deq = strengthDiameter;
     out.Aas = strengthAas;
@@ -71,6 +73,30 @@ CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengt
         ++out.deq;
         if (!takeBarArea()) return out;
     }
+}
+
+// The last check made on this thread, with what it was made from. Equal inputs give the
+// same check: the inputs that could differ only in the sign of a zero (the cover, ftk)
+// give the same widths either way, and the others are positive.
+struct LastCheck {
+    CrackInputs section;
+    float strengthAas = 0;
+    int strengthDiameter = 0;
+    CrackCheck check;
+    bool made = false;
+};
+thread_local LastCheck last;
+
+}  // namespace
+
+CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengthDiameter) {
+    if (last.made && last.section == section && last.strengthAas == strengthAas &&
+        last.strengthDiameter == strengthDiameter) {
+        return last.check;
+    }
+    last = {section, strengthAas, strengthDiameter,
+            checkFrom(section, strengthAas, strengthDiameter), true};
+    return last.check;
 }
 
 }  // namespace wallcalc

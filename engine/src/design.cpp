@@ -11,7 +11,9 @@ double minimumSteelRatio(double ft, double fy, double civilMinimum) {
     return std::max({0.2, 45 * ft / fy, civilMinimum});
 }
 
-StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy) {
+namespace {
+
+StrengthDesign designFor(float MB, double Fc, double h0, double Fy) {
     StrengthDesign out;
     const auto alfas = SSWR(MB * 1e6 / (Fc * 1000 * (h0 * h0)));
     if (!alfas) {
@@ -40,6 +42,26 @@ StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy) {
     }
     out.Aas = *as;
     return out;
+}
+
+// The last design made on this thread, with what it was made from (all positive but the
+// moment, whose signed zeros give the same design).
+struct LastDesign {
+    float MB = 0;
+    double Fc = 0, h0 = 0, Fy = 0;
+    StrengthDesign design;
+    bool made = false;
+};
+thread_local LastDesign last;
+
+}  // namespace
+
+StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy) {
+    if (last.made && last.MB == MB && last.Fc == Fc && last.h0 == h0 && last.Fy == Fy) {
+        return last.design;
+    }
+    last = {MB, Fc, h0, Fy, designFor(MB, Fc, h0, Fy), true};
+    return last.design;
 }
 
 }  // namespace wallcalc

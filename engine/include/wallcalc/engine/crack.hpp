@@ -27,6 +27,7 @@ struct CrackInputs {
     double Es = 2e5;          // N/mm2
     double nu = 1;            // the bars' bond: deq/ν is their equivalent diameter
     double tolerance = 1.05;  // the width may exceed the limit by this factor
+    bool operator==(const CrackInputs&) const = default;
 };
 
 struct CrackPass {
@@ -63,7 +64,8 @@ struct CrackCheck {
 
 // Starts from the strength area and the strength diameter. A strength area of zero or
 // less (a design moment of zero or less) has no steel to check; the first pass then
-// checks the chosen bars themselves.
+// checks the chosen bars themselves. The same check asked twice running (the press's
+// own, then the supplementary design's of the same face) is made once.
 CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengthDiameter);
 
 }  // namespace wallcalc

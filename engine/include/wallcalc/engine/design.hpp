@@ -15,6 +15,8 @@ struct StrengthDesign {
     std::string_view outOfRange;
 };
 
+// The same design asked twice running (the press's own, then the supplementary design's of
+// the same face) is made once.
 StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy);
 
 // The minimum steel of one face as a percentage of the section: max(0.2 %, 45·ft/fy %) with
