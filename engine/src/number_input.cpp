@@ -51,31 +51,43 @@ constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// What an engineer types, a decimal of at most 15 digits without an exponent ("-3.45",
-// "350"), read without the general conversion: its digits make a whole number a double
-// holds exactly, and one division by an exact power of ten rounds it correctly, as the
-// general conversion does. Empty for any other text.
+// What an engineer types, a decimal of at most 15 digits with a sign or none and no blank
+// or exponent ("-3.45", "350", ".5"), read in one pass without the general conversion: its
+// digits make a whole number a double holds exactly, and one division by an exact power
+// of ten rounds it correctly, as the general conversion does. Empty for any other text,
+// which the general reading then takes (or rejects).
 std::optional<double> readShortDecimal(std::string_view text) {
-    constexpr std::size_t kMostDigits = 15;  // below 2^53: every such whole number is exact
+    constexpr int kMostDigits = 15;  // below 2^53: every such whole number is exact
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    bool negative = false;
+    if (p != end && (*p == '-' || *p == '+')) negative = *p++ == '-';
     std::uint64_t whole = 0;
-    std::size_t digits = 0;
-    std::size_t fractionDigits = 0;
+    int digits = 0;
+    int fractionDigits = 0;
     bool inFraction = false;
-    for (const char c : text) {
-        if (c == '.') {
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit < 10) {
+            whole = 10 * whole + digit;
+            ++digits;
+            fractionDigits += inFraction ? 1 : 0;
+        } else if (*p == '.' && !inFraction) {
             inFraction = true;
-            continue;
+        } else {
+            return std::nullopt;
         }
-        if (!isDigit(c) || ++digits > kMostDigits) return std::nullopt;
-        whole = 10 * whole + static_cast<std::uint64_t>(c - '0');
-        fractionDigits += inFraction ? 1 : 0;
     }
-    return static_cast<double>(whole) / kPowersOfTen[fractionDigits];
+    if (digits == 0 || digits > kMostDigits) return std::nullopt;
+    const double value = static_cast<double>(whole) / kPowersOfTen[fractionDigits];
+    return negative ? -value : value;
 }
 
 }  // namespace
 
 std::optional<double> toNumber(std::string_view text) {
+    if (const auto quick = readShortDecimal(text)) return quick;
+
     // Blanks around the number.
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return std::nullopt;
@@ -105,8 +117,7 @@ std::optional<double> toNumber(std::string_view text) {
     }
     if (i != text.size()) return std::nullopt;
 
-    std::optional<double> value = readShortDecimal(text);
-    if (!value) value = readDigits(text);
+    const std::optional<double> value = readDigits(text);
     if (!value) return std::nullopt;
     return negative ? -*value : *value;
 }

@@ -16,12 +16,17 @@ void WindowModel::open() {
 
 WindowInputs WindowModel::inputs() const {
     WindowInputs in;
+    copyInputsTo(in);
+    return in;
+}
+
+// Into texts that may already hold earlier inputs: their room is used again.
+void WindowModel::copyInputsTo(WindowInputs& in) const {
     for (std::size_t i = 0; i < kInputCount; ++i)
         in.texts[i] = boxes_[index(inputBoxes()[i].box)];
     in.lists = lists_;
     in.X = X_;
     in.project = project_;
-    return in;
 }
 
 bool WindowModel::resultsStale() const {
@@ -83,7 +88,8 @@ PressResult WindowModel::pressCompute(WindowView* view) {
     press.boxes = boxes_;
     press.state = state_;
     if (press.completed()) {
-        completed_ = inputs();
+        if (!completed_) completed_.emplace();
+        copyInputsTo(*completed_);
         press.checks = supplementaryDesign(press);
     }
     return press;

@@ -85,6 +85,7 @@ class WindowModel : private Host {
 
   private:
     std::string_view text(Box box) const override { return boxes_[index(box)]; }
+    void copyInputsTo(WindowInputs& in) const;
     void setText(Box box, std::string_view text) override;
     void showMessage(std::string_view title, std::string_view text) override;
 
