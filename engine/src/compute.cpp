@@ -256,18 +256,22 @@ class Driver {
         host().setText(resultBoxes()[count_].box, text);
         written_[count_++].assign(text);
     }
+    // The text a number's writer wrote from `from` to `end`.
+    static std::string_view upTo(const char* from, const char* end) {
+        return {from, static_cast<std::size_t>(end - from)};
+    }
     void writeResultNumber(float value) {
         if (!withText_) {
             ++count_;
             return;
         }
         std::array<char, report::kNumberTextRoom> text;
-        writeResult(std::string_view(text.data(), report::writeSingle(text.data(), value)));
+        writeResult(upTo(text.data(), report::writeSingle(text.data(), value)));
     }
     void writeResultDiameter(const Diameter& diameter) {
         if (const int* mm = std::get_if<int>(&diameter)) {
             std::array<char, report::kNumberTextRoom> text;
-            writeResult(std::string_view(text.data(), report::writeWhole(text.data(), *mm)));
+            writeResult(upTo(text.data(), report::writeWhole(text.data(), *mm)));
         } else {
             writeResult(std::get<std::string>(diameter));
         }

@@ -1,5 +1,6 @@
 #include "wallcalc/engine/crack.hpp"
 
+#include "per_thread.hpp"
 #include "wallcalc/engine/rounding.hpp"
 
 namespace wallcalc {
@@ -85,7 +86,7 @@ struct LastCheck {
     CrackCheck check;
     bool made = false;
 };
-thread_local LastCheck last;
+WALLCALC_PER_THREAD LastCheck last;
 
 }  // namespace
 

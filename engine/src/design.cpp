@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "per_thread.hpp"
 #include "wallcalc/engine/rounding.hpp"
 
 namespace wallcalc {
@@ -52,7 +53,7 @@ struct LastDesign {
     StrengthDesign design;
     bool made = false;
 };
-thread_local LastDesign last;
+WALLCALC_PER_THREAD LastDesign last;
 
 }  // namespace
 
