@@ -448,10 +448,9 @@ void designInto(std::optional<Checks>& out, const PressResult& press, Scope scop
 
 }  // namespace
 
-std::optional<Checks> supplementaryDesign(const PressResult& press) {
-    std::optional<Checks> out;
-    designInto(out, press, Scope::Whole, press);
-    return out;
+void makeSupplementaryDesign(PressResult& press) {
+    // The design reads the press's inputs, state and lists, never its checks.
+    designInto(press.checks, press, Scope::Whole, press);
 }
 
 }  // namespace wallcalc

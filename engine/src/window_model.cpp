@@ -90,7 +90,7 @@ PressResult WindowModel::pressCompute(WindowView* view) {
     if (press.completed()) {
         if (!completed_) completed_.emplace();
         copyInputsTo(*completed_);
-        press.checks = supplementaryDesign(press);
+        makeSupplementaryDesign(press);
     }
     return press;
 }

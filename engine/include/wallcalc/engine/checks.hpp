@@ -158,9 +158,10 @@ struct Checks {
     std::vector<std::string> warnings;
 };
 
-// The supplementary design of a completed press; empty for one that did not complete (or
-// that ran with a list left without a selection, whose grade is then unknown).
-std::optional<Checks> supplementaryDesign(const PressResult& press);
+// The supplementary design of a completed press, made in its `checks`; left empty for one
+// that did not complete (or that ran with a list left without a selection, whose grade is
+// then unknown).
+void makeSupplementaryDesign(PressResult& press);
 
 // Its text, formula by formula with the numbers substituted, lines separated by CR LF;
 // empty when the press has no supplementary design.
