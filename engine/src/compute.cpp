@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "loads.hpp"
+#include "per_thread.hpp"
 #include "report_values.hpp"
 #include "rules_2010.hpp"
 #include "run.hpp"
@@ -240,9 +241,11 @@ class Driver {
         const auto mode =
             run_.mode == Mode::CivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
         const auto basis = basis2010() ? report::Basis::Gb2010 : report::Basis::Gb2002;
+        // Written in room kept from one press to the next, then copied into the box.
+        WALLCALC_PER_THREAD std::string room;
         host().setText(Box::Text12,
-                       report::calculationText(basis, mode, run_.loadCase, crack,
-                                               detail::reportValues(s(), text7, text9)));
+                       report::writeCalculationText(room, basis, mode, run_.loadCase, crack,
+                                                    detail::reportValues(s(), text7, text9)));
     }
 
     // The next result box in the order of a run; the run keeps what it wrote. A run

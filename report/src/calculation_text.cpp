@@ -230,7 +230,9 @@ Layout layout(Basis basis, Mode mode, Case c, CrackSection crack) {
 // copy of a counted length costs more than the text it copies).
 class TextBuffer {
   public:
-    TextBuffer() : text_(4096, '\0') {}
+    explicit TextBuffer(std::string& text) : text_(text) {
+        if (text_.size() < 4096) text_.resize(4096);
+    }
 
     void makeRoom(std::size_t length) {
         if (text_.size() - size_ < length) text_.resize(std::max(2 * text_.size(), size_ + length));
@@ -263,13 +265,10 @@ class TextBuffer {
     void numberEndsAt(const char* end) { size_ = static_cast<std::size_t>(end - text_.data()); }
 
     std::size_t size() const { return size_; }
-    std::string text() && {
-        text_.resize(size_);
-        return std::move(text_);
-    }
+    std::string_view text() const { return {text_.data(), size_}; }
 
   private:
-    std::string text_;
+    std::string& text_;
     std::size_t size_ = 0;
 };
 
@@ -331,10 +330,17 @@ int lineCount(Basis basis, Mode mode, Case c, CrackSection crack) {
 
 std::string calculationText(Basis basis, Mode mode, Case c, CrackSection crack,
                             const Values& values) {
+    std::string text;
+    text.resize(writeCalculationText(text, basis, mode, c, crack, values).size());
+    return text;
+}
+
+std::string_view writeCalculationText(std::string& buffer, Basis basis, Mode mode, Case c,
+                                      CrackSection crack, const Values& values) {
     const Layout l = layout(basis, mode, c, crack);
     const std::string_view lineBreak = compiled().lineBreak;
     ValueTexts texts(values);
-    TextBuffer out;
+    TextBuffer out(buffer);
     bool first = true;
     for (int i = 0; i < l.count; ++i) {
         if (l.parts[i].newSection) {
@@ -351,7 +357,7 @@ std::string calculationText(Basis basis, Mode mode, Case c, CrackSection crack,
             }
         }
     }
-    return std::move(out).text();
+    return out.text();
 }
 
 }  // namespace wallcalc::report

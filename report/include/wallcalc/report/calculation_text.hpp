@@ -128,6 +128,10 @@ inline int lineCount(Mode mode, Case c, CrackSection crack) {
 
 std::string calculationText(Basis basis, Mode mode, Case c, CrackSection crack,
                             const Values& values);
+// The same text written in `buffer`, whose room is used again from one text to the next
+// (it is left at least as long as the text, and longer); the text is the view returned.
+std::string_view writeCalculationText(std::string& buffer, Basis basis, Mode mode, Case c,
+                                      CrackSection crack, const Values& values);
 inline std::string calculationText(Mode mode, Case c, CrackSection crack, const Values& values) {
     return calculationText(Basis::Gb2002, mode, c, crack, values);
 }
