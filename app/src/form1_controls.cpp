@@ -30,10 +30,7 @@ QLabel* makeLabel(const ControlPlace& c, QWidget* parent) {
 
 QLineEdit* makeBox(const ControlPlace& c, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    for (std::size_t i = 0; i < kBoxCount; ++i) {
-        const auto box = static_cast<Box>(i);
-        if (boxName(box) == c.name) edit->setAccessibleName(qs(boxLabel(box)));
-    }
+    edit->setAccessibleName(qs(labelOfNamed(c.name)));
     if (c.kind == ControlKind::Result) {
         // A result box is selected and copied with the mouse; Tab goes past it, from one
         // input to the next.
@@ -45,9 +42,7 @@ QLineEdit* makeBox(const ControlPlace& c, QWidget* parent) {
 
 QComboBox* makeList(const ControlPlace& c, QWidget* parent) {
     auto* combo = new QComboBox(parent);
-    for (const ListInfo& l : lists()) {
-        if (l.name == c.name) combo->setAccessibleName(qs(l.label));
-    }
+    combo->setAccessibleName(qs(labelOfNamed(c.name)));
     return combo;
 }
 

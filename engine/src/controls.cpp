@@ -193,4 +193,24 @@ std::span<const std::string_view> listItems(List list, Basis basis) {
     return listInfo(list).byBasis[index(basis)].items;
 }
 
+std::optional<Box> boxNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        if (kBoxNames[i] == name) return static_cast<Box>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<List> listNamed(std::string_view name) {
+    for (const ListInfo& l : lists()) {
+        if (l.name == name) return l.list;
+    }
+    return std::nullopt;
+}
+
+std::string_view labelOfNamed(std::string_view name) {
+    if (const auto box = boxNamed(name)) return boxLabel(*box);
+    if (const auto list = listNamed(name)) return listLabel(*list);
+    return {};
+}
+
 }  // namespace wallcalc

@@ -76,28 +76,12 @@ CrackCheck checkFrom(const CrackInputs& section, float strengthAas, int strength
     }
 }
 
-// The last check made on this thread, with what it was made from. Equal inputs give the
-// same check: the inputs that could differ only in the sign of a zero (the cover, ftk)
-// give the same widths either way, and the others are positive.
-struct LastCheck {
-    CrackInputs section;
-    float strengthAas = 0;
-    int strengthDiameter = 0;
-    CrackCheck check;
-    bool made = false;
-};
-WALLCALC_PER_THREAD LastCheck last;
-
 }  // namespace
 
+// Equal inputs give the same check: those that could differ only in the sign of a zero
+// (the cover, ftk) give the same widths either way, and the others are positive.
 CrackCheck crackCheck(const CrackInputs& section, float strengthAas, int strengthDiameter) {
-    if (last.made && last.section == section && last.strengthAas == strengthAas &&
-        last.strengthDiameter == strengthDiameter) {
-        return last.check;
-    }
-    last = {section, strengthAas, strengthDiameter,
-            checkFrom(section, strengthAas, strengthDiameter), true};
-    return last.check;
+    return detail::madeOnce<checkFrom>(section, strengthAas, strengthDiameter);
 }
 
 }  // namespace wallcalc

@@ -45,24 +45,11 @@ StrengthDesign designFor(float MB, double Fc, double h0, double Fy) {
     return out;
 }
 
-// The last design made on this thread, with what it was made from (all positive but the
-// moment, whose signed zeros give the same design).
-struct LastDesign {
-    float MB = 0;
-    double Fc = 0, h0 = 0, Fy = 0;
-    StrengthDesign design;
-    bool made = false;
-};
-WALLCALC_PER_THREAD LastDesign last;
-
 }  // namespace
 
+// All the inputs are positive but the moment, whose signed zeros give the same design.
 StrengthDesign strengthDesign(float MB, double Fc, double h0, double Fy) {
-    if (last.made && last.MB == MB && last.Fc == Fc && last.h0 == h0 && last.Fy == Fy) {
-        return last.design;
-    }
-    last = {MB, Fc, h0, Fy, designFor(MB, Fc, h0, Fy), true};
-    return last.design;
+    return detail::madeOnce<designFor>(MB, Fc, h0, Fy);
 }
 
 }  // namespace wallcalc

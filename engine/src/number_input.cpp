@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <version>
 
+#include "wallcalc/report/number_text.hpp"
+
 // A standard library without floating-point from_chars (Emscripten's libc++) reads the
 // digits with fast_float, the library GCC's own from_chars is built on.
 #if !defined(__cpp_lib_to_chars)
@@ -46,11 +48,6 @@ std::optional<double> readDigits(std::string_view text) {
     return value;
 }
 
-// The powers of ten a double holds exactly.
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 // What an engineer types, a decimal of at most 15 digits with a sign or none and no blank
 // or exponent ("-3.45", "350", ".5"), read in one pass without the general conversion: its
 // digits make a whole number a double holds exactly, and one division by an exact power
@@ -79,7 +76,8 @@ std::optional<double> readShortDecimal(std::string_view text) {
         }
     }
     if (digits == 0 || digits > kMostDigits) return std::nullopt;
-    const double value = static_cast<double>(whole) / kPowersOfTen[fractionDigits];
+    const double value = static_cast<double>(whole) /
+                         report::kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
     return negative ? -value : value;
 }
 

@@ -237,13 +237,7 @@ const ControlPlace* controlPlace(std::string_view name) {
 std::array<std::string_view, 2> labelLines(const ControlPlace& label) {
     if (label.kind != ControlKind::Label) return {};
     if (!label.caption.empty()) return {label.caption, {}};
-    std::string_view text;
-    for (std::size_t i = 0; i < kBoxCount; ++i) {
-        if (boxName(static_cast<Box>(i)) == label.buddy) text = boxLabel(static_cast<Box>(i));
-    }
-    for (const ListInfo& l : lists()) {
-        if (l.name == label.buddy) text = l.label;
-    }
+    const std::string_view text = labelOfNamed(label.buddy);
     const std::size_t unit = text.find('(');
     if (!label.twoLines || unit == 0 || unit == std::string_view::npos) return {text, {}};
     return {text.substr(0, unit), text.substr(unit)};

@@ -26,12 +26,6 @@ struct Significant {
     int exponent = 0;
 };
 
-// The powers of ten a double holds exactly.
-constexpr std::array<double, 23> kPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-
 // "00" to "99", for writing digits two at a time.
 constexpr auto kTwoDigits = [] {
     std::array<char, 200> pairs{};
@@ -57,8 +51,8 @@ double safetyMargin(int digits) {
 bool scaled(double magnitude, int digits, int exponent, double& out) {
     const int k = digits - 1 - exponent;
     if (k > 22 || k < -22) return false;
-    out = k >= 0 ? magnitude * kPowersOfTen[static_cast<std::size_t>(k)]
-                 : magnitude / kPowersOfTen[static_cast<std::size_t>(-k)];
+    out = k >= 0 ? magnitude * kExactPowersOfTen[static_cast<std::size_t>(k)]
+                 : magnitude / kExactPowersOfTen[static_cast<std::size_t>(-k)];
     return true;
 }
 
@@ -66,7 +60,7 @@ bool scaled(double magnitude, int digits, int exponent, double& out) {
 // spacing of 100 scaled to 15 digits lands exactly on 10^14.
 bool scaledExactly(double magnitude, int digits, int exponent, double s) {
     const int k = digits - 1 - exponent;
-    return k >= 0 && std::fma(magnitude, kPowersOfTen[static_cast<std::size_t>(k)], -s) == 0;
+    return k >= 0 && std::fma(magnitude, kExactPowersOfTen[static_cast<std::size_t>(k)], -s) == 0;
 }
 
 // Four digits of x (below 10^4) at p, two at a time.
@@ -146,8 +140,8 @@ bool roundQuickly(double magnitude, int digits, Significant& out) {
     int exponent = (binaryExponent * 78913) >> 18;
 
     if (digits != 7 && digits != 15) return false;  // the two precisions written
-    const double low = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
-    const double high = kPowersOfTen[static_cast<std::size_t>(digits)];
+    const double low = kExactPowersOfTen[static_cast<std::size_t>(digits - 1)];
+    const double high = kExactPowersOfTen[static_cast<std::size_t>(digits)];
     double s = 0;
     if (!scaled(magnitude, digits, exponent, s)) return false;
     if (s >= high - 1) {

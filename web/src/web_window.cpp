@@ -16,20 +16,6 @@ std::string dump(const Json& json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-std::optional<Box> boxNamed(std::string_view name) {
-    for (std::size_t i = 0; i < kBoxCount; ++i) {
-        if (boxName(static_cast<Box>(i)) == name) return static_cast<Box>(i);
-    }
-    return std::nullopt;
-}
-
-std::optional<List> listNamed(std::string_view name) {
-    for (const ListInfo& l : lists()) {
-        if (l.name == name) return l.list;
-    }
-    return std::nullopt;
-}
-
 Json entriesJson(const std::vector<sheet::SheetEntry>& entries) {
     Json out = Json::array();
     for (const auto& e : entries)

@@ -165,6 +165,11 @@ std::string_view boxDefault(Box box);  // the text when the window opens
 std::string_view listName(List list);  // "Combo1"
 std::string_view listLabel(List list);
 std::span<const std::string_view> listItems(List list, Basis basis = Basis::Gb2002);
+// The box or list of a name ("Text4", "Combo1"); empty for none.
+std::optional<Box> boxNamed(std::string_view name);
+std::optional<List> listNamed(std::string_view name);
+// The label of the box or list of a name ("墙厚度h5（mm）：", "砼强度等级："); empty for none.
+std::string_view labelOfNamed(std::string_view name);
 
 // The title of every message of a run, and the texts the window itself shows.
 inline constexpr std::string_view kMessageTitle = "友情提示:";
