@@ -1,13 +1,10 @@
 #include "app_settings.hpp"
+#include "qt_text.hpp"
 
 namespace wallcalc::app {
 namespace {
 
 const QString kBasisKey = QStringLiteral("basis");
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

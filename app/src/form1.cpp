@@ -1,4 +1,5 @@
 #include "form1.hpp"
+#include "qt_text.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -26,10 +27,6 @@
 
 namespace wallcalc::app {
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The page the controls stand on, inside the window's scroll area: never smaller than the
 // specified size (the scroll area scrolls it), and when larger its panels follow.

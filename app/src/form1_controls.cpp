@@ -1,4 +1,5 @@
 #include "form1_controls.hpp"
+#include "qt_text.hpp"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,10 +14,6 @@
 
 namespace wallcalc::app {
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A label's text as the layout table breaks it: "土容重" over "(kN/m3)：".
 QLabel* makeLabel(const ControlPlace& c, QWidget* parent) {

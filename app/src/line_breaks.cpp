@@ -1,9 +1,11 @@
 #include "line_breaks.hpp"
 
+#include "qt_text.hpp"
+
 namespace wallcalc::app {
 
 QString shownText(std::string_view engineText) {
-    QString text = QString::fromUtf8(engineText.data(), static_cast<qsizetype>(engineText.size()));
+    QString text = qs(engineText);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;

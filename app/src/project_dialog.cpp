@@ -1,4 +1,5 @@
 #include "project_dialog.hpp"
+#include "qt_text.hpp"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -8,14 +9,6 @@
 #include <vector>
 
 namespace wallcalc::app {
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 std::optional<ProjectInfo> askForProject(QWidget* parent, const ProjectInfo& current) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("ProjectDialog"));

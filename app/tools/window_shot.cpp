@@ -18,12 +18,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 
+#include "app_settings.hpp"
 #include "chinese_texts.hpp"
 #include "form1.hpp"
 #include "window_fonts.hpp"
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QStandardPaths::setTestModeEnabled(true);
-    QSettings(QSettings::UserScope, QStringLiteral("wallcalc"), QStringLiteral("wallcalc")).clear();
+    wallcalc::app::appSettings().clear();
     wallcalc::app::Form1 form1;
     const QStringList size = valueOf(args, "--size").split(QLatin1Char('x'));
     if (size.size() == 2) form1.resize(size[0].toInt(), size[1].toInt());
