@@ -91,6 +91,7 @@ void fillMaterials(CalculationSheet& sheet, const PressResult& press) {
     const int steel = press.lists[index(List::Combo2)];
     sheet.materialGrades = std::string(listItem(List::Combo1, press.basis(), concrete)) + "，" +
                            std::string(listItem(List::Combo2, press.basis(), steel));
+    sheet.headings.materials = "二、材料强度（" + sheet.materialGrades + "）";
     const CalcState& s = press.state;
     const auto add = [&](const char* label, const std::optional<std::string>& value) {
         if (value) sheet.materials.push_back({label, *value});

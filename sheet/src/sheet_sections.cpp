@@ -86,12 +86,13 @@ std::vector<TableRow> titleBlockRows(const CalculationSheet& sheet) {
         {label(0), value(0, 5)},
         {label(1), value(1, 3), {QStringLiteral("计算日期"), 1, true}, {qs(sheet.date)}},
         {label(2), value(2), label(3), value(3), label(4), value(4)},
-        {{QStringLiteral("设计依据"), 1, true}, {joined(sheet.codes, QStringLiteral("；")), 5}},
+        {{qs(sheet.headings.codes), 1, true}, {joined(sheet.codes, QStringLiteral("；")), 5}},
     };
 }
 
-std::vector<qreal> titleBlockColumns(const SheetStyle& style, qreal width) {
-    qreal label = style.advance(style.body, QStringLiteral("设计依据"));
+std::vector<qreal> titleBlockColumns(const CalculationSheet& sheet, const SheetStyle& style,
+                                     qreal width) {
+    qreal label = style.advance(style.body, qs(sheet.headings.codes));
     for (const ProjectField& f : kProjectFields)
         label = std::max(label, style.advance(style.body, qs(f.label)));
     label += style.mm(4);
@@ -108,24 +109,24 @@ std::vector<Block> sheetBlocks(const CalculationSheet& sheet, const SheetStyle& 
         for (Block& b : more)
             blocks.push_back(std::move(b));
     };
-    append(tableBlocks(titleBlockRows(sheet), titleBlockColumns(style, width), style));
+    append(tableBlocks(titleBlockRows(sheet), titleBlockColumns(sheet, style, width), style));
     const std::vector<qreal> columns = pairColumns(sheet, style, width);
-    blocks.push_back(headingBlock(QStringLiteral("一、输入数据"), style));
+    const SheetHeadings& heading = sheet.headings;
+    blocks.push_back(headingBlock(qs(heading.inputs), style));
     append(tableBlocks(pairRows(sheet.inputs), columns, style));
-    blocks.push_back(
-        headingBlock(QStringLiteral("二、材料强度（%1）").arg(qs(sheet.materialGrades)), style));
+    blocks.push_back(headingBlock(qs(heading.materials), style));
     append(tableBlocks(pairRows(sheet.materials), columns, style));
     append(textBlocks(sheet.materialNotes, style, width));
-    blocks.push_back(headingBlock(QStringLiteral("三、计算简图"), style));
+    blocks.push_back(headingBlock(qs(heading.figure), style));
     blocks.push_back(figureBlock(sheet.figure, style, width));
     append(textBlocks(sheet.figure.loadLines, style, width));
-    blocks.push_back(headingBlock(QStringLiteral("四、计算结果"), style));
+    blocks.push_back(headingBlock(qs(heading.results), style));
     append(tableBlocks(resultRows(sheet), columns, style));
     append(textBlocks(sheet.resultNotes, style, width));
-    blocks.push_back(headingBlock(QStringLiteral("五、计算过程"), style));
+    blocks.push_back(headingBlock(qs(heading.calculation), style));
     append(textBlocks(sheet.calculation, style, width));
     if (!sheet.supplementary.empty()) {
-        blocks.push_back(headingBlock(QStringLiteral("六、补充验算"), style));
+        blocks.push_back(headingBlock(qs(heading.supplementary), style));
         append(textBlocks(sheet.supplementary, style, width));
     }
     return blocks;

@@ -422,17 +422,6 @@
 
   // ---- The calculation sheet the browser prints.
 
-  // The sheet's headings and the title block's line of the codes, as the PDF sheet has
-  // them; the materials' heading names the grades.
-  const sheetHeadings = {
-    inputs: "一、输入数据",
-    materials: (grades) => `二、材料强度（${grades}）`,
-    figure: "三、计算简图",
-    results: "四、计算结果",
-    calculation: "五、计算过程",
-    supplementary: "六、补充验算",
-  };
-  const codesLabel = "设计依据";
 
   function today() {
     const d = new Date();
@@ -511,7 +500,7 @@
     const codes = element("td", "codes");
     codes.append(...s.codes.map((code) => element("div", "", code)));
     codes.colSpan = 3;
-    row.append(element("th", "", codesLabel), codes);
+    row.append(element("th", "", s.headings.codes), codes);
     return table;
   }
 
@@ -532,16 +521,16 @@
     figure.alt = "计算简图";
     sheet.append(
       head,
-      sheetSection(sheetHeadings.inputs, entryTable(s.inputs, 2, "entries inputs")),
-      sheetSection(sheetHeadings.materials(s.materialGrades), entryTable(s.materials, 2, "entries"),
+      sheetSection(s.headings.inputs, entryTable(s.inputs, 2, "entries inputs")),
+      sheetSection(s.headings.materials, entryTable(s.materials, 2, "entries"),
         ...notes(s.materialNotes)),
-      sheetSection(sheetHeadings.figure, figure),
-      sheetSection(sheetHeadings.results, resultTable(s.results), ...notes(s.resultNotes)),
-      sheetSection(sheetHeadings.calculation, calculationLines(s.calculation)),
+      sheetSection(s.headings.figure, figure),
+      sheetSection(s.headings.results, resultTable(s.results), ...notes(s.resultNotes)),
+      sheetSection(s.headings.calculation, calculationLines(s.calculation)),
     );
     const supplementary = s.supplementary.filter((line, i) => !(i === 0 && /^补充验算[：:]$/.test(line)));
     if (supplementary.join("") !== "") {
-      sheet.append(sheetSection(sheetHeadings.supplementary, calculationLines(supplementary)));
+      sheet.append(sheetSection(s.headings.supplementary, calculationLines(supplementary)));
     }
   }
 

@@ -123,13 +123,20 @@ std::string WebWindow::sheet(std::string_view date) const {
                  {"project", project},
                  {"codes", s.codes},
                  {"inputs", entriesJson(s.inputs)},
-                 {"materialGrades", s.materialGrades},
                  {"materials", entriesJson(s.materials)},
                  {"materialNotes", s.materialNotes},
                  {"results", results},
                  {"resultNotes", s.resultNotes},
                  {"calculation", s.calculation},
-                 {"supplementary", s.supplementary}});
+                 {"supplementary", s.supplementary},
+                 {"headings",
+                  {{"inputs", s.headings.inputs},
+                   {"materials", s.headings.materials},
+                   {"figure", s.headings.figure},
+                   {"results", s.headings.results},
+                   {"calculation", s.headings.calculation},
+                   {"supplementary", s.headings.supplementary},
+                   {"codes", s.headings.codes}}}});
 }
 
 }  // namespace wallcalc::web

@@ -46,6 +46,19 @@ struct SheetFigure {
     bool operator==(const SheetFigure&) const = default;
 };
 
+// The headings of the sheet's sections, in their order, and the title block's label of the
+// codes: the same on the printed sheet and on the web page's.
+struct SheetHeadings {
+    std::string inputs = "一、输入数据";
+    std::string materials;  // "二、材料强度（C15，Ⅰ级(HPB235)）": it names the grades
+    std::string figure = "三、计算简图";
+    std::string results = "四、计算结果";
+    std::string calculation = "五、计算过程";
+    std::string supplementary = "六、补充验算";  // shown only with a supplementary design
+    std::string codes = "设计依据";
+    bool operator==(const SheetHeadings&) const = default;
+};
+
 struct CalculationSheet {
     std::string title = std::string(kSheetTitle);
     std::string name;     // the wall's name, for a sheet of a batch row; empty from the window
@@ -61,6 +74,7 @@ struct CalculationSheet {
     std::vector<std::string> resultNotes;    // what an odd diameter of bars stands for
     std::vector<std::string> calculation;    // Text12, line by line
     std::vector<std::string> supplementary;  // the supplementary design, line by line
+    SheetHeadings headings;
     bool operator==(const CalculationSheet&) const = default;
 };
 
