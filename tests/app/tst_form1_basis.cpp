@@ -11,7 +11,7 @@
 #include "app_settings.hpp"
 #include "form1.hpp"
 #include "scratch_settings.hpp"
-#include "widget_lookup.hpp"
+#include "window_under_test.hpp"
 
 using wallcalc::app::Form1;
 namespace testing = wallcalc::app::testing;
@@ -27,27 +27,18 @@ QStringList items(const QComboBox* combo) {
 
 }  // namespace
 
-class Form1Basis : public QObject {
+class Form1Basis : public QObject, private wallcalc::app::testing::WindowUnderTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
     QTemporaryDir dir_;
 
-    template <typename W>
-    W* get(const QString& name) {
-        return wallcalc::app::testing::widget<W>(*form_, name);
-    }
     QComboBox* list(const QString& name) { return get<QComboBox>(name); }
     void choose(const QString& name, int position) {
         // As the engineer picks it: the list's own signal, not the model behind it.
         list(name)->setCurrentIndex(position);
     }
-    void reopen() {
-        form_ = std::make_unique<Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
+    void reopen() { QVERIFY(open()); }
 
   private slots:
     void initTestCase() { testing::useScratchSettings(); }

@@ -14,7 +14,7 @@
 #include "help_text.hpp"
 #include "message_catcher.hpp"
 #include "scratch_settings.hpp"
-#include "widget_lookup.hpp"
+#include "window_under_test.hpp"
 
 using wallcalc::app::Form1;
 using wallcalc::app::testing::MessageCatcher;
@@ -27,27 +27,12 @@ const QStringList kAllBoxes = {"Text1",  "Text2",  "Text3",  "Text4",  "Text5", 
 
 }  // namespace
 
-class Form1Events : public QObject {
+class Form1Events : public QObject, private wallcalc::app::testing::WindowUnderTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
-
-    template <typename W>
-    W* get(const QString& name) {
-        return wallcalc::app::testing::widget<W>(*form_, name);
-    }
     QLineEdit* box(const QString& name) { return get<QLineEdit>(name); }
     QString report() { return get<QPlainTextEdit>("Text12")->toPlainText(); }
-    void click(const QString& name) {
-        QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
-    }
-    void type(const QString& name, const QString& text) {
-        QLineEdit* edit = box(name);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
     // Every box's text and Text12, to compare before and after a press.
     QStringList snapshot() {
         QStringList all;
@@ -67,11 +52,7 @@ class Form1Events : public QObject {
   private slots:
     // The window opens on the settings of a machine where it never ran.
     void initTestCase() { wallcalc::app::testing::useScratchSettings(); }
-    void init() {
-        form_ = std::make_unique<Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
+    void init() { QVERIFY(open()); }
     void cleanup() { form_.reset(); }
 
     // Each row: clicks and typing in order, then X, the load's text and whether it is

@@ -19,7 +19,7 @@
 #include "message_catcher.hpp"
 #include "scratch_settings.hpp"
 #include "wallcalc/cli/wall_file.hpp"
-#include "widget_lookup.hpp"
+#include "window_under_test.hpp"
 
 using wallcalc::Box;
 using wallcalc::WindowModel;
@@ -56,27 +56,13 @@ WindowModel sampleWall() {
 
 }  // namespace
 
-class Form1Files : public QObject {
+class Form1Files : public QObject, private wallcalc::app::testing::WindowUnderTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
     QTemporaryDir dir_;
 
-    template <typename W>
-    W* get(const QString& name) {
-        return wallcalc::app::testing::widget<W>(*form_, name);
-    }
     QString path(const QString& name) const { return dir_.filePath(name); }
-    void type(const QString& box, const QString& text) {
-        QLineEdit* edit = get<QLineEdit>(box);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
-    void click(const QString& name) {
-        QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
-    }
     QString boxText(const char* name) { return get<QLineEdit>(name)->text(); }
     // A shortcut reaches the active window only: after a dialog, the window is made active
     // again, as the desktop does.
@@ -93,9 +79,7 @@ class Form1Files : public QObject {
     }
     void init() {
         wallcalc::app::testing::clearSettings();
-        form_ = std::make_unique<Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QVERIFY(open());
     }
     void cleanup() { form_.reset(); }
 

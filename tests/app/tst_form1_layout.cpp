@@ -20,7 +20,7 @@
 #include "scratch_settings.hpp"
 #include "wall_figure.hpp"
 #include "wallcalc/engine/controls.hpp"
-#include "widget_lookup.hpp"
+#include "window_under_test.hpp"
 
 using wallcalc::Box;
 using wallcalc::app::Form1;
@@ -46,11 +46,10 @@ const QStringList kPanels = {"WallFigure", "Text12", "TextChecks"};
 
 }  // namespace
 
-class Form1Layout : public QObject {
+class Form1Layout : public QObject, private wallcalc::app::testing::WindowUnderTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
     QWidget* client() { return get<QWidget>("client"); }
     QScrollArea* scroll() { return get<QScrollArea>("scrollArea"); }
     QMap<QString, QRect> places(const QStringList& names) {
@@ -59,19 +58,11 @@ class Form1Layout : public QObject {
             out[name] = onClient(get<QWidget>(name), client());
         return out;
     }
-    template <typename W>
-    W* get(const QString& name) {
-        return wallcalc::app::testing::widget<W>(*form_, name);
-    }
 
   private slots:
     // The window opens on the settings of a machine where it never ran.
     void initTestCase() { wallcalc::app::testing::useScratchSettings(); }
-    void init() {
-        form_ = std::make_unique<Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
+    void init() { QVERIFY(open()); }
     void cleanup() { form_.reset(); }
 
     void openingState() {

@@ -24,7 +24,7 @@
 #include "pdf_tools.hpp"
 #include "scratch_settings.hpp"
 #include "wallcalc/sheet/sheet_rendering.hpp"
-#include "widget_lookup.hpp"
+#include "window_under_test.hpp"
 
 using wallcalc::app::Form1;
 using wallcalc::app::testing::DialogAnswer;
@@ -40,20 +40,12 @@ QStringList sorted(QStringList buttons) {
 
 }  // namespace
 
-class Form1Sheet : public QObject {
+class Form1Sheet : public QObject, private wallcalc::app::testing::WindowUnderTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<Form1> form_;
     QTemporaryDir dir_;
 
-    template <typename W>
-    W* get(const QString& name) {
-        return wallcalc::app::testing::widget<W>(*form_, name);
-    }
-    void click(const QString& name) {
-        QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton);
-    }
     void computeOrdinary() {
         click("Option1_1");
         click("Command1");
@@ -67,11 +59,7 @@ class Form1Sheet : public QObject {
         // user's.
         wallcalc::app::testing::useScratchSettings();
     }
-    void init() {
-        form_ = std::make_unique<Form1>();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
+    void init() { QVERIFY(open()); }
     void cleanup() { form_.reset(); }
 
     // "文件" and "帮助" above the controls, which keep their page and places.
