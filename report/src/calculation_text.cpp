@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <vector>
 
 #include "line_tables.hpp"
@@ -49,11 +50,20 @@ Slot slotNamed(std::string_view name) {
     return kNoSlot;
 }
 
+// A literal piece kept for the whole run of the program, with kBlock characters of
+// padding behind it, so that a block copy never reads outside what it was kept in.
+std::string_view keptWithPadding(std::string_view text) {
+    static std::deque<std::string> kept;  // its strings never move
+    std::string& copy = kept.emplace_back(text);
+    copy.append(kBlock, '\0');
+    return {copy.data(), text.size()};
+}
+
 Line compile(std::string_view text) {
     Line line;
     line.room = kLineBreak.size() + kBlock;  // the line break before it
     const auto add = [&line](std::string_view literal, Slot slot) {
-        line.pieces.push_back({literal, slot});
+        line.pieces.push_back({keptWithPadding(literal), slot});
         line.room += literal.size() + kBlock + (slot == kNoSlot ? 0 : kNumberTextRoom);
     };
     while (true) {
@@ -100,54 +110,9 @@ struct CompiledTables {
     Lines result = compile(tables::crackResult());
     Lines civilDefence = compile(tables::civilDefenceClosing());
     Lines noBar = compile(tables::noBarClosing());
-    // Every literal piece copied here one after the other, and padding behind the last, so
-    // that a block copy never reads outside the text it was compiled into.
-    std::string literals;
-    std::string_view lineBreak;
+    std::string_view lineBreak = keptWithPadding(kLineBreak);
 
     CompiledTables() {
-        compileAll();
-        gatherLiterals();
-    }
-
-  private:
-    template <typename Visit>
-    void forEachLines(Visit visit) {
-        for (auto& byMode : load)
-            for (auto& byCase : byMode)
-                for (Lines& lines : byCase)
-                    visit(lines);
-        for (auto* group : {codes, design[0], design[1], pass, notMet, noTension, notes}) {
-            for (std::size_t i = 0; i < 2; ++i)
-                visit(group[i]);
-        }
-        for (Lines* lines : {&heading, &result, &civilDefence, &noBar})
-            visit(*lines);
-    }
-
-    void gatherLiterals() {
-        std::size_t total = kLineBreak.size();
-        forEachLines([&total](Lines& lines) {
-            for (const Line& line : lines)
-                for (const Piece& piece : line.pieces)
-                    total += piece.literal.size();
-        });
-        literals.reserve(total + kBlock);  // no reallocation below: the views stay valid
-        const auto keep = [this](std::string_view text) {
-            const std::size_t at = literals.size();
-            literals.append(text);
-            return std::string_view(literals.data() + at, text.size());
-        };
-        lineBreak = keep(kLineBreak);
-        forEachLines([&keep](Lines& lines) {
-            for (Line& line : lines)
-                for (Piece& piece : line.pieces)
-                    piece.literal = keep(piece.literal);
-        });
-        literals.append(kBlock, '\0');
-    }
-
-    void compileAll() {
         for (Basis basis : kAllBases) {
             const auto b = static_cast<std::size_t>(basis);
             pass[b] = compile(tables::crackPass(basis));
