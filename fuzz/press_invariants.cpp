@@ -283,7 +283,7 @@ report::CrackSection crackSectionShown(const PressResult& after) {
     // The water face has no crack width without tension: under MBk (2002), under the
     // quasi-permanent Mq (2010), which no box shows.
     if (after.basis() == Basis::Gb2010) {
-        if (!(after.state.Mq > 0)) return CrackSection::NoTension;
+        if (!(after.state.code2010.Mq > 0)) return CrackSection::NoTension;
     } else if (const auto mbk = toNumber(after.text(Box::Text6)); mbk && !(*mbk > 0)) {
         return CrackSection::NoTension;
     }

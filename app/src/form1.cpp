@@ -17,6 +17,8 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <functional>
 
 #include "app_settings.hpp"
@@ -122,6 +124,7 @@ void Form1::Form_Load() {
     m_core.markSaved();
     lastSheet_.reset();
     controls_.TextChecks->clear();
+    showVerdict(std::nullopt);
     showModel();
     modelChanged();
 }
@@ -215,6 +218,42 @@ void Form1::showStale() {
     grey(controls_.Text12);
     grey(controls_.TextChecks);
     controls_.staleNote->setVisible(stale);
+    controls_.verdictLine->setEnabled(!stale);
+}
+
+void Form1::showVerdict(const std::optional<design::Verdict>& verdict) {
+    QLabel& line = *controls_.verdictLine;
+    if (!verdict) {
+        line.clear();
+        line.setToolTip({});
+        return;
+    }
+    const QString colour = verdict->ok() ? QStringLiteral("#1b5e20") : QStringLiteral("#b71c1c");
+    line.setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; } "
+                                      "QLabel:disabled { color: palette(mid); }")
+                           .arg(colour));
+    line.setText(qs("结论：" + verdict->line()));
+    QStringList failed;
+    for (const design::Failure& f : verdict->failed)
+        failed << qs(f.text);
+    line.setToolTip(failed.join(QLatin1Char('\n')));
+}
+
+// 补充验算 with every line that fails a check in red.
+void Form1::showChecks(const PressResult& press) {
+    QPlainTextEdit& panel = *controls_.TextChecks;
+    panel.setPlainText(shownText(supplementaryText(press)));
+    QTextCharFormat red;
+    red.setForeground(QColor(0xb7, 0x1c, 0x1c));
+    for (QTextBlock b = panel.document()->begin(); b.isValid(); b = b.next()) {
+        const QString text = b.text();
+        if (!text.contains(QStringLiteral("不满足")) && !text.contains(QStringLiteral("超筋"))) {
+            continue;
+        }
+        QTextCursor cursor(b);
+        cursor.select(QTextCursor::BlockUnderCursor);
+        cursor.mergeCharFormat(red);
+    }
 }
 
 void Form1::Option1_Click(int index) {
@@ -228,8 +267,9 @@ void Form1::Command1_Click() {
     const PressResult press = m_core.pressCompute(this);
     if (press.completed()) {
         lastSheet_ = sheet::sheetOf(press);
-        controls_.TextChecks->setPlainText(shownText(supplementaryText(press)));
+        showChecks(press);
     }
+    showVerdict(press.verdict);
     modelChanged();
 }
 

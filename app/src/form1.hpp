@@ -78,6 +78,8 @@ class Form1 final : public QMainWindow, private WindowView {
     void modelChanged();
     void showTitle();
     void showStale();
+    void showVerdict(const std::optional<design::Verdict>& verdict);
+    void showChecks(const PressResult& press);
     // The window as it opens, with the specified size or as much of it as the screen holds.
     void fitToScreen();
 

@@ -74,6 +74,14 @@ QLabel* makeNote(const ControlPlace& c, QWidget* parent) {
     return note;
 }
 
+// The verdict of the last press: green 满足, red 不满足 with the checks that failed.
+QLabel* makeVerdict(const ControlPlace& c, QWidget* parent) {
+    auto* verdict = new QLabel(parent);
+    verdict->setAccessibleName(qs(c.caption));
+    verdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return verdict;
+}
+
 QWidget* makeControl(const ControlPlace& c, QWidget* parent) {
     switch (c.kind) {
         case ControlKind::Frame:
@@ -98,6 +106,8 @@ QWidget* makeControl(const ControlPlace& c, QWidget* parent) {
         }
         case ControlKind::Note:
             return makeNote(c, parent);
+        case ControlKind::Verdict:
+            return makeVerdict(c, parent);
     }
     return nullptr;
 }
@@ -128,6 +138,7 @@ void findRoles(Form1Controls& c) {
     c.TextChecks = named<QPlainTextEdit>(c, "TextChecks");
     c.TextChecks->setPlaceholderText(qs(kChecksPlaceholder));
     c.staleNote = named<QLabel>(c, "StaleNote");
+    c.verdictLine = named<QLabel>(c, "VerdictLine");
     c.figure = named<WallFigure>(c, "WallFigure");
 }
 

@@ -27,6 +27,7 @@ struct Form1Controls {
     QPlainTextEdit* Text12 = nullptr;           // the calculation text
     QPlainTextEdit* TextChecks = nullptr;       // the supplementary design, "补充验算"
     QLabel* staleNote = nullptr;  // "输入已修改，请重新计算", while the results are stale
+    QLabel* verdictLine = nullptr;  // "结论：满足" or "结论：不满足（受剪）" of the last press
     std::array<QComboBox*, kListCount> lists{};
     std::array<QRadioButton*, 2> Option1{};  // index 0 "人防", index 1 "非人防"
     QPushButton* Command1 = nullptr;         // "计算"

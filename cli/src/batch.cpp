@@ -146,6 +146,7 @@ class Batch {
             out.emplace_back(press.completed() ? kRowCompleted : kRowEnded);
             out.push_back(joinedMessages(press));
             ++(press.completed() ? counts_.completed : counts_.ended);
+            if (press.verdict && !press.verdict->ok()) ++counts_.notSatisfied;
             if (press.completed() && withSheets()) orderSheet(std::move(press), wall, pending);
         }
         pending.out = std::move(out);

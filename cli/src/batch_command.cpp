@@ -139,7 +139,8 @@ class ProgressLine {
 
 std::string summary(const BatchCounts& counts) {
     return "共 " + std::to_string(counts.rows) + " 行：计算完成 " +
-           std::to_string(counts.completed) + " 行，提前结束 " + std::to_string(counts.ended) +
+           std::to_string(counts.completed) + " 行（其中设计不满足规范要求 " +
+           std::to_string(counts.notSatisfied) + " 行），提前结束 " + std::to_string(counts.ended) +
            " 行，无法识别 " + std::to_string(counts.bad) + " 行";
 }
 
@@ -209,6 +210,10 @@ int runBatchCommand(const char* program, const CommandLine& line) {
     const std::string& stopped = outcome.error.empty() ? input.error() : outcome.error;
     if (!stopped.empty()) {
         return refuse(kEndedEarly, inQuotes(path) + "：" + stopped + "；此前的各行已写出");
+    }
+    if (status == kCompleted && outcome.counts.notSatisfied > 0) {
+        return refuse(kNotSatisfied, std::to_string(outcome.counts.notSatisfied) +
+                                         " 行的设计不满足规范要求（见 verdict 与 failed 列）");
     }
     return status;
 }

@@ -5,9 +5,10 @@
 
 namespace wallcalc::cli {
 
-inline constexpr int kCompleted = 0;   // the calculation completed (every output written)
-inline constexpr int kEndedEarly = 1;  // a press ended early, or an output could not be written
-inline constexpr int kUsage = 2;       // the command line or an input file is not understood
+inline constexpr int kCompleted = 0;     // the calculation completed (every output written)
+inline constexpr int kEndedEarly = 1;    // a press ended early, or an output could not be written
+inline constexpr int kUsage = 2;         // the command line or an input file is not understood
+inline constexpr int kNotSatisfied = 3;  // completed, but the design does not satisfy the codes
 
 // Says why on standard error, and gives the exit status to end with.
 inline int refuse(int status, std::string_view why) {

@@ -67,6 +67,11 @@ void printResults(const PressResult& press) {
         if (r.frame != frame) std::cout << frameCaption(frame = r.frame) << '\n';
         std::cout << "  " << r.label << press.text(r.box) << '\n';
     }
+    if (press.verdict) {
+        std::cout << "结论：" << press.verdict->line() << '\n';
+        for (const design::Failure& f : press.verdict->failed)
+            std::cout << "  " << f.text << '\n';
+    }
     std::cout << '\n' << press.report() << '\n';
     if (press.checks) std::cout << '\n' << supplementaryText(press) << '\n';
 }
@@ -132,6 +137,9 @@ int once(const char* program, const CommandLine& line) {
         if (const auto failed = sheet->write(press, "", project, *line.value("pdf"))) {
             return refuse(kEndedEarly, *failed);
         }
+    }
+    if (press.verdict && !press.verdict->ok()) {
+        return refuse(kNotSatisfied, "设计不满足规范要求：" + press.verdict->names());
     }
     return kCompleted;
 }

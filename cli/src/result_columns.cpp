@@ -29,7 +29,13 @@ std::vector<std::string> resultColumns() {
         columns.emplace_back(r.key);
     for (const CheckField& field : checkFields())
         columns.push_back(checkColumn(field));
+    columns.emplace_back("verdict");
+    columns.emplace_back("failed");
     return columns;
+}
+
+std::string verdictCell(const design::Verdict& v) {
+    return v.ok() ? "满足" : "不满足：" + v.names();
 }
 
 void appendResultCells(const PressResult& press, CsvRecord& row) {
@@ -37,6 +43,8 @@ void appendResultCells(const PressResult& press, CsvRecord& row) {
         row.push_back(press.text(r.box));
     for (const CheckField& field : checkFields())
         row.push_back(press.checks ? cell(field.of(*press.checks)) : std::string());
+    row.push_back(press.verdict ? verdictCell(*press.verdict) : std::string());
+    row.push_back(press.verdict ? press.verdict->keys() : std::string());
 }
 
 }  // namespace wallcalc::cli

@@ -132,7 +132,9 @@ std::string pressJson(const PressResult& press) {
         appendJsonString(out, m.text);
         out += '}';
     }
-    out += R"(],"results":{)";
+    // A press that did not complete has no results: what its boxes show belongs, in part,
+    // to an earlier wall, so it stands apart under "boxes".
+    out += press.completed() ? R"(],"results":{)" : R"(],"results":null,"boxes":{)";
     first = true;
     for (const auto& r : resultBoxes()) {
         if (!first) out += ',';
@@ -146,8 +148,29 @@ std::string pressJson(const PressResult& press) {
     appendJsonString(out, report);
     out += R"(,"checks":)";
     out += checksJson(press);
+    out += R"(,"verdict":)";
+    appendVerdictJson(out, press);
     out += '}';
     return out;
+}
+
+void appendVerdictJson(std::string& out, const PressResult& press) {
+    if (!press.verdict) {
+        out += "null";
+        return;
+    }
+    const design::Verdict& v = *press.verdict;
+    out += v.ok() ? R"({"ok":true,"failed":[)" : R"({"ok":false,"failed":[)";
+    bool first = true;
+    for (const design::Failure& f : v.failed) {
+        out += first ? R"({"check":")" : R"(,{"check":")";
+        first = false;
+        out += design::checkName(f.check).key;
+        out += R"(","text":)";
+        appendJsonString(out, f.text);
+        out += '}';
+    }
+    out += "]}";
 }
 
 std::string checksJson(const PressResult& press) {

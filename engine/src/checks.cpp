@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "checks_2010.hpp"
 #include "run.hpp"
 #include "wallcalc/engine/number_input.hpp"
 #include "wallcalc/engine/rounding.hpp"
@@ -25,11 +26,9 @@ void designInto(std::optional<Checks>& out, const PressResult& press, Scope scop
 constexpr double kHorizontalRatio = 0.1;    // % of the section, each face
 constexpr double kHorizontalSpacing = 200;  // mm, at most
 constexpr int kHorizontalDiameters[] = {8, 10, 12, 14, 16, 18, 20, 22, 25};
-constexpr double kPlainEquivalence = 0.7;     // plain bars: equivalent diameter d/0.7
-constexpr double kPlainEs = 2.1e5;            // N/mm2
-constexpr double kMinimumCover = 15;          // mm, walls
-constexpr double kWaterproofThickness = 250;  // mm, waterproof concrete walls
-constexpr double kLargestCrackLimit = 0.3;    // mm
+constexpr double kPlainEquivalence = 0.7;  // plain bars: equivalent diameter d/0.7
+constexpr double kPlainEs = 2.1e5;         // N/mm2
+constexpr double kMinimumCover = 15;       // mm, the inner face (the water face: GB 50108-2008)
 
 float rounded(double x) {
     return SSWR(x).value_or(0.0f);
@@ -58,7 +57,7 @@ struct Context {
     const std::string& text(Input in) const { return typed.text(inputBox(in).box); }
 };
 
-// The crack check of a face by the rules of the basis (see crack.hpp).
+// The crack check of a face by the rules of GB 50010-2002 (see crack.hpp).
 CrackInputs crackSection(const Checks& c, const Context& x, float M, double h0, double cover) {
     CrackInputs in;
     in.MBk = M;
@@ -68,13 +67,6 @@ CrackInputs crackSection(const Checks& c, const Context& x, float M, double h0, 
     in.Ftk = x.Ftk;
     in.spacing = c.spacing;
     in.limit = c.limit;
-    if (x.basis2010()) {
-        in.c1 = std::clamp(cover, 20.0, 65.0);
-        in.alphaCr = 1.9;
-        in.Es = x.steel.Es;
-        in.nu = x.steel.plain ? kPlainEquivalence : 1.0;
-        in.tolerance = 1.0;
-    }
     return in;
 }
 
@@ -85,9 +77,8 @@ double minimumRatio(const Context& x) {
 }
 
 // A face designed for M (the moment its crack width is taken under) and Md (design). The
-// 2002 base's crack check starts from the strength area, as the press's does; the span's,
-// and every check of the 2010 basis, from the area of the bars. The 2010 basis chooses the
-// bars for the larger of the strength area and the minimum steel.
+// base's crack check starts from the strength area, as the press's does; the span's from
+// the area of the bars.
 FaceDesign designFace(const Checks& c, const Context& x, float M, float Md, double h0, double cover,
                       bool fromBarArea) {
     FaceDesign f;
@@ -96,13 +87,11 @@ FaceDesign designFace(const Checks& c, const Context& x, float M, float Md, doub
     f.h0 = h0;
     f.cover = cover;
     f.strength = strengthDesign(Md, x.Fc, h0, x.Fy);
-    if (x.basis2010()) f.minimum = rounded(minimumRatio(x) / 100 * 1000 * c.h5);
-    f.bars = chooseBars(std::max(f.strength.Aas, f.minimum), c.spacing);
+    f.bars = chooseBars(f.strength.Aas, c.spacing);
     f.placed = f.bars.d;
     const int* d = std::get_if<int>(&f.bars.d);
     if (d != nullptr && x.ordinary() && M > 0 && c.limit > 0) {
-        const bool barArea2010 = fromBarArea || x.basis2010();
-        const float start = barArea2010 ? barArea(*d, c.spacing).value_or(0) : f.strength.Aas;
+        const float start = fromBarArea ? barArea(*d, c.spacing).value_or(0) : f.strength.Aas;
         f.crack = crackCheck(crackSection(c, x, M, h0, cover), start, *d);
         if (f.crack->end == CrackEnd::Met) f.placed = f.crack->deq;
     }
@@ -110,23 +99,6 @@ FaceDesign designFace(const Checks& c, const Context& x, float M, float Md, doub
         f.placedArea = barArea(*placed, c.spacing).value_or(0);
     }
     return f;
-}
-
-// The 2010 basis's diagrams: of the partial factors, and quasi-permanent (ordinary works).
-void combineLoads(Checks& c, const Context& x, const WallLoads& loads) {
-    c.earthAndWater = loads.earthAndWater;
-    c.plainBarBond = x.steel.plain ? kPlainEquivalence : 1.0;
-    if (x.ordinary()) {
-        c.gammaG = x.value(Input::gammaG);
-        c.gammaQ = x.value(Input::gammaQ);
-        c.psiq = x.value(Input::psiq);
-        c.designDiagram = loads.combined(c.gammaG, c.gammaQ, 0);
-        c.quasiDiagram = loads.combined(1, c.psiq, 0);
-        c.quasiMember = analyse(*c.quasiDiagram);
-    } else {
-        c.designDiagram = loads.combined(1.2, 0, 1.0);
-    }
-    c.designMember = analyse(*c.designDiagram);
 }
 
 void designSpan(Checks& c, const Context& x) {
@@ -139,12 +111,6 @@ void designSpan(Checks& c, const Context& x) {
     const double h0 = c.h5 - *c2;
     if (!(h0 > 0)) {
         c.spanProblem = "墙厚度h5减去背水面保护层厚度c2得到的有效高度不大于0，未计算A处钢筋";
-        return;
-    }
-    if (c.designMember) {
-        const float Md = rounded(c.designMember->MA);
-        const float Mq = c.quasiMember ? rounded(c.quasiMember->MA) : 0.0f;
-        c.span = designFace(c, x, Mq, Md, h0, *c2, true);
         return;
     }
     const float M = rounded(c.member.MA);
@@ -229,7 +195,7 @@ double depthForShear(double V, double ft) {
 
 void checkShear(Checks& c, const Context& x) {
     ShearCheck& v = c.shear;
-    v.V = c.designMember ? rounded(c.designMember->VB) : rounded(c.eta * c.member.VB);
+    v.V = rounded(c.eta * c.member.VB);
     v.h0ForBeta = std::clamp(x.s.h0, 800.0, 2000.0);
     v.betaH = std::pow(800 / v.h0ForBeta, 0.25);
     v.ft = x.ordinary() ? x.Ft : x.Ft * x.concrete.civilDefenceFactor;
@@ -238,12 +204,12 @@ void checkShear(Checks& c, const Context& x) {
     if (!v.met) v.thickness = wholeMillimetres(depthForShear(v.V, v.ft) + c.c1).value_or(0);
 }
 
-// The 2002 basis's crack check starts from the strength area; this tells what the strength
-// bars themselves give (the 2010 check starts from them anyway).
+// The crack check starts from the strength area; this tells what the strength bars
+// themselves give.
 void checkStrengthBars(Checks& c, const Context& x) {
     const FaceDesign& base = *c.base;
     const int* d = std::get_if<int>(&base.bars.d);
-    if (x.basis2010() || !x.ordinary() || d == nullptr || !(base.M > 0) || !(c.limit > 0)) return;
+    if (!x.ordinary() || d == nullptr || !(base.M > 0) || !(c.limit > 0)) return;
     StrengthBarsCrack s;
     s.area = barArea(*d, c.spacing).value_or(0);
     const PassResult pass = crackPass(crackSection(c, x, base.M, base.h0, c.c1), s.area, *d);
@@ -253,10 +219,10 @@ void checkStrengthBars(Checks& c, const Context& x) {
     c.strengthBarsCrack = s;
 }
 
-// The 2002 basis's crack check takes plain bars as ribbed ones; the 2010 one takes d/0.7.
+// The crack check takes plain bars as ribbed ones; this takes d/0.7.
 void checkPlainBars(Checks& c, const Context& x) {
     const auto& crack = c.base->crack;
-    if (x.basis2010() || !x.ordinary() || !x.steel.plain || !crack || crack->end != CrackEnd::Met) {
+    if (!x.ordinary() || !x.steel.plain || !crack || crack->end != CrackEnd::Met) {
         return;
     }
     const CrackPass& p = crack->last;
@@ -315,8 +281,27 @@ PressResult ordinaryPressOf(const PressResult& civil) {
 
 void compareWithOrdinaryWorks(Checks& c, const Context& x) {
     const PressResult press = ordinaryPressOf(x.press);
+    if (x.basis2010()) {
+        detail::compare2010(c, press.completed() && press.checks ? &*press.checks : nullptr);
+        if (!press.completed() || !press.checks) {
+            Governing& g = c.governing.emplace();
+            g.ordinaryCompleted = false;
+            g.ordinaryProblem = press.messages.empty()
+                                    ? "按非人防工程计算未能完成"
+                                    : "按非人防工程计算未能完成：" + press.messages.front().text;
+        } else {
+            const design::FaceDesign& base = press.checks->code2010->base;
+            if (!base.crackMet) {
+                Governing& g = c.governing.emplace();
+                g.ordinaryCrackMet = false;
+                g.ordinaryProblem = "按非人防工程设计时，选用50mm钢筋裂缝宽度仍不满足裂缝限值";
+            }
+        }
+        return;
+    }
     Governing g;
     if (!press.completed() || !press.checks) {
+        g.ordinaryCompleted = false;
         g.ordinaryProblem = press.messages.empty()
                                 ? "按非人防工程计算未能完成"
                                 : "按非人防工程计算未能完成：" + press.messages.front().text;
@@ -327,6 +312,7 @@ void compareWithOrdinaryWorks(Checks& c, const Context& x) {
         g.base = governingChoice(*c.base, *o.base);
         if (c.span && o.span) g.span = governingChoice(*c.span, *o.span);
         if (o.base->crack && o.base->crack->end == CrackEnd::NotMet) {
+            g.ordinaryCrackMet = false;
             g.ordinaryProblem = "按非人防工程设计时，选用50mm钢筋裂缝宽度仍不满足裂缝限值";
         }
     }
@@ -341,7 +327,11 @@ void warnAboutCover(Checks& c, const Context& x, Input in) {
     const auto cover = x.number(in);
     if (!cover) return;
     const auto labelled = [&x, in] { return std::string(inputBox(in).label) + x.text(in); };
-    if (*cover < kMinimumCover) {
+    if (in == Input::c1 && *cover < design::kWaterFaceCover) {
+        warn(c, labelled() +
+                    " 小于50mm（GB 50108-2008 4.1.7：防水混凝土迎水面钢筋保护层厚度不应小于50mm），"
+                    "请加大保护层厚度");
+    } else if (in == Input::c2 && *cover < kMinimumCover) {
         warn(c, labelled() + " 小于15mm（墙的最小保护层厚度），请加大保护层厚度");
     } else if (*cover >= c.h5) {
         warn(c, labelled() + " 不小于墙厚度h5=" + x.text(Input::h5) + "，请检查");
@@ -377,13 +367,15 @@ void warnAboutInputs(Checks& c, const Context& x) {
     }
     warnAboutCover(c, x, Input::c1);
     warnAboutCover(c, x, Input::c2);
-    if (c.h5 < kWaterproofThickness) {
+    if (c.h5 < design::kWaterproofThickness) {
         warn(c, "墙厚度h5=" + x.text(Input::h5) +
-                    "mm 小于250mm：防水混凝土结构的厚度不应小于250mm，请加大墙厚");
+                    "mm 小于250mm：防水混凝土结构的厚度不应小于250mm（GB 50108-2008 4.1.7），"
+                    "请加大墙厚");
     }
-    if (x.ordinary() && c.limit > kLargestCrackLimit) {
+    if (x.ordinary() && c.limit > design::kWaterproofCrackLimit) {
         warn(c, "裂缝限值" + x.text(Input::Wmax) +
-                    "mm 大于0.3mm：最大裂缝宽度限值不应大于0.3mm，请检查");
+                    "mm 大于0.2mm：防水混凝土结构的裂缝宽度不应大于0.2mm（GB 50108-2008 4.1.7），"
+                    "请检查");
     }
     if (std::holds_alternative<std::string>(x.s.d)) {
         warn(c, "强度所需钢筋超出可选钢筋（最大25mm），请增加外墙厚度或减小钢筋间距");
@@ -432,8 +424,23 @@ void designInto(std::optional<Checks>& out, const PressResult& press, Scope scop
     const WallLoads loads = wallLoads(s, c.loadCase, !x.ordinary(), c.gamma);
     c.diagram = loads.characteristic();
     c.member = analyse(c.diagram);
-    if (x.basis2010()) combineLoads(c, x, loads);
-    c.base = designFace(c, x, x.basis2010() ? s.Mq : s.MBk, s.MB, s.h0, c.c1, false);
+    if (x.basis2010()) {
+        if (x.ordinary()) {
+            c.gammaG = x.value(Input::gammaG);
+            c.gammaQ = x.value(Input::gammaQ);
+            c.psiq = x.value(Input::psiq);
+        }
+        detail::design2010(c, press, loads, x.number(Input::c2), scope == Scope::Faces);
+        if (!x.number(Input::c2)) {
+            c.spanProblem = std::string(inputBox(Input::c2).label) + "“" + x.text(Input::c2) +
+                            "” 不是有效的数字，未计算A处（跨中）背水面钢筋";
+        }
+        if (scope == Scope::Faces) return;
+        if (!x.ordinary()) compareWithOrdinaryWorks(c, x);
+        warnAboutInputs(c, x);
+        return;
+    }
+    c.base = designFace(c, x, s.MBk, s.MB, s.h0, c.c1, false);
     designSpan(c, x);
     if (scope == Scope::Faces) return;
     checkStrengthBars(c, x);

@@ -4,37 +4,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "checks_text.hpp"
 #include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/press.hpp"
 #include "wallcalc/engine/rounding.hpp"
 #include "wallcalc/report/filled_line.hpp"
 #include "wallcalc/report/number_text.hpp"
+#include "wallcalc/report/shown_value.hpp"
 
 namespace wallcalc {
 namespace {
 
+using detail::Text;
 using report::Named;
 
-class Text {
-  public:
-    explicit Text(const PressResult& press) : press_(press) {}
-
-    void line(std::string_view form, std::initializer_list<Named> values = {}) {
-        if (!out.empty()) out += "\r\n";
-        report::appendFilled(out, form, values);
-    }
-    // The next section's heading: its number and its title.
-    void heading(std::string_view title) {
-        line("{n}.{title}", {{"n", static_cast<long long>(++section_)}, {"title", title}});
-    }
-    std::string_view typed(Input in) const { return press_.text(inputBox(in).box); }
-
-    std::string out;
-
-  private:
-    const PressResult& press_;
-    int section_ = 0;
-};
+// A member force as the basis shows it: rounded to three decimals in single precision
+// (2002), or the unrounded value shown to three decimals (2010).
+report::Value force(const Checks& c, double value) {
+    if (c.basis == Basis::Gb2010) return report::shown(value);
+    return SSWR(value).value_or(0);
+}
 
 std::string bars(const Diameter& d, std::string_view spacing) {
     return barNotation(d, spacing);
@@ -72,13 +61,15 @@ void memberSection(Text& t, const Checks& c, const CalcState& s) {
             }
             break;
     }
-    const float MB = SSWR(f.MB).value_or(0), R = SSWR(f.R).value_or(0);
-    const float VB = SSWR(f.VB).value_or(0), xA = SSWR(f.xA).value_or(0);
-    const float MA = SSWR(f.MA).value_or(0);
+    const report::Value MB = force(c, f.MB), R = force(c, f.R), VB = force(c, f.VB);
+    const report::Value xA = force(c, f.xA), MA = force(c, f.MA);
+    const bool b2010 = c.basis == Basis::Gb2010;
+    const report::Value MBk =
+        b2010 ? report::Value{report::shown(s.code2010.MBk)} : report::Value{s.MBk};
     const std::initializer_list<Named> v = {
-        {"p0", p.p0},     {"k", p.k1}, {"k1", p.k1},  {"k2", p.k2}, {"a", p.a},
-        {"b", p.L - p.a}, {"L", p.L},  {"MB", MB},    {"R", R},     {"VB", VB},
-        {"xA", xA},       {"MA", MA},  {"MBk", s.MBk}};
+        {"p0", p.p0},     {"k", p.k1}, {"k1", p.k1}, {"k2", p.k2}, {"a", p.a},
+        {"b", p.L - p.a}, {"L", p.L},  {"MB", MB},   {"R", R},     {"VB", VB},
+        {"xA", xA},       {"MA", MA},  {"MBk", MBk}};
     if (twoSlopes) {
         t.line(
             "k1=0.5*γ=0.5*{g}={k1} (kN/m2)（水位以上），k2=0.5*γ+5=0.5*{g}+5={k2} (kN/m2)"
@@ -101,8 +92,10 @@ void memberSection(Text& t, const Checks& c, const CalcState& s) {
         t.line("R=3*p0*L/8+k*L^2/10=3*{p0}*{L}/8+{k}*{L}^2/10={R} (kN)", v);
         t.line("VB=p0*L+k*L^2/2-R={p0}*{L}+{k}*{L}^2/2-{R}={VB} (kN)", v);
     }
-    if (MB == s.MBk) {
+    if (MB == MBk) {
         t.line("（与第1节MBk={MBk} (kNm)相同）", v);
+    } else if (b2010) {
+        t.line("（第1节MBk={MBk} (kNm)为各项弯矩之和）", v);
     } else {
         t.line("（第1节MBk={MBk} (kNm)为各项弯矩先取三位小数后之和）", v);
     }
@@ -151,9 +144,7 @@ void combinationLines(Text& t, const Checks& c, const CalcState& s) {
                       {"k1", p.k1},
                       {"k2", p.k2}});
         t.line("按上列公式：MA={MA} (kNm)（xA={xA} (m)），VB={VB} (kN)",
-               {{"MA", SSWR(f.MA).value_or(0)},
-                {"xA", SSWR(f.xA).value_or(0)},
-                {"VB", SSWR(f.VB).value_or(0)}});
+               {{"MA", force(c, f.MA)}, {"xA", force(c, f.xA)}, {"VB", force(c, f.VB)}});
     };
     // Case B has two slopes, the other cases one.
     const bool twoSlopes = c.loadCase == report::Case::B;
@@ -163,18 +154,18 @@ void combinationLines(Text& t, const Checks& c, const CalcState& s) {
                                 "k1=1.2*{k1G}={k1}，k2=1.2*{k2G}={k2} (kN/m2)"
                               : "人防组合：p0=1.2*pG+1.0*q52=1.2*{pG}+1.0*{q52}={p0} (kN/m)，"
                                 "k=1.2*{k1G}={k1} (kN/m2)",
-                    *c.designDiagram, *c.designMember, 1.2, 0);
+                    *c.designDiagram, c.code2010->design, 1.2, 0);
         return;
     }
     combination(twoSlopes ? "基本组合：p0=γG*pG+γQ*q42={fG}*{pG}+{fQ}*{q42}={p0} (kN/m)，"
                             "k1=γG*k1={fG}*{k1G}={k1}，k2=γG*k2={fG}*{k2G}={k2} (kN/m2)"
                           : "基本组合：p0=γG*pG+γQ*q42={fG}*{pG}+{fQ}*{q42}={p0} (kN/m)，"
                             "k=γG*k={fG}*{k1G}={k1} (kN/m2)",
-                *c.designDiagram, *c.designMember, c.gammaG, c.gammaQ);
+                *c.designDiagram, c.code2010->design, c.gammaG, c.gammaQ);
     combination(twoSlopes ? "准永久组合：p0=pG+ψq*q42={pG}+{fQ}*{q42}={p0} (kN/m)，k1={k1}，"
                             "k2={k2} (kN/m2)"
                           : "准永久组合：p0=pG+ψq*q42={pG}+{fQ}*{q42}={p0} (kN/m)，k={k1} (kN/m2)",
-                *c.quasiDiagram, *c.quasiMember, 1, c.psiq);
+                *c.quasiDiagram, *c.code2010->quasi, 1, c.psiq);
 }
 
 // The face a crack pass is made for, named as its lines name it.
@@ -189,44 +180,36 @@ struct CrackFace {
 };
 
 // The four lines of one crack pass of bars deq with area As, by the formula of the basis.
+// A quotient the code bounds, written with the bound that replaced it: "0.0065<0.01，
+// 取ρte=0.01"; the quotient alone where it stands.
+std::string boundedText(report::Value quotient, bool below, bool above, float bound,
+                        std::string_view name) {
+    std::string out;
+    std::array<char, report::kNumberTextRoom> digits;
+    out.append(digits.data(), report::writeNumber(digits.data(), quotient));
+    if (!below && !above) return out;
+    const std::string b = report::singleText(bound);
+    return out + (below ? "<" : ">") + b + "，取" + std::string(name) + "=" + b;
+}
+
 void crackPassLines(Text& t, const Checks& c, const CrackFace& f, const CrackPass& p, int deq,
                     float As, double Ftk) {
-    if (c.basis == Basis::Gb2010) {
-        const double cs = std::clamp(f.coverValue, 20.0, 65.0);
-        const double nu = c.plainBarBond;
-        t.line("ρte=As/(0.5*1000*h5)={As}/(0.5*1000*{h5})={Rte}",
-               {{"As", As}, {"h5", t.typed(Input::h5)}, {"Rte", p.Rte}});
-        t.line("σsq={Mn}*10^6/(0.87*{h0n}*As)={M}*10^6/(0.87*{h0}*{As})={Csk}(N/mm2)",
-               {{"Mn", f.moment},
-                {"h0n", f.depth},
-                {"M", f.M},
-                {"h0", f.h0},
-                {"As", As},
-                {"Csk", p.Csk}});
-        t.line("ψ=1.1-0.65*ftk/(ρte*σsq)=1.1-0.65*{Ftk}/({Rte}*{Csk})={Fai}",
-               {{"Ftk", Ftk}, {"Rte", p.Rte}, {"Csk", p.Csk}, {"Fai", p.Fai}});
-        t.line("cs={cs}(mm)（{cn}={c}，cs取20至65之间），deq,e=deq/ν={d}/{nu}={de}(mm)",
-               {{"cs", cs},
-                {"cn", f.cover},
-                {"c", f.coverTyped},
-                {"d", static_cast<long long>(deq)},
-                {"nu", nu},
-                {"de", deq / nu}});
-        t.line(
-            "Wmax=1.9*ψ*σsq/Es*(1.9*cs+0.08*deq,e/ρte)=1.9*{Fai}*{Csk}/{Es}*(1.9*{cs}+0.08*{de}"
-            "/{Rte})={W}(mm)",
-            {{"Fai", p.Fai},
-             {"Csk", p.Csk},
-             {"Es", c.xi.Es},
-             {"cs", cs},
-             {"de", deq / nu},
-             {"Rte", p.Rte},
-             {"W", p.W}});
-        return;
-    }
+    // The quotients before their bounds, as the crack check forms them.
+    const double rte = As / (0.5 * 1000 * c.h5);
+    const float psi =
+        SSWR(1.1 - 0.65 * Ftk / (static_cast<double>(p.Rte) * static_cast<double>(p.Csk)))
+            .value_or(p.Fai);
+    const bool rteBelow = p.Rte == 0.01f && rte < 0.01;
+    const std::string rteText = rteBelow
+                                    ? boundedText(report::shown(rte), true, false, 0.01f, "ρte")
+                                    : boundedText(p.Rte, false, false, 0, "");
+    const std::string psiText =
+        boundedText(psi, psi<0.2f, psi> 1.0f, psi < 0.2f ? 0.2f : 1.0f, "ψ");
     const std::initializer_list<Named> v = {{"As", As},
                                             {"h5", t.typed(Input::h5)},
                                             {"Rte", p.Rte},
+                                            {"RteQ", rteText},
+                                            {"FaiQ", psiText},
                                             {"Mn", f.moment},
                                             {"M", f.M},
                                             {"h0n", f.depth},
@@ -238,9 +221,9 @@ void crackPassLines(Text& t, const Checks& c, const CrackFace& f, const CrackPas
                                             {"c", f.coverTyped},
                                             {"d", static_cast<long long>(deq)},
                                             {"W", p.W}};
-    t.line("ρte=As/(0.5*1000*h5)={As}/(0.5*1000*{h5})={Rte}", v);
+    t.line("ρte=As/(0.5*1000*h5)={As}/(0.5*1000*{h5})={RteQ}", v);
     t.line("σsk={Mn}*10^6/(0.87*{h0n}*As)={M}*10^6/(0.87*{h0}*{As})={Csk}(N/mm2)", v);
-    t.line("ψ=1.1-0.65*Ftk/(ρte*σsk)=1.1-0.65*{Ftk}/({Rte}*{Csk})={Fai}", v);
+    t.line("ψ=1.1-0.65*Ftk/(ρte*σsk)=1.1-0.65*{Ftk}/({Rte}*{Csk})={FaiQ}", v);
     t.line(
         "Wmax=2.1*ψ*σsk/(2*10^5)*(1.9*{cn}+0.08*deq/ρte)=2.1*{Fai}*{Csk}/(2*10^5)*(1.9*{c}"
         "+0.08*{d}/{Rte})={W}(mm)",
@@ -267,13 +250,7 @@ void spanSection(Text& t, const Checks& c, const CalcState& s) {
                                             {"z", f.strength.kese},
                                             {"As", f.strength.Aas},
                                             {"bars", placed}};
-    if (c.basis == Basis::Gb2010 && c.mode == Mode::CivilDefence) {
-        t.line("MAd={Md} (kNm)（人防组合）", v);
-    } else if (c.basis == Basis::Gb2010) {
-        t.line("MAd={Md} (kNm)（基本组合），MAq={M} (kNm)（准永久组合）", v);
-    } else {
-        t.line("MA={M} (kNm)，MAd=η*MA={eta}*{M}={Md} (kNm)", v);
-    }
+    t.line("MA={M} (kNm)，MAd=η*MA={eta}*{M}={Md} (kNm)", v);
     t.line("h0'=h5-c2={h5}-{c2}={h0} (mm)", v);
     t.line("αs=MAd*10^6/(Fc*1000*h0'^2)={Md}*10^6/({Fc}*1000*{h0}^2)={as}", v);
     if (f.strength.momentTooLarge) {
@@ -282,27 +259,19 @@ void spanSection(Text& t, const Checks& c, const CalcState& s) {
         t.line("ζ=1-(1-2*αs)^0.5=1-(1-2*{as})^0.5={z}", v);
     }
     t.line("As=Fc*1000*h0'*ζ/Fy={Fc}*1000*{h0}*{z}/{Fy}={As}(mm2)", v);
-    if (c.basis == Basis::Gb2010) {
-        t.line("As,min={min}(mm2)（见最小配筋率），按As与As,min中的较大者选用钢筋",
-               {{"min", f.minimum}});
-    }
     t.line("满足强度要求时选用钢筋为：{bars}", {{"bars", bars(f.bars.d, t.typed(Input::ss))}});
     if (!f.crack) {
         if (c.mode == Mode::CivilDefence) t.line("人防工程不计算裂缝。");
         return;
     }
     const CrackCheck& k = *f.crack;
-    const bool b2010 = c.basis == Basis::Gb2010;
     if (k.passes > 1) {
-        t.line(b2010 ? "按上述钢筋计算裂缝宽度大于裂缝限值，钢筋直径逐级加大1mm，最后一次："
-                     : "按上述钢筋计算裂缝宽度大于1.05倍裂缝限值，钢筋直径逐级加大1mm，最后一次：");
+        t.line("按上述钢筋计算裂缝宽度大于1.05倍裂缝限值，钢筋直径逐级加大1mm，最后一次：");
     }
-    crackPassLines(t, c,
-                   {b2010 ? "MAq" : "MA", f.M, "h0'", f.h0, "c2", t.typed(Input::c2), f.cover},
-                   k.last, k.deq, k.Aas, s.Ftk.value_or(0));
+    crackPassLines(t, c, {"MA", f.M, "h0'", f.h0, "c2", t.typed(Input::c2), f.cover}, k.last, k.deq,
+                   k.Aas, s.Ftk.value_or(0));
     if (k.end == CrackEnd::Met) {
-        t.line(b2010 ? "Wmax={W}(mm)≤{limit}(mm)，满足；选用钢筋为：{bars}"
-                     : "Wmax={W}(mm)≤1.05*{limit}={tol}(mm)，满足；选用钢筋为：{bars}",
+        t.line("Wmax={W}(mm)≤1.05*{limit}={tol}(mm)，满足；选用钢筋为：{bars}",
                {{"W", k.last.W},
                 {"limit", t.typed(Input::Wmax)},
                 {"tol", 1.05 * c.limit},
@@ -448,15 +417,11 @@ void shearSection(Text& t, const Checks& c, const CalcState& s) {
                                             {"f", civil ? v.ft / s.Ft.value_or(1) : 1.0},
                                             {"Vc", v.capacity},
                                             {"change", change}};
-    if (c.basis == Basis::Gb2010) {
-        t.line(civil ? "V=VB={V} (kN)（人防组合）" : "V=VB={V} (kN)（基本组合）", n);
-    } else {
-        t.line("V=η*VB={eta}*{VB}={V} (kN)", n);
-    }
+    t.line("V=η*VB={eta}*{VB}={V} (kN)", n);
     if (s.h0 < 800) {
-        t.line("βh=(800/h0)^0.25=(800/{h0b})^0.25={bh}（h0={h0}(mm)<800(mm)，取800）", n);
+        t.line("h0={h0}(mm)<800(mm)，取h0=800(mm)：βh=(800/h0)^0.25=(800/{h0b})^0.25={bh}", n);
     } else if (s.h0 > 2000) {
-        t.line("βh=(800/h0)^0.25=(800/{h0b})^0.25={bh}（h0={h0}(mm)>2000(mm)，取2000）", n);
+        t.line("h0={h0}(mm)>2000(mm)，取h0=2000(mm)：βh=(800/h0)^0.25=(800/{h0b})^0.25={bh}", n);
     } else {
         t.line("βh=(800/h0)^0.25=(800/{h0b})^0.25={bh}", n);
     }
@@ -529,7 +494,12 @@ std::string supplementaryText(const PressResult& press) {
     Text t(press);
     t.line("补充验算：");
     memberSection(t, c, s);
-    combinationLines(t, c, s);
+    if (c.code2010) {
+        combinationLines(t, c, s);
+        detail::sections2010(t, c, press);
+        warningsSection(t, c);
+        return t.out;
+    }
     spanSection(t, c, s);
     strengthBarsSection(t, c, s);
     xiSection(t, c, press);

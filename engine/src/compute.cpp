@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "basis_2010.hpp"
 #include "loads.hpp"
 #include "per_thread.hpp"
 #include "report_values.hpp"
-#include "rules_2010.hpp"
 #include "run.hpp"
 #include "wallcalc/engine/bars.hpp"
 #include "wallcalc/engine/crack.hpp"
@@ -16,6 +16,7 @@
 #include "wallcalc/engine/number_input.hpp"
 #include "wallcalc/engine/rounding.hpp"
 #include "wallcalc/report/number_text.hpp"
+#include "wallcalc/report/shown_value.hpp"
 
 namespace wallcalc {
 namespace {
@@ -42,6 +43,7 @@ class Driver {
         run_.loadCase = static_cast<report::Case>(position);
 
         if (auto stop = detail::caseProcedure(run_)) return stopped(*stop);
+        if (basis2010()) return press2010();
         if (auto stop = designStrength()) return stopped(*stop);
         if (auto stop = chooseBarsStep()) return stopped(*stop);
         report::CrackSection crack = report::CrackSection::CivilDefence;
@@ -69,6 +71,10 @@ class Driver {
         if (auto stop = detail::civilDefenceGrade(run_, steelPosition())) return stop;
         if (const auto steel = steelStrength(steelPosition(), run_.mode, run_.basis)) {
             s().Fy = *steel;
+        }
+        if (basis2010()) {
+            s().code2010.materials =
+                detail::materials2010(run_, concretePosition(), steelPosition());
         }
         return std::nullopt;
     }
@@ -119,14 +125,6 @@ class Driver {
         st.kese = design.kese;
         st.Aas = design.Aas;
         writeResultNumber(st.MBk);
-        if (basis2010()) {
-            if (auto stop = detail::compressionZone(run_, concretePosition(), steelPosition())) {
-                return stop;
-            }
-            if (auto stop = detail::minimumSteel(run_, concretePosition(), steelPosition())) {
-                return stop;
-            }
-        }
         writeResultNumber(st.Aas);
         return std::nullopt;
     }
@@ -136,10 +134,7 @@ class Driver {
         double spacing = 0;
         if (auto stop = run_.number(Input::ss, spacing)) return stop;
         if (!(spacing > 0)) return Stop{detail::mustBePositiveMessage(Box::Text10, st.ss)};
-        // The 2010 basis chooses the bars for the larger of the strength area and the
-        // minimum steel.
-        const float area = basis2010() ? std::max(st.Aas, st.Asmin) : st.Aas;
-        const BarChoice bars = chooseBars(area, spacing);
+        const BarChoice bars = chooseBars(st.Aas, spacing);
         if (!bars.outOfRange.empty()) return Stop{detail::outOfRangeMessage(bars.outOfRange)};
         st.SAas = bars.SAas;
         st.d = bars.d;
@@ -165,7 +160,7 @@ class Driver {
         if (auto stop = run_.number(Input::Wmax, limit)) return stop;
         if (!(limit > 0)) return Stop{detail::mustBePositiveMessage(Box::Text8, st.Wmax)};
 
-        if (!(crackMoment() > 0)) {
+        if (!(st.MBk > 0)) {
             // The water face is not in tension: no crack width to check.
             crack = CrackSection::NoTension;
             st.W = 0;
@@ -175,7 +170,7 @@ class Driver {
             return std::nullopt;
         }
 
-        const CrackCheck check = basis2010() ? crackCheck2010() : crackCheck2002(limit);
+        const CrackCheck check = crackCheck2002(limit);
         if (check.end == CrackEnd::OutOfRange) {
             return Stop{detail::outOfRangeMessage(check.outOfRange)};
         }
@@ -202,9 +197,6 @@ class Driver {
         return std::nullopt;
     }
 
-    // The crack width is taken under MBk (2002) or the quasi-permanent Mq (2010).
-    float crackMoment() { return basis2010() ? s().Mq : s().MBk; }
-
     // From the strength area and the strength bars (h5, c1 and the spacing were
     // converted earlier in this run).
     CrackCheck crackCheck2002(double limit) {
@@ -220,18 +212,84 @@ class Driver {
         return crackCheck(section, st.Aas, std::get<int>(st.deq));
     }
 
-    // From the area of the bars chosen.
-    CrackCheck crackCheck2010() {
-        const CrackInputs section = detail::crackSection2010(run_, steelPosition());
-        const int d = std::get<int>(s().deq);
-        const auto area = barArea(d, section.spacing);
-        if (!area) {
-            CrackCheck out;
-            out.end = CrackEnd::OutOfRange;
-            out.outOfRange = "As";
-            return out;
+    // The 2010 basis after its moments: MBk, then the earth face at the base designed at
+    // once (h0 depends on the bars, which need the spacing), its boxes written in the
+    // order of a run with the messages where they belong.
+    RunEnd press2010() {
+        CalcState& st = s();
+        CalcState::Code2010& c = st.code2010;
+        writeResultShown(c.MBk);
+        if (auto stop = readSpacingAndLimit()) return stopped(*stop);
+        c.base = detail::designBase2010(run_);
+        const design::FaceDesign& f = c.base;
+        if (f.strength.tooSmall) host().showMessage(kMessageTitle, kMomentTooLarge);
+        const design::Materials& m = c.materials;
+        c.xiB = design::limitXi(m.concrete->beta1, m.fy(), m.steel->Es, m.concrete->epsCu());
+        if (f.strength.xi > c.xiB) {
+            return stopped(Stop{"相对受压区高度ξ=" + report::shownText(f.strength.xi) +
+                                " 大于界限值ξb=" + report::shownText(c.xiB) +
+                                "（超筋），请增加外墙厚度或提高砼强度等级"});
         }
-        return crackCheck(section, *area, d);
+        if (!std::isfinite(f.strength.As)) return stopped(Stop{detail::outOfRangeMessage("As")});
+        writeResultShown(f.strength.As);
+        st.d = f.strengthBars ? Diameter{f.strengthBars->d} : Diameter{std::string(kTooLarge)};
+        st.deq = st.d;
+        if (!f.strengthBars) host().showMessage(kMessageTitle, kNoBarFits);
+        writeResultDiameter(st.d);
+        report::CrackSection crack = crackBoxes2010();
+        if (withText_) writeText(crack);
+        return RunEnd::Completed;
+    }
+
+    // The spacing, and in ordinary works the crack-width limit, before the design needs them.
+    Step readSpacingAndLimit() {
+        double spacing = 0, limit = 0;
+        if (auto stop = run_.number(Input::ss, spacing)) return stop;
+        if (!(spacing > 0)) return Stop{detail::mustBePositiveMessage(Box::Text10, s().ss)};
+        if (run_.mode == Mode::CivilDefence) return std::nullopt;
+        if (auto stop = run_.number(Input::Wmax, limit)) return stop;
+        if (!(limit > 0)) return Stop{detail::mustBePositiveMessage(Box::Text8, s().Wmax)};
+        return std::nullopt;
+    }
+
+    report::CrackSection crackBoxes2010() {
+        using report::CrackSection;
+        CalcState& st = s();
+        const design::FaceDesign& f = st.code2010.base;
+        const auto blanks = [this] {
+            for (int i = 0; i < 3; ++i)
+                writeResult(" ");
+        };
+        if (run_.mode == Mode::CivilDefence) return blanks(), CrackSection::CivilDefence;
+        if (!f.strengthBars) return blanks(), CrackSection::NoBarFits;
+        if (!(st.code2010.Mq > 0)) {
+            writeResult(written(Box::Text7));
+            writeResult("0");
+            writeResultDiameter(st.deq);
+            return CrackSection::NoTension;
+        }
+        st.deq = f.placed->d;
+        if (!f.crackMet) {
+            host().showMessage(
+                kMessageTitle,
+                "选用50mm钢筋时裂缝宽度仍大于裂缝限值，请增加外墙厚度或减小钢筋间距");
+            blanks();
+            return CrackSection::LimitNotReached;
+        }
+        writeResultShown(f.placed->area);
+        writeResultShown(f.crack->w);
+        writeResultDiameter(st.deq);
+        return CrackSection::Checked;
+    }
+
+    // A value of the 2010 basis as the window shows it (three decimals).
+    void writeResultShown(double value) {
+        if (!withText_) {
+            ++count_;
+            return;
+        }
+        std::array<char, report::kNumberTextRoom> text;
+        writeResult(upTo(text.data(), report::writeDouble(text.data(), report::shown(value))));
     }
 
     // The steel areas of sections 2 and 3 are cited as their boxes show them.
@@ -241,11 +299,12 @@ class Driver {
         const auto mode =
             run_.mode == Mode::CivilDefence ? report::Mode::CivilDefence : report::Mode::Ordinary;
         const auto basis = basis2010() ? report::Basis::Gb2010 : report::Basis::Gb2002;
+        const report::Values values = basis2010() ? detail::reportValues2010(s(), text7, text9)
+                                                  : detail::reportValues(s(), text7, text9);
         // Written in room kept from one press to the next, then copied into the box.
         WALLCALC_PER_THREAD std::string room;
-        host().setText(Box::Text12,
-                       report::writeCalculationText(room, basis, mode, run_.loadCase, crack,
-                                                    detail::reportValues(s(), text7, text9)));
+        host().setText(Box::Text12, report::writeCalculationText(room, basis, mode, run_.loadCase,
+                                                                 crack, values));
     }
 
     // The next result box in the order of a run; the run keeps what it wrote. A run

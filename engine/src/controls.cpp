@@ -32,6 +32,8 @@ constexpr InputBox kInputs[kInputCount] = {
      &CalcState::gammaQ, Slot::gammaQ, ReadIn::Gb2010},
     {Input::psiq, Box::Text23, "psiq", "psi-q", "附加荷载准永久值系数ψq：", "", "0.5",
      &CalcState::psiq, Slot::psiq, ReadIn::Gb2010},
+    {Input::gamma0, Box::Text24, "gamma0", "gamma0", "结构重要性系数γ0：", "", "1.0",
+     &CalcState::gamma0, Slot::gamma0, ReadIn::Gb2010},
     {Input::ss, Box::Text10, "spacing", "spacing", "钢筋间距（mm）：", "mm", "100", &CalcState::ss,
      Slot::ss},
     {Input::Wmax, Box::Text8, "limit", "limit", "裂缝限值（mm）：", "mm", "0.2", &CalcState::Wmax,
@@ -87,7 +89,7 @@ constexpr ListInfo kLists[kListCount] = {
 constexpr std::string_view kBoxNames[kBoxCount] = {
     "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",
     "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16",
-    "Text17", "Text18", "Text19", "Text20", "Text21", "Text22", "Text23",
+    "Text17", "Text18", "Text19", "Text20", "Text21", "Text22", "Text23", "Text24",
 };
 
 const ResultBox* resultIn(Box box) {

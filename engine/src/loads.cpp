@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <span>
+#include <utility>
 
 #include "wallcalc/engine/rounding.hpp"
 
@@ -68,6 +69,13 @@ Step checkElevations(Run& r) {
     return std::nullopt;
 }
 
+// A moment at the base: rounded to three decimals for the 2002 basis, kept as computed for
+// the 2010 one.
+Step moment(Run& r, double value, std::string_view name, float& rounded, double& exact) {
+    exact = value;
+    return r.round(value, name, rounded);
+}
+
 struct Elevations {
     double h1 = 0, h2 = 0, h3 = 0, h4 = 0;
 };
@@ -91,25 +99,27 @@ Step caseA(Run& r, float& earth) {
 
     // earth above the water table, uniform
     s.q12 = 0.5 * (e.h1 - e.h2) * g;
-    if (auto stop = r.round(0.125 * s.q12 * L * L, "MB12", s.MB12)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q12 * L * L, "MB12", s.MB12, s.exact.MB12)) return stop;
     // submerged earth between the water table and the top of the wall, uniform
     s.q22 = 0.5 * (g - 10) * (e.h2 - e.h3);
-    if (auto stop = r.round(0.125 * s.q22 * L * L, "MB22", s.MB22)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q22 * L * L, "MB22", s.MB22, s.exact.MB22)) return stop;
     // submerged earth along the wall, growing to the base
     s.q21 = 0.5 * (g - 10) * (e.h3 - e.h4);
-    if (auto stop = r.round(s.q21 * L * L / 15, "MB21", s.MB21)) return stop;
+    if (auto stop = moment(r, s.q21 * L * L / 15, "MB21", s.MB21, s.exact.MB21)) return stop;
     // water between the water table and the top of the wall, uniform
     s.q32 = 10 * (e.h2 - e.h3);
-    if (auto stop = r.round(0.125 * s.q32 * L * L, "MB32", s.MB32)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q32 * L * L, "MB32", s.MB32, s.exact.MB32)) return stop;
     // water along the wall, growing to the base
     s.q31 = (e.h3 - e.h4) * 10;
-    if (auto stop = r.round(s.q31 * L * L / 15, "MB31", s.MB31)) return stop;
+    if (auto stop = moment(r, s.q31 * L * L / 15, "MB31", s.MB31, s.exact.MB31)) return stop;
     // surcharge
     if (auto stop = r.number(Input::FJHZ, qfj)) return stop;
     s.q42 = 0.5 * qfj;
-    if (auto stop = r.round(0.125 * s.q42 * L * L, "MB42", s.MB42)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q42 * L * L, "MB42", s.MB42, s.exact.MB42)) return stop;
 
     earth = s.MB12 + s.MB22 + s.MB21 + s.MB32 + s.MB31;
+    const auto& x = s.exact;
+    s.exact.earth = x.MB12 + x.MB22 + x.MB21 + x.MB32 + x.MB31;
     return std::nullopt;
 }
 
@@ -122,35 +132,40 @@ Step caseB(Run& r, float& earth) {
 
     // earth above the top of the wall, uniform
     s.q12 = 0.5 * (e.h1 - e.h3) * g;
-    if (auto stop = r.round(0.125 * s.q12 * L * L, "MB12", s.MB12)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q12 * L * L, "MB12", s.MB12, s.exact.MB12)) return stop;
     // dry earth along the upper part a of the wall
     s.q11 = 0.5 * (e.h3 - e.h2) * g;
     s.a = e.h3 - e.h2;
     s.b = e.h2 - e.h4;
     const double a = s.a, b = s.b;
-    if (auto stop =
-            r.round(s.q11 * (a * a) * (1 - 0.6 * ((a / L) * (a / L))) / 6, "MB11", s.MB11)) {
+    if (auto stop = moment(r, s.q11 * (a * a) * (1 - 0.6 * ((a / L) * (a / L))) / 6, "MB11", s.MB11,
+                           s.exact.MB11)) {
         return stop;
     }
     // submerged earth along the lower part b
     s.q21 = 0.5 * (g - 10) * (e.h2 - e.h4);
     const double lower = 4 - 3 * b / L + 0.6 * (b / L) * (b / L);
-    if (auto stop = r.round(s.q21 * (b * b) * lower / 24, "MB21", s.MB21)) return stop;
+    if (auto stop = moment(r, s.q21 * (b * b) * lower / 24, "MB21", s.MB21, s.exact.MB21))
+        return stop;
     // the dry layer a still weighs on the soil below the water level: 0.5·γ·a, uniform
     // over the lower part b (the fixed-end moment of a uniform load over the lower length
     // of a propped member)
     s.q13 = 0.5 * g * s.a;
     const double rest = 2 - b / L;
-    if (auto stop = r.round(0.125 * s.q13 * b * b * rest * rest, "MB13", s.MB13)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q13 * b * b * rest * rest, "MB13", s.MB13, s.exact.MB13))
+        return stop;
     // water along the lower part b
     s.q32 = 10 * (e.h2 - e.h4);
-    if (auto stop = r.round(1.0 / 24 * s.q32 * b * b * lower, "MB32", s.MB32)) return stop;
+    if (auto stop = moment(r, 1.0 / 24 * s.q32 * b * b * lower, "MB32", s.MB32, s.exact.MB32))
+        return stop;
     // surcharge
     if (auto stop = r.number(Input::FJHZ, qfj)) return stop;
     s.q42 = 0.5 * qfj;
-    if (auto stop = r.round(0.125 * s.q42 * L * L, "MB42", s.MB42)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q42 * L * L, "MB42", s.MB42, s.exact.MB42)) return stop;
 
     earth = s.MB12 + s.MB11 + s.MB21 + s.MB13 + s.MB32;
+    const auto& x = s.exact;
+    s.exact.earth = x.MB12 + x.MB11 + x.MB21 + x.MB13 + x.MB32;
     return std::nullopt;
 }
 
@@ -163,16 +178,17 @@ Step caseC(Run& r, float& earth) {
 
     // earth above the top of the wall, uniform
     s.q12 = 0.5 * g * (e.h1 - e.h3);
-    if (auto stop = r.round(0.125 * s.q12 * L * L, "MB12", s.MB12)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q12 * L * L, "MB12", s.MB12, s.exact.MB12)) return stop;
     // earth along the wall, growing to the base
     s.q11 = 0.5 * g * (e.h3 - e.h4);
-    if (auto stop = r.round(s.q11 * L * L / 15, "MB11", s.MB11)) return stop;
+    if (auto stop = moment(r, s.q11 * L * L / 15, "MB11", s.MB11, s.exact.MB11)) return stop;
     // surcharge (labelled q22 and MB22 in the text)
     if (auto stop = r.number(Input::FJHZ, qfj)) return stop;
     s.q42 = 0.5 * qfj;
-    if (auto stop = r.round(0.125 * s.q42 * L * L, "MB42", s.MB42)) return stop;
+    if (auto stop = moment(r, 0.125 * s.q42 * L * L, "MB42", s.MB42, s.exact.MB42)) return stop;
 
     earth = s.MB12 + s.MB11;
+    s.exact.earth = s.exact.MB12 + s.exact.MB11;
     return std::nullopt;
 }
 
@@ -180,7 +196,7 @@ Step caseC(Run& r, float& earth) {
 Step civilDefenceTerm(Run& r) {
     CalcState& s = r.s;
     s.q52 = s.RFHZ;
-    return r.round(0.125 * s.q52 * s.L * s.L, "MB52", s.MB52);
+    return moment(r, 0.125 * s.q52 * s.L * s.L, "MB52", s.MB52, s.exact.MB52);
 }
 
 // GB 50010-2002: MBk is the sum of every term, the surcharge and the civil-defence load
@@ -198,27 +214,35 @@ Step baseMoment2002(Run& r, float earth) {
     return r.round(s.MB, "MB", s.MB);
 }
 
-// GB 50010-2010 with GB 55001-2021: the earth and water moments MG (rounded) and the
-// surcharge MQ take their own partial factors, M = γG·MG + γQ·MQ, and the crack width
-// is taken under Mq = MG + ψq·MQ. Civil-defence works (GB 50038-2005): M = 1.2·MG +
-// 1.0·MB52, the surcharge taking no part. MBk is the sum of the rounded moments in single
-// precision; M and Mq are formed in double precision from the rounded moments.
-Step baseMoment2010(Run& r, float earth) {
+// GB 50010-2010 with GB 55001-2021: the earth and water moments MG and the surcharge MQ
+// take their own partial factors and the importance factor, M = γ0·(γG·MG + γQ·MQ), and the
+// crack width is taken under Mq = MG + ψq·MQ. Civil-defence works (GB 50038-2005):
+// M = γ0·(1.2·MG + 1.0·MC), the surcharge taking no part. Every moment carried unrounded.
+Step baseMoment2010(Run& r) {
     CalcState& s = r.s;
-    if (auto stop = r.round(earth, "MG", s.MG)) return stop;
-    s.MQ = s.MB42;
-    const double MG = s.MG, MQ = s.MQ;
+    CalcState::Code2010& m = s.code2010;
+    double gamma0 = 0;
+    if (auto stop = r.number(Input::gamma0, gamma0)) return stop;
+    m.gamma0 = gamma0;
+    m.MG = s.exact.earth;
+    m.MQ = s.exact.MB42;
+    m.MC = r.mode == Mode::CivilDefence ? s.exact.MB52 : 0;
+    m.MBk = m.MG + m.MQ + m.MC;
     if (r.mode == Mode::CivilDefence) {
-        if (auto stop = r.round(s.MG + s.MQ + s.MB52, "MBk", s.MBk)) return stop;
-        return r.round(1.2 * MG + 1.0 * s.MB52, "M", s.MB);
+        m.M = gamma0 * (1.2 * m.MG + 1.0 * m.MC);
+        m.Mq = 0;
+    } else {
+        double gammaG = 0, gammaQ = 0, psiq = 0;
+        if (auto stop = r.number(Input::gammaG, gammaG)) return stop;
+        if (auto stop = r.number(Input::gammaQ, gammaQ)) return stop;
+        if (auto stop = r.number(Input::psiq, psiq)) return stop;
+        m.M = gamma0 * (gammaG * m.MG + gammaQ * m.MQ);
+        m.Mq = m.MG + psiq * m.MQ;
     }
-    double gammaG = 0, gammaQ = 0, psiq = 0;
-    if (auto stop = r.number(Input::gammaG, gammaG)) return stop;
-    if (auto stop = r.number(Input::gammaQ, gammaQ)) return stop;
-    if (auto stop = r.number(Input::psiq, psiq)) return stop;
-    if (auto stop = r.round(s.MG + s.MQ, "MBk", s.MBk)) return stop;
-    if (auto stop = r.round(gammaG * MG + gammaQ * MQ, "M", s.MB)) return stop;
-    return r.round(MG + psiq * MQ, "Mq", s.Mq);
+    for (const auto& [value, name] : {std::pair{m.MBk, "MBk"}, {m.M, "M"}, {m.Mq, "Mq"}}) {
+        if (!std::isfinite(value)) return Stop{outOfRangeMessage(name)};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -242,7 +266,7 @@ Step caseProcedure(Run& r) {
     if (r.mode == Mode::CivilDefence) {
         if (auto s = civilDefenceTerm(r)) return s;
     }
-    return r.basis == Basis::Gb2010 ? baseMoment2010(r, earth) : baseMoment2002(r, earth);
+    return r.basis == Basis::Gb2010 ? baseMoment2010(r) : baseMoment2002(r, earth);
 }
 
 }  // namespace wallcalc::detail

@@ -86,7 +86,7 @@ constexpr Labelled kColumn[] = {
 // to Text12's bottom.
 constexpr int kColumnLeft = kRight + 120;
 constexpr int kColumnWidth = 4560;
-constexpr Twips kBasisFrame = {kColumnLeft, kMargin, kColumnWidth, 1800};
+constexpr Twips kBasisFrame = {kColumnLeft, kMargin, kColumnWidth, 2160};
 constexpr int kChecksCaptionTop = kBasisFrame.top + kBasisFrame.height + 120;
 constexpr int kCaptionHeight = 285;
 constexpr Twips kChecksCaption = {kColumnLeft, kChecksCaptionTop, kColumnWidth, kCaptionHeight};
@@ -97,13 +97,17 @@ constexpr Labelled kBasis[] = {
     {ControlKind::Input, "Text21", "Frame6", {2640, 660, 855, 285}, 120},
     {ControlKind::Input, "Text22", "Frame6", {2640, 1020, 855, 285}, 120},
     {ControlKind::Input, "Text23", "Frame6", {2640, 1380, 855, 285}, 120},
+    {ControlKind::Input, "Text24", "Frame6", {2640, 1740, 855, 285}, 120},
 };
 
 // The result frames (2775 twips rather than 2655) and boxes (900 rather than 735) are
 // wide enough for a steel area such as 3463.606 within the borders of a text box. Each
 // frame holds its three boxes at tops 360, 720 and 1080, in the rows of the result table.
+// The second frame stands 120 twips higher than the first window had it, so that the
+// verdict line fits between it and the buttons.
 constexpr std::string_view kResultFrames[] = {"Frame2", "Frame3"};
-constexpr int kResultFrameTops[] = {7200, 8880};
+constexpr int kResultFrameTops[] = {7200, 8760};
+constexpr Twips kVerdictLine = {kMargin, 10245, 2775, 285};
 constexpr int kResultFrameWidth = 2775;
 constexpr int kResultBoxWidth = 900;
 
@@ -158,6 +162,8 @@ void addResults(LayoutBuilder& b) {
             b.add({ControlKind::Result, boxName(r.box), kResultFrames[f], rect, {}});
         }
     }
+    // The verdict of the last press beside the six results: 满足, or 不满足 with the checks.
+    b.add({ControlKind::Verdict, "VerdictLine", "", kVerdictLine, "结论"});
 }
 
 void addButtons(LayoutBuilder& b) {

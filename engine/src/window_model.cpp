@@ -1,6 +1,7 @@
 #include "wallcalc/engine/window_model.hpp"
 
 #include "wallcalc/engine/compute.hpp"
+#include "wallcalc/engine/verdict.hpp"
 
 namespace wallcalc {
 
@@ -91,6 +92,7 @@ PressResult WindowModel::pressCompute(WindowView* view) {
         if (!completed_) completed_.emplace();
         copyInputsTo(*completed_);
         makeSupplementaryDesign(press);
+        judge(press);
     }
     return press;
 }

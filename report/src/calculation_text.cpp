@@ -13,14 +13,17 @@ namespace wallcalc::report {
 namespace {
 
 constexpr std::string_view kSlotNames[kSlotCount] = {
-    "h1",    "h2",      "h3",      "h4",    "h5",   "c1",     "TRZ",    "FJHZ", "fxxs",
-    "ss",    "Wmax",    "L",       "a",     "b",    "q11",    "q12",    "q21",  "q22",
-    "q31",   "q32",     "q42",     "q52",   "Qrf",  "MB11",   "MB12",   "MB21", "MB22",
-    "MB31",  "MB32",    "MB42",    "MB52",  "MBk",  "MB",     "Fc",     "Fy",   "h0",
-    "alfas", "kese",    "Text7",   "d",     "Aas",  "Rte",    "Csk",    "Ftk",  "Fai",
-    "deq",   "W",       "Text9",   "q13",   "MB13", "gammaG", "gammaQ", "psiq", "MG",
-    "MQ",    "Mq",      "beta1",   "epsCu", "Es",   "xib",    "Ft",     "fyo",  "civilMin",
-    "Asmin", "compare", "governs", "cs",    "deqe", "nu",
+    "h1",       "h2",      "h3",       "h4",      "h5",       "c1",      "TRZ",      "FJHZ",
+    "fxxs",     "ss",      "Wmax",     "L",       "a",        "b",       "q11",      "q12",
+    "q21",      "q22",     "q31",      "q32",     "q42",      "q52",     "Qrf",      "MB11",
+    "MB12",     "MB21",    "MB22",     "MB31",    "MB32",     "MB42",    "MB52",     "MBk",
+    "MB",       "Fc",      "Fy",       "h0",      "alfas",    "kese",    "Text7",    "d",
+    "Aas",      "Rte",     "Csk",      "Ftk",     "Fai",      "deq",     "W",        "Text9",
+    "q13",      "MB13",    "gammaG",   "gammaQ",  "psiq",     "MG",      "MQ",       "Mq",
+    "beta1",    "epsCu",   "Es",       "xib",     "Ft",       "fyo",     "civilMin", "Asmin",
+    "compare",  "governs", "cs",       "deqe",    "nu",       "gamma0",  "alpha1",   "fc",
+    "dh0",      "crackH0", "RteBound", "RteUsed", "FaiBound", "FaiUsed", "csBound",  "passNote",
+    "Wcompare",
 };
 
 constexpr Slot kNoSlot = Slot::Count;
@@ -106,7 +109,7 @@ struct CompiledTables {
     Lines notMet[kBases];
     Lines noTension[kBases];
     Lines notes[kBases];
-    Lines heading = compile(tables::crackHeading());
+    Lines heading[kBases];
     Lines result = compile(tables::crackResult());
     Lines civilDefence = compile(tables::civilDefenceClosing());
     Lines noBar = compile(tables::noBarClosing());
@@ -119,6 +122,7 @@ struct CompiledTables {
             notMet[b] = compile(tables::crackNotMet(basis));
             noTension[b] = compile(tables::crackNoTension(basis));
             notes[b] = compile(tables::crackNotes(basis));
+            heading[b] = compile(tables::crackHeading(basis));
         }
         for (Mode mode : {Mode::Ordinary, Mode::CivilDefence}) {
             const auto m = static_cast<std::size_t>(mode);
@@ -171,13 +175,13 @@ Layout layout(Basis basis, Mode mode, Case c, CrackSection crack) {
     l.add(t.design[b][m], true);
     switch (crack) {
         case CrackSection::Checked:
-            l.add(t.heading, true), l.add(t.pass[b]), l.add(t.result), l.add(t.notes[b]);
+            l.add(t.heading[b], true), l.add(t.pass[b]), l.add(t.result), l.add(t.notes[b]);
             break;
         case CrackSection::LimitNotReached:
-            l.add(t.heading, true), l.add(t.pass[b]), l.add(t.notMet[b]), l.add(t.notes[b]);
+            l.add(t.heading[b], true), l.add(t.pass[b]), l.add(t.notMet[b]), l.add(t.notes[b]);
             break;
         case CrackSection::NoTension:
-            l.add(t.heading, true), l.add(t.noTension[b]), l.add(t.result), l.add(t.notes[b]);
+            l.add(t.heading[b], true), l.add(t.noTension[b]), l.add(t.result), l.add(t.notes[b]);
             break;
         case CrackSection::CivilDefence:
             l.add(t.civilDefence, true);

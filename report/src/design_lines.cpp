@@ -14,16 +14,19 @@ constexpr LoadLine kDesign[] = {
     {"满足强度控制要求时选用钢筋为：{d}@ {ss}  (mm)", kSame},
 };
 
-// GB 50010-2010: the design moment M of the partial factors, ξ against ξb, and the bars
-// chosen for the larger of the strength area and the minimum steel.
-// The minimum steel of civil-defence works also takes the grade's minimum of GB 50038-2005.
+// GB 50010-2010 (2015 edition), every value carried unrounded and shown to three decimals:
+// h0 at the diameter of the strength bars (h5 − c1 − d/2, taken again until the bars no
+// longer change), 6.2.10 with α1, ξ against ξb (6.2.7), and the bars chosen for the larger
+// of the strength area and the minimum steel (8.5.1; civil-defence works also the grade's
+// minimum of GB 50038-2005).
 constexpr LoadLine kDesign2010[] = {
     {"2.计算配筋： ", kSame},
-    {"αs=M*10^6/(Fc*1000*h0^2)={MB}*10^6/({Fc}*1000*{h0}^2)={alfas}", kSame},
-    {"ζ=1-(1-2*αs)^0.5=1-(1-2*{alfas})^0.5={kese}", kSame},
-    {"As=Fc*1000*h0*ζ/Fy={Fc}*1000*{h0}*{kese}/{Fy}={Text7}(mm2)", kSame},
+    {"h0=h5-c1-d/2={h5}-{c1}-{dh0}/2={h0} (mm)（d为按强度选用的钢筋直径）", kSame},
+    {"αs=M*10^6/(α1*fc*1000*h0^2)={MB}*10^6/({alpha1}*{fc}*1000*{h0}^2)={alfas}", kSame},
+    {"ξ=1-(1-2*αs)^0.5=1-(1-2*{alfas})^0.5={kese}", kSame},
+    {"As=α1*fc*1000*h0*ξ/fy={alpha1}*{fc}*1000*{h0}*{kese}/{Fy}={Text7}(mm2)", kSame},
     {"ξb=β1/(1+fy/(Es*εcu))={beta1}/(1+{Fy}/({Es}*{epsCu}))={xib}", kSame},
-    {"ξ=ζ={kese}≤ξb={xib}，满足", kSame},
+    {"ξ={kese}≤ξb={xib}，满足", kSame},
     {"As,min=max(0.2%,45*ft/fy%)*1000*h5=max(0.2%,45*{Ft}/{fyo}%)*1000*{h5}={Asmin}(mm2)",
      "As,min=max(0.2%,45*ft/fy%,人防ρmin)*1000*h5=max(0.2%,45*{Ft}/{fyo}%,{civilMin}%)*1000*{h5}"
      "={Asmin}(mm2)"},
@@ -34,18 +37,20 @@ constexpr LoadLine kDesign2010[] = {
 };
 
 constexpr std::string_view kCrackHeading[] = {"3.计算裂缝："};
+constexpr std::string_view kCrackHeading2010[] = {"3.计算裂缝：{passNote}"};
 
-// GB 50010-2010 (2015 edition) 7.1.2: the quasi-permanent moment, αcr 1.9, the steel's
-// own Es, the cover cs within 20 … 65 mm and the equivalent diameter deq/ν; the check
-// starts from the area of the bars chosen.
+// GB 50010-2010 (2015 edition) 7.1.2 and 7.1.4 for the bars of the last pass, h0 at their
+// own diameter; a bound that replaces a quotient is written after it.
 constexpr std::string_view kCrackPass2010[] = {
-    "As=π/4*deq^2*1000/s=3.14159265/4*{deq}^2*1000/{ss}={Aas}(mm2)",
-    "ρte = As/(0.5*1000*h5)={Aas} /(0.5*1000* {h5} )= {Rte}",
-    "σsq = Mq*10^6/(0.87*h0*As)={Mq}*10^6/(0.87*{h0}*{Aas})={Csk}(N/mm2)",
-    "ψ = 1.1-0.65*ftk/(ρte*σsq)=1.1-0.65*{Ftk}/({Rte}*{Csk})={Fai}",
-    "cs={cs}(mm)（c1={c1}，cs取20至65之间），deq,e=deq/ν={deq}/{nu}={deqe}(mm)",
-    "Wmax = 1.9*ψ*σsq/Es*(1.9*cs+0.08*deq,e/ρte)="
-    "1.9*{Fai}*{Csk}/{Es}*(1.9*{cs}+0.08*{deqe}/{Rte})={W}(mm)",
+    "h0=h5-c1-d/2={h5}-{c1}-{deq}/2={crackH0} (mm)",
+    "As=π/4*d^2*1000/s=π/4*{deq}^2*1000/{ss}={Aas}(mm2)",
+    "ρte=As/(0.5*1000*h5)={Aas}/(0.5*1000*{h5})={Rte}{RteBound}",
+    "σsq=Mq*10^6/(0.87*h0*As)={Mq}*10^6/(0.87*{crackH0}*{Aas})={Csk}(N/mm2)",
+    "ψ=1.1-0.65*ftk/(ρte*σsq)=1.1-0.65*{Ftk}/({RteUsed}*{Csk})={Fai}{FaiBound}",
+    "cs=c1={c1}(mm){csBound}，deq=d/ν={deq}/{nu}={deqe}(mm)",
+    "Wmax=1.9*ψ*σsq/Es*(1.9*cs+0.08*deq/ρte)="
+    "1.9*{FaiUsed}*{Csk}/{Es}*(1.9*{cs}+0.08*{deqe}/{RteUsed})={W}(mm)",
+    "Wmax={W}(mm){Wcompare}{Wmax}(mm)",
 };
 
 constexpr std::string_view kCrackPass[] = {
@@ -116,8 +121,8 @@ std::span<const LoadLine> designLines(Basis basis) {
     if (basis == Basis::Gb2010) return kDesign2010;
     return kDesign;
 }
-std::span<const std::string_view> crackHeading() {
-    return kCrackHeading;
+std::span<const std::string_view> crackHeading(Basis basis) {
+    return byBasis(basis, kCrackHeading, kCrackHeading2010);
 }
 std::span<const std::string_view> crackPass(Basis basis) {
     return byBasis(basis, kCrackPass, kCrackPass2010);

@@ -34,7 +34,7 @@ const LoadLine& codesLine();                        // the 2010 text's first lin
 std::span<const LoadLine> designLines(Basis basis);  // section 2, by mode as section 1
 
 // Pieces of section 3.
-std::span<const std::string_view> crackHeading();
+std::span<const std::string_view> crackHeading(Basis basis);
 std::span<const std::string_view> crackPass(Basis basis);  // ρte, σs, ψ, Wmax of the last pass
 std::span<const std::string_view> crackResult();           // the area and bars that meet the limit
 std::span<const std::string_view> crackNotMet(Basis basis);     // 50 mm bars still too wide

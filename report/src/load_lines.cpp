@@ -97,21 +97,22 @@ constexpr LoadLine kCaseC[] = {
 
 // The 2010 basis: the earth and water moments MG in the order of the case's sum, the
 // surcharge MQ, then MBk, the design moment M and, in ordinary works, the
-// quasi-permanent moment Mq (GB 55001-2021: γG, γQ; GB 50038-2005: 1.2 and 1.0).
+// quasi-permanent moment Mq (GB 55001-2021: γ0, γG, γQ; GB 50038-2005: 1.2 and 1.0).
+// Every moment is carried unrounded and shown to three decimals.
 constexpr LoadLine kClosingA[] = {
     {"MG =MB12+MB22+MB21+MB32+MB31={MB12}+{MB22}+{MB21}+{MB32}+{MB31}={MG} (kNm)", kSame},
     {"MQ =MB42={MQ} (kNm)", kSame},
     {"MBk =MG+MQ={MG}+{MQ}={MBk} (kNm)", "MBk =MG+MQ+MB52={MG}+{MQ}+{MB52}={MBk} (kNm)"},
-    {"M =γG*MG+γQ*MQ={gammaG}*{MG}+{gammaQ}*{MQ}={MB} (kNm)",
-     "M =1.2*MG+1.0*MB52=1.2*{MG}+1.0*{MB52}={MB} (kNm)"},
+    {"M =γ0*(γG*MG+γQ*MQ)={gamma0}*({gammaG}*{MG}+{gammaQ}*{MQ})={MB} (kNm)",
+     "M =γ0*(1.2*MG+1.0*MB52)={gamma0}*(1.2*{MG}+1.0*{MB52})={MB} (kNm)"},
     {"Mq =MG+ψq*MQ={MG}+{psiq}*{MQ}={Mq} (kNm)", kAbsent},
 };
 constexpr LoadLine kClosingB[] = {
     {"MG =MB12+MB11+MB21+MB13+MB32={MB12}+{MB11}+{MB21}+{MB13}+{MB32}={MG} (kNm)", kSame},
     {"MQ =MB42={MQ} (kNm)", kSame},
     {"MBk =MG+MQ={MG}+{MQ}={MBk} (kNm)", "MBk =MG+MQ+MB52={MG}+{MQ}+{MB52}={MBk} (kNm)"},
-    {"M =γG*MG+γQ*MQ={gammaG}*{MG}+{gammaQ}*{MQ}={MB} (kNm)",
-     "M =1.2*MG+1.0*MB52=1.2*{MG}+1.0*{MB52}={MB} (kNm)"},
+    {"M =γ0*(γG*MG+γQ*MQ)={gamma0}*({gammaG}*{MG}+{gammaQ}*{MQ})={MB} (kNm)",
+     "M =γ0*(1.2*MG+1.0*MB52)={gamma0}*(1.2*{MG}+1.0*{MB52})={MB} (kNm)"},
     {"Mq =MG+ψq*MQ={MG}+{psiq}*{MQ}={Mq} (kNm)", kAbsent},
 };
 // Case C labels the surcharge MB22 and the civil-defence load MB32.
@@ -119,8 +120,8 @@ constexpr LoadLine kClosingC[] = {
     {"MG =MB12+MB11={MB12}+{MB11}={MG} (kNm)", kSame},
     {"MQ =MB22={MQ} (kNm)", kSame},
     {"MBk =MG+MQ={MG}+{MQ}={MBk} (kNm)", "MBk =MG+MQ+MB32={MG}+{MQ}+{MB52}={MBk} (kNm)"},
-    {"M =γG*MG+γQ*MQ={gammaG}*{MG}+{gammaQ}*{MQ}={MB} (kNm)",
-     "M =1.2*MG+1.0*MB32=1.2*{MG}+1.0*{MB52}={MB} (kNm)"},
+    {"M =γ0*(γG*MG+γQ*MQ)={gamma0}*({gammaG}*{MG}+{gammaQ}*{MQ})={MB} (kNm)",
+     "M =γ0*(1.2*MG+1.0*MB32)={gamma0}*(1.2*{MG}+1.0*{MB52})={MB} (kNm)"},
     {"Mq =MG+ψq*MQ={MG}+{psiq}*{MQ}={Mq} (kNm)", kAbsent},
 };
 

@@ -131,6 +131,12 @@ CalculationSheet sheetOf(const PressResult& press) {
     fillMaterials(sheet, press);
     sheet.figure = figureOf(press);
     fillResults(sheet, press);
+    if (press.verdict) {
+        sheet.verdict.ok = press.verdict->ok();
+        sheet.verdict.line = press.verdict->line();
+        for (const design::Failure& f : press.verdict->failed)
+            sheet.verdict.failures.push_back(f.text);
+    }
     sheet.calculation = textLines(press.report());
     if (press.checks) sheet.supplementary = textLines(supplementaryText(press));
     return sheet;

@@ -14,6 +14,19 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Above the page number of every page of a wall that does not satisfy the codes: a red
+// band that says so.
+constexpr qreal kBandMillimetres = 6;
+void paintNotSatisfiedBand(QPainter& p, const SheetStyle& style, const QRectF& page) {
+    const QFontMetricsF fm = style.metrics(style.small);
+    const QRectF band(page.left(), page.bottom() - fm.height() - style.mm(kBandMillimetres + 1),
+                      page.width(), style.mm(kBandMillimetres));
+    p.fillRect(band, QColor(0xb7, 0x1c, 0x1c));
+    p.setPen(Qt::white);
+    p.drawText(band, Qt::AlignCenter, qs(kNotSatisfiedBand));
+    p.setPen(Qt::black);
+}
+
 // The running head over every page after the first (the first carries the title block):
 // the title, the wall's name, the project and the wall, and the date; the page number at
 // the foot of every page.
@@ -37,6 +50,7 @@ void paintPageFrame(QPainter& p, const SheetStyle& style, const CalculationSheet
         const qreal rule = page.top() + headHeight - style.mm(3);
         p.drawLine(QPointF(page.left(), rule), QPointF(page.right(), rule));
     }
+    if (!sheet.verdict.ok) paintNotSatisfiedBand(p, style, page);
     const QString foot = QStringLiteral("第 %1 页  共 %2 页").arg(number + 1).arg(pages);
     p.setPen(Qt::black);
     p.drawText(
@@ -62,7 +76,8 @@ std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPain
     const SheetStyle style;
     const QRectF page(0, 0, device.width() / sx, device.height() / sy);
     const qreal headHeight = style.mm(10);
-    const qreal footHeight = style.mm(9);
+    // The foot holds the page number, and the red band where the wall does not satisfy.
+    const qreal footHeight = style.mm(sheet.verdict.ok ? 9 : 9 + kBandMillimetres + 1);
     const std::vector<Block> blocks = sheetBlocks(sheet, style, page.width());
     const std::vector<BlockPlace> places =
         flowOntoPages(blocks, page.height() - footHeight, page.height() - headHeight - footHeight);

@@ -73,6 +73,15 @@ std::vector<TableRow> resultRows(const CalculationSheet& sheet) {
     return rows;
 }
 
+// The verdict at the head of the results: 结论 and its line, then each failed check.
+std::vector<TableRow> verdictRows(const CalculationSheet& sheet) {
+    std::vector<TableRow> rows;
+    rows.push_back({{QStringLiteral("结论"), 1, true}, {qs(sheet.verdict.line)}});
+    for (const std::string& failure : sheet.verdict.failures)
+        rows.push_back({{QString(), 1, true}, {qs(failure)}});
+    return rows;
+}
+
 // The title block: project and wall, the date, the three who sign, and the codes; in
 // three label and value columns across the page.
 std::vector<TableRow> titleBlockRows(const CalculationSheet& sheet) {
@@ -121,6 +130,7 @@ std::vector<Block> sheetBlocks(const CalculationSheet& sheet, const SheetStyle& 
     blocks.push_back(figureBlock(sheet.figure, style, width));
     append(textBlocks(sheet.figure.loadLines, style, width));
     blocks.push_back(headingBlock(qs(heading.results), style));
+    append(tableBlocks(verdictRows(sheet), {columns[0], width - columns[0]}, style));
     append(tableBlocks(resultRows(sheet), columns, style));
     append(textBlocks(sheet.resultNotes, style, width));
     blocks.push_back(headingBlock(qs(heading.calculation), style));

@@ -66,7 +66,7 @@ class Form1Basis : public QObject, private wallcalc::app::testing::WindowUnderTe
         QFETCH(QStringList, steel);
         choose("Combo4", basis);
         QCOMPARE(get<QLineEdit>("Text5")->isEnabled(), etaEnabled);
-        for (const char* factor : {"Text21", "Text22", "Text23"})
+        for (const char* factor : {"Text21", "Text22", "Text23", "Text24"})
             QVERIFY2(get<QLineEdit>(factor)->isEnabled() == factorsEnabled, factor);
         QCOMPARE(items(list("Combo2")), steel);
     }

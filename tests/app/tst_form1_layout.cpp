@@ -73,8 +73,8 @@ class Form1Layout : public QObject, private wallcalc::app::testing::WindowUnderT
             auto* edit = get<QLineEdit>(qs(wallcalc::boxName(b)));
             QCOMPARE(edit->text(), qs(wallcalc::boxDefault(b)));
             // The civil-defence load waits for "人防", the 2010 factors for their basis.
-            const bool waits =
-                b == Box::Text20 || b == Box::Text21 || b == Box::Text22 || b == Box::Text23;
+            const bool waits = b == Box::Text20 || b == Box::Text21 || b == Box::Text22 ||
+                               b == Box::Text23 || b == Box::Text24;
             QCOMPARE(edit->isEnabled(), !waits);
         }
         QCOMPARE(get<QLineEdit>("Text20")->text(), QString("0"));

@@ -43,15 +43,16 @@ Outputs referenceOutputs(ModeAndCase setup) {
     return outputsOf(window);
 }
 
-// The 2002 basis reads η (Text5); the 2010 basis reads γG, γQ and ψq (Text21 … Text23) in
-// ordinary works, and civil-defence works take fixed factors. Only ordinary works read the
-// crack-width limit (Text8), only civil-defence works the blast load (Text20); the press
+// The 2002 basis reads η (Text5); the 2010 basis reads γ0 (Text24) and, in ordinary works,
+// γG, γQ and ψq (Text21 … Text23); civil-defence works take fixed load factors. Only ordinary works
+// read the crack-width limit (Text8), only civil-defence works the blast load (Text20); the press
 // never reads c2 (Text17).
 std::vector<Box> boxesRead(ModeAndCase setup) {
     std::vector<Box> boxes = {Box::Text1,  Box::Text2,  Box::Text3,  Box::Text16, Box::Text4,
                               Box::Text13, Box::Text14, Box::Text15, Box::Text10};
     const bool ordinary = setup.mode == Mode::Ordinary;
     if (setup.basis == Basis::Gb2002) boxes.push_back(Box::Text5);
+    if (setup.basis == Basis::Gb2010) boxes.push_back(Box::Text24);
     if (setup.basis == Basis::Gb2010 && ordinary) {
         for (const Box factor : {Box::Text21, Box::Text22, Box::Text23})
             boxes.push_back(factor);

@@ -35,7 +35,7 @@ const ScriptKinds kScripts[] = {
      16,
      {Kind::ClickOrdinary, Kind::Press, Kind::Type, Kind::Press}},
     {"UnknownLinesSkipped",
-     "X\nT0=1\nT24=1\nT=1\nL5=0\nL1=abc\nL2=99999999999\nTx=1\n",
+     "X\nT0=1\nT25=1\nT=1\nL5=0\nL1=abc\nL2=99999999999\nTx=1\n",
      16,
      {Kind::Press}},
     {"PressesCapped", "P\nO\nP\nP\nP\n", 2, {Kind::Press, Kind::ClickOrdinary, Kind::Press}},

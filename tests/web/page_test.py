@@ -329,17 +329,17 @@ class Rules(PageTest):
         self.assertEqual(stale(), (False, False))
 
     def test_basis_decides_the_boxes_and_the_steel_list(self):
-        eta_and_factors = lambda: [self.el(n).is_enabled() for n in ("Text5", "Text21", "Text22", "Text23")]
+        eta_and_factors = lambda: [self.el(n).is_enabled() for n in ("Text5", "Text21", "Text22", "Text23", "Text24")]
         steel2002 = ["Ⅰ级(HPB235)", "Ⅱ级(HRB335)", "Ⅲ级(HRB400)", "Ⅳ级(RRB400)"]
         steel2010 = ["HPB300", "HRB335", "HRB400", "RRB400", "HRB500"]
         steps = [
-            ("opens on 2002: η read", None, None, [True, False, False, False], steel2002, "Ⅰ级(HPB235)"),
-            ("HRB335 chosen", None, "Ⅱ级(HRB335)", [True, False, False, False], steel2002, "Ⅱ级(HRB335)"),
+            ("opens on 2002: η read", None, None, [True, False, False, False, False], steel2002, "Ⅰ级(HPB235)"),
+            ("HRB335 chosen", None, "Ⅱ级(HRB335)", [True, False, False, False, False], steel2002, "Ⅱ级(HRB335)"),
             ("2010: γG, γQ, ψq read, HRB335 kept", "GB 50010-2010(2015年版)", None,
-             [False, True, True, True], steel2010, "HRB335"),
-            ("HRB500 chosen", None, "HRB500", [False, True, True, True], steel2010, "HRB500"),
+             [False, True, True, True, True], steel2010, "HRB335"),
+            ("HRB500 chosen", None, "HRB500", [False, True, True, True, True], steel2010, "HRB500"),
             ("2002 has no HRB500: no steel chosen", "GB 50010-2002", None,
-             [True, False, False, False], steel2002, None),
+             [True, False, False, False, False], steel2002, None),
         ]
         for name, basis, steel, enabled, items, chosen in steps:
             with self.subTest(step=name):
@@ -354,9 +354,9 @@ class Rules(PageTest):
                 self.assertEqual(items[shown] if shown >= 0 else None, chosen)
 
     def test_basis_in_the_frame_and_not_remembered_by_the_page(self):
-        frame = self.js("return ['Combo4', 'Text21', 'Text22', 'Text23']"
+        frame = self.js("return ['Combo4', 'Text21', 'Text22', 'Text23', 'Text24']"
                         ".map(n => document.getElementById(n).parentElement.id)")
-        self.assertEqual(frame, ["Frame6"] * 4)
+        self.assertEqual(frame, ["Frame6"] * 5)
         self.choose("Combo4", "GB 50010-2010(2015年版)")
         self.open_page()  # like a fresh session of the command line: on 2002
         self.assertEqual(Select(self.el("Combo4")).first_selected_option.text, "GB 50010-2002")

@@ -40,7 +40,8 @@ struct BatchCounts {
     std::size_t rows = 0;
     std::size_t completed = 0;
     std::size_t ended = 0;
-    std::size_t bad = 0;  // rows that are not understood
+    std::size_t bad = 0;           // rows that are not understood
+    std::size_t notSatisfied = 0;  // completed rows whose design does not satisfy the codes
     std::size_t sheets = 0;
     std::size_t sheetsFailed = 0;
 };

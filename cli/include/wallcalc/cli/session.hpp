@@ -9,10 +9,15 @@
 
 namespace wallcalc::cli {
 
-// The object written for a press: whether it completed, its messages, the six result
-// boxes and the calculation text as the window shows them after the press, and the
-// supplementary design ("checks", null when the press did not complete).
+// The object written for a press: whether it completed, its messages, the six results
+// ("results"; null when the press did not complete, whose boxes stand under "boxes"), the
+// calculation text as the window shows it after the press, the supplementary design
+// ("checks") and the verdict ({"ok": …, "failed": [{"check": …, "text": …}]}), both null
+// when the press did not complete.
 std::string pressJson(const PressResult& press);
+
+// The "verdict" part alone.
+void appendVerdictJson(std::string& out, const PressResult& press);
 
 // The "checks" part alone, as the JSON library writes it.
 std::string checksJson(const PressResult& press);

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "wallcalc/design/code_limits.hpp"
 #include "wallcalc/engine/bars.hpp"
 #include "wallcalc/engine/crack.hpp"
 #include "wallcalc/engine/design.hpp"
@@ -122,7 +123,40 @@ struct Governing {
     };
     Choice base;
     std::optional<Choice> span;
-    std::string ordinaryProblem;  // why the ordinary design could not be made, if so
+    std::string ordinaryProblem;    // why the ordinary design could not be made, if so
+    bool ordinaryCompleted = true;  // the same wall as ordinary works could be designed
+    bool ordinaryCrackMet = true;   // and its crack width holds
+};
+
+// The 2010 basis's supplementary design, every value unrounded, made through the section
+// design of the code in force: the earth face at the base as the press designed it, the
+// inner face at the span (cover c2), ξ of both, the horizontal bars of each face, the shear
+// at the base and, in civil-defence works, the larger of that design and the same wall's
+// as ordinary works.
+struct Supplementary2010 {
+    design::Materials materials;
+    double gamma0 = 1;
+    MemberForces design;  // of the partial factors without γ0 (civil-defence works: 1.2, 1.0)
+    std::optional<MemberForces> quasi;  // ordinary works
+    design::FaceDesign base;
+    std::optional<design::FaceDesign> span;
+    double spanCover = 0;
+    double xiB = 0;
+    // The thickness that brings ξ back to ξb, where it exceeds it (mm, whole, rounded up).
+    std::optional<double> baseThicknessForXi, spanThicknessForXi;
+    design::HorizontalBars earthHorizontal, innerHorizontal;
+    design::Shear shear;                   // V = γ0·VB, h0 at the base bars' diameter
+    std::optional<double> shearThickness;  // where it does not hold (mm, whole, rounded up)
+    struct Choice {
+        double civilAs = 0, ordinaryAs = 0;
+        std::optional<design::Bars> civilBars, ordinaryBars;
+        bool fromOrdinary = false;
+        double As() const { return fromOrdinary ? ordinaryAs : civilAs; }
+        const std::optional<design::Bars>& bars() const {
+            return fromOrdinary ? ordinaryBars : civilBars;
+        }
+    };
+    std::optional<Choice> governingBase, governingSpan;  // civil-defence works
 };
 
 struct Checks {
@@ -140,9 +174,7 @@ struct Checks {
     // (earth and water + ψq·surcharge, ordinary works).
     double gammaG = 0, gammaQ = 0, psiq = 0;
     PressureDiagram earthAndWater;  // the diagram the factor of the permanent loads takes
-    double plainBarBond = 1;        // ν of the 2010 crack width: 0.7 for plain bars
     std::optional<PressureDiagram> designDiagram, quasiDiagram;
-    std::optional<MemberForces> designMember, quasiMember;
 
     std::optional<FaceDesign> base;  // the earth face at the base, as the press designed it
     std::optional<FaceDesign> span;  // the inner face at the span
@@ -153,8 +185,9 @@ struct Checks {
     MinimumSteel minimum;
     HorizontalBars horizontal;
     ShearCheck shear;
-    std::optional<PlainBarsCrack> plainBars;  // ordinary works, plain bars
-    std::optional<Governing> governing;       // civil-defence works
+    std::optional<PlainBarsCrack> plainBars;    // ordinary works, plain bars
+    std::optional<Governing> governing;         // civil-defence works
+    std::optional<Supplementary2010> code2010;  // the 2010 basis, in place of the above
     std::vector<std::string> warnings;
 };
 

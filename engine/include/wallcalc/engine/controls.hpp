@@ -40,8 +40,9 @@ enum class Box : std::uint8_t {
     Text21,  // γG, the 2010 basis
     Text22,  // γQ
     Text23,  // ψq
+    Text24,  // γ0, the 2010 basis
 };
-inline constexpr std::size_t kBoxCount = 23;
+inline constexpr std::size_t kBoxCount = 24;
 
 // Combo4: the design basis.
 enum class List : std::uint8_t { Combo1, Combo2, Combo3, Combo4 };
@@ -82,10 +83,11 @@ enum class Input : std::uint8_t {
     gammaG,
     gammaQ,
     psiq,
+    gamma0,
     ss,
     Wmax
 };
-inline constexpr std::size_t kInputCount = 16;
+inline constexpr std::size_t kInputCount = 17;
 static_assert(std::tuple_size_v<decltype(CalcState::inputValues)> == kInputCount);
 
 // Which design basis reads an input: η only the 2002 basis, the partial factors γG, γQ and

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "wallcalc/design/verdict.hpp"
 #include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "wallcalc/engine/state.hpp"
@@ -38,6 +39,7 @@ struct PressResult {
     std::array<int, kListCount> lists{};       // the list positions of the press
     CalcState state;                           // the calculation state after the press
     std::optional<Checks> checks;              // the supplementary design of a completed press
+    std::optional<design::Verdict> verdict;    // every check of a completed press, judged
 
     bool completed() const { return end == RunEnd::Completed; }
     Basis basis() const { return lists[index(List::Combo4)] == 1 ? Basis::Gb2010 : Basis::Gb2002; }

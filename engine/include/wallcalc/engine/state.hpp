@@ -7,6 +7,8 @@
 #include <string>
 #include <variant>
 
+#include "wallcalc/design/face.hpp"
+
 namespace wallcalc {
 
 // A bar diameter in mm, or the text "太大了" when no bar of the table fits.
@@ -25,6 +27,7 @@ struct CalcState {
     std::string gammaG;          // partial factor of the permanent loads γG (2010 basis)
     std::string gammaQ;          // partial factor of the variable load γQ (2010 basis)
     std::string psiq;            // quasi-permanent factor of the surcharge ψq (2010 basis)
+    std::string gamma0;          // structural importance factor γ0 (2010 basis)
     std::string c1;              // cover on the water face (mm)
     std::string TRZ;             // soil unit weight γ (kN/m3)
     std::string FJHZ;            // surcharge Qfj (kN/m2)
@@ -33,7 +36,7 @@ struct CalcState {
     float RFHZ = 0;              // civil-defence load Qrf (kN/m2), converted when read
     // The inputs' values as the last run converted them, by the input table's order; a
     // run starts with none and converts each at its first use.
-    std::array<std::optional<double>, 16> inputValues{};
+    std::array<std::optional<double>, 17> inputValues{};
     float c2 = 0;  // cover on the dry face: shown, never read
 
     double h0 = 0;  // effective depth h5 − c1 (mm)
@@ -53,21 +56,25 @@ struct CalcState {
     float MB11 = 0, MB12 = 0, MB21 = 0, MB22 = 0, MB31 = 0, MB32 = 0, MB42 = 0, MB52 = 0;
     float MB13 = 0;
     float MBk = 0;  // characteristic base moment
-    float MB = 0;   // design base moment: η·MBk (2002), M of the partial factors (2010)
+    // The same moments as computed, before their rounding: the 2010 basis carries them so.
+    struct Exact {
+        double MB11 = 0, MB12 = 0, MB13 = 0, MB21 = 0, MB22 = 0, MB31 = 0, MB32 = 0, MB42 = 0,
+               MB52 = 0;
+        double earth = 0;  // the earth and water terms of the case, summed
+    } exact;
+    float MB = 0;  // design base moment: η·MBk (2002), M of the partial factors (2010)
 
-    // The 2010 basis: the earth and water moments, the surcharge moment and the
-    // quasi-permanent moment the crack width is taken under.
-    float MG = 0, MQ = 0, Mq = 0;
-    // ξb = β1 / (1 + fy / (Es·εcu)) and its parts.
-    double beta1 = 0, epsCu = 0, Es = 0;
-    float xib = 0;
-    // Minimum steel: max(0.2 %, 45·ft/fy %, the civil-defence minimum) of 1000·h5.
-    int fyOrdinary = 0;   // the grade's ordinary strength (N/mm2)
-    double civilMin = 0;  // % (civil-defence works), 0 otherwise
-    float Asmin = 0;
-    // The crack width: the cover cs (c1 within 20 … 65 mm) and the bond factor ν.
-    double cs = 0, nu = 1;
-
+    // The 2010 basis carries its moments and its design unrounded (kN·m per metre): MG,
+    // MQ and the civil-defence term MC, MBk, the design moment M = γ0·(…) and Mq.
+    struct Code2010 {
+        double MG = 0, MQ = 0, MC = 0, MBk = 0, gamma0 = 1, M = 0, Mq = 0;
+        design::Materials materials;
+        double xiB = 0;
+        design::FaceDesign base;  // the earth face at the base
+        // The calculation text's bounds ("<0.01，取ρte=0.01") and the note on its crack
+        // passes, kept here while the text is written.
+        std::string rteBound, psiBound, csBound, passNote;
+    } code2010;
     // Strength design and bars.
     float alfas = 0;   // αs
     float kese = 0;    // ζ

@@ -24,16 +24,17 @@ struct Twips {
 };
 
 enum class ControlKind : std::uint8_t {
-    Frame,   // a labelled frame: "标高："
-    Label,   // the label of a box, a list or a panel
-    Input,   // a single-line box the user types into
-    Result,  // a single-line box a press writes
-    List,    // a drop-down list
-    Option,  // an option button of Option1
-    Button,  // a push button
-    Report,  // a text of many lines a press writes: Text12, the supplementary design
-    Figure,  // the wall figure
-    Note,    // the line shown while the results belong to earlier inputs
+    Frame,    // a labelled frame: "标高："
+    Label,    // the label of a box, a list or a panel
+    Input,    // a single-line box the user types into
+    Result,   // a single-line box a press writes
+    List,     // a drop-down list
+    Option,   // an option button of Option1
+    Button,   // a push button
+    Report,   // a text of many lines a press writes: Text12, the supplementary design
+    Figure,   // the wall figure
+    Note,     // the line shown while the results belong to earlier inputs
+    Verdict,  // the line that judges the last press: 满足 / 不满足（受剪、裂缝）
 };
 
 // How a control follows a window larger than its specified size: for each edge, the share

@@ -99,6 +99,18 @@ enum class Slot : std::uint8_t {
     cs,       // 2010: the crack width's cover, equivalent diameter and bond factor
     deqe,
     nu,
+    gamma0,  // 2010: the structural importance factor, as typed
+    alpha1,  // 2010: α1 and fc of the works, apart
+    fc,
+    dh0,       // 2010: the diameter h0 of the strength design is taken at
+    crackH0,   // 2010: h0 of the crack pass, at its own diameter
+    RteBound,  // 2010: a bound that replaced a quotient ("<0.01，取ρte=0.01"), or nothing
+    RteUsed,
+    FaiBound,
+    FaiUsed,
+    csBound,
+    passNote,  // 2010: how the crack check came to its last pass, or nothing
+    Wcompare,  // 2010: "≤" or ">", the crack width against the limit
     Count
 };
 inline constexpr std::size_t kSlotCount = static_cast<std::size_t>(Slot::Count);

@@ -59,6 +59,17 @@ struct SheetHeadings {
     bool operator==(const SheetHeadings&) const = default;
 };
 
+// The verdict of the press: 结论：满足, or 不满足 with each failed check and its figures. A
+// sheet of a wall that does not satisfy the codes is printed all the same (a checker needs
+// to see why), every page under a red band that says it must not be built from.
+struct SheetVerdict {
+    bool ok = true;
+    std::string line;                   // "满足", "不满足（受剪）"
+    std::vector<std::string> failures;  // one line per failed check
+    bool operator==(const SheetVerdict&) const = default;
+};
+inline constexpr std::string_view kNotSatisfiedBand = "本墙设计不满足规范要求，不得用于施工图";
+
 struct CalculationSheet {
     std::string title = std::string(kSheetTitle);
     std::string name;     // the wall's name, for a sheet of a batch row; empty from the window
@@ -70,6 +81,7 @@ struct CalculationSheet {
     std::vector<SheetEntry> materials;  // fc, ft, ftk, fy, Es
     std::vector<std::string> materialNotes;
     SheetFigure figure;
+    SheetVerdict verdict;
     std::vector<SheetGroup> results;
     std::vector<std::string> resultNotes;    // what an odd diameter of bars stands for
     std::vector<std::string> calculation;    // Text12, line by line
