@@ -1,0 +1,56 @@
+// The wall model from its inputs to the member forces of every combination: the checks of
+// the inputs, the loads and the four analyses, for one to five storeys.
+#include <benchmark/benchmark.h>
+
+#include "wallcalc/model/wall_analysis.hpp"
+
+namespace {
+
+using namespace wallcalc::model;
+
+// Storeys of 3.6 m under a ground 0.3 m below the top, the water inside the second storey.
+WallModel wallOf(std::size_t storeys) {
+    WallModel m;
+    m.ground = 0;
+    m.water = -5;
+    m.waterQuasi = -6;
+    m.gammaSat = 20;
+    for (std::size_t j = 0; j <= storeys; ++j)
+        m.slabs.push_back(0.3 - 3.6 * static_cast<double>(j));
+    for (std::size_t i = 0; i < storeys; ++i)
+        m.storeys.push_back({300 + 50 * static_cast<double>(i), 50, 30, 30});
+    m.concrete = "C30";
+    m.steel = "HRB400";
+    m.spacing = 150;
+    m.mode = "civil-defence";
+    return m;
+}
+
+void BM_AnalyseWall(benchmark::State& state) {
+    const WallModel m = wallOf(static_cast<std::size_t>(state.range(0)));
+    if (!analyseWall(m)) state.SkipWithError("the model has a problem");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(analyseWall(m));
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " storeys");
+}
+BENCHMARK(BM_AnalyseWall)->DenseRange(1, 5)->MinWarmUpTime(0.2);
+
+// Its parts for three storeys: the checks of the inputs and the loads.
+void BM_Problems(benchmark::State& state) {
+    const WallModel m = wallOf(3);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(problems(m));
+    }
+}
+BENCHMARK(BM_Problems);
+
+void BM_ModelLoads(benchmark::State& state) {
+    const WallModel m = wallOf(3);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(modelLoads(m));
+    }
+}
+BENCHMARK(BM_ModelLoads);
+
+}  // namespace
