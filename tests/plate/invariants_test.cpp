@@ -101,6 +101,25 @@ TEST_P(Supports, EqualSidesGiveMomentsSymmetricAboutMidWidth) {
 INSTANTIATE_TEST_SUITE_P(Panels, Supports, testing::ValuesIn(kSupports),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Two equal storeys pinned at the top and the base under a uniform load mirror each other
+// about the slab between them: each takes the same share of the slab's reaction and the same
+// moment over it.
+TEST(IntermediateSlab, MirroredStoreysShareItsReactionEqually) {
+    Panel p = panelOf(6, {3.5, 3.5}, P, F, P, P);
+    p.load = {{0, 7, 30, 30}};
+    const PanelResult r = analysePanelOnMesh(p, 1);
+    const StoreyResult &upper = r.storeys[0], &lower = r.storeys[1];
+    const double tolerance = 1e-9 * r.totalLoad_kN;
+    EXPECT_NEAR(upper.reactions.bottom_kN, lower.reactions.top_kN, tolerance);
+    EXPECT_NEAR(upper.reactions.top_kN, lower.reactions.bottom_kN, tolerance);
+    EXPECT_NEAR(upper.reactions.left_kN, lower.reactions.left_kN, tolerance);
+    EXPECT_NEAR(upper.reactions.right_kN, lower.reactions.right_kN, tolerance);
+    ASSERT_TRUE(upper.vertical.bottom && lower.vertical.top);
+    EXPECT_NEAR(upper.vertical.bottom->M_kNm_per_m, lower.vertical.top->M_kNm_per_m,
+                1e-9 * std::abs(lower.vertical.top->M_kNm_per_m));
+    EXPECT_NEAR(upper.vertical.bottom->x_m, lower.vertical.top->x_m, 1e-6);
+}
+
 // Refining once more than the converged mesh changes no governing moment by more than the
 // tolerance (relative to the moment, or to 5 % of the largest where the moment is smaller).
 class Refinement : public testing::TestWithParam<SupportCase> {};

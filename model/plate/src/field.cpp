@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <stdexcept>
 
 #include "element_point.hpp"
 #include "hermite.hpp"
@@ -57,6 +58,7 @@ LinePlace placeOnLines(const std::vector<double>& lines, int first, int end, dou
 }  // namespace detail
 
 PlateMoments momentsAt(const PlateField& field, int storey, double x_m, double z_m) {
+    if (storey < 0 || storey >= field.storeyCount()) throw std::out_of_range("no such storey");
     const detail::LinePlace across = detail::placeOnLines(field.xLines_m, 0, field.columns(), x_m);
     const detail::LinePlace down =
         detail::placeOnLines(field.zLines_m, field.firstRowOfStorey[storey],

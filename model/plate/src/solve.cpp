@@ -1,9 +1,8 @@
 #include "solve.hpp"
 
-#include <Eigen/Core>
 #include <algorithm>
-#include <cmath>
-#include <stdexcept>
+
+#include "band_cholesky.hpp"
 
 namespace wallcalc::plate::detail {
 
@@ -75,61 +74,6 @@ Numbering numberUnknowns(const HeldIndices& held) {
         }
     }
     return n;
-}
-
-// A symmetric positive definite band matrix by its lower band, row i holding columns
-// i − band … i, factorised in place as L·Lᵀ.
-class BandCholesky {
-  public:
-    BandCholesky(int size, int band)
-        : size_(size), band_(band), a_(static_cast<std::size_t>(size) * (band + 1), 0.0) {}
-    double& at(int i, int j) { return a_[index(i, j)]; }
-    void factorise();
-    void solve(std::vector<double>& b) const;
-
-  private:
-    std::size_t index(int i, int j) const {
-        return static_cast<std::size_t>(i) * (band_ + 1) + (j - i + band_);
-    }
-    int size_, band_;
-    std::vector<double> a_;
-};
-
-// Row by row: L(i, j) = (A(i, j) − Σk L(i, k)·L(j, k)) / L(j, j), the sums over the rows' common
-// band as vector dot products.
-void BandCholesky::factorise() {
-    for (int i = 0; i < size_; ++i) {
-        const int first = std::max(0, i - band_);
-        for (int j = first; j <= i; ++j) {
-            const int from = std::max(first, j - band_);
-            const Eigen::Map<const Eigen::VectorXd> rowI(&a_[index(i, from)], j - from);
-            const Eigen::Map<const Eigen::VectorXd> rowJ(&a_[index(j, from)], j - from);
-            const double value = a_[index(i, j)] - rowI.dot(rowJ);
-            if (j < i) {
-                a_[index(i, j)] = value / a_[index(j, j)];
-            } else if (value > 0 && std::isfinite(value)) {
-                a_[index(i, i)] = std::sqrt(value);
-            } else {
-                throw std::runtime_error("the plate's stiffness is not positive definite");
-            }
-        }
-    }
-}
-
-void BandCholesky::solve(std::vector<double>& b) const {
-    for (int i = 0; i < size_; ++i) {
-        const int first = std::max(0, i - band_);
-        double sum = b[i];
-        for (int k = first; k < i; ++k)
-            sum -= a_[index(i, k)] * b[k];
-        b[i] = sum / a_[index(i, i)];
-    }
-    for (int i = size_ - 1; i >= 0; --i) {
-        b[i] /= a_[index(i, i)];
-        const int first = std::max(0, i - band_);
-        for (int k = first; k < i; ++k)
-            b[k] -= a_[index(i, k)] * b[i];
-    }
 }
 
 // K(gz, gx; hz, hx) = Σt Zt(gz, hz)·Xt(gx, hx) into the band, lower half.

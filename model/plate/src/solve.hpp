@@ -1,5 +1,5 @@
 #pragma once
-// The plate's equations K·u = F on a mesh, solved by Eigen's sparse LDLᵀ factorisation.
+// The plate's equations K·u = F on a mesh, solved by a band Cholesky factorisation.
 #include <vector>
 
 #include "line_operators.hpp"

@@ -32,8 +32,9 @@ struct PlateField {
     double storeyBottom_m(int storey) const { return zLines_m[firstRowOfStorey[storey + 1]]; }
 };
 
-// The moments in a storey at x (m from the left side) and z (m below the storey's top),
-// both clamped to the storey; on a slab line each storey gives its own side's value.
+// The moments in a storey (0 the top one; std::out_of_range for no such storey) at x (m from
+// the left side) and z (m below the storey's top), both clamped to the storey; on a slab line
+// each storey gives its own side's value.
 PlateMoments momentsAt(const PlateField& field, int storey, double x_m, double z_m);
 
 // The deflection toward the inner face (m when E was given) at x and depth (below the
