@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "governing.hpp"
 #include "hermite.hpp"
@@ -53,8 +54,13 @@ std::vector<double> governingValues(const PanelResult& r) {
     return values;
 }
 
-// Each level has four times the elements of the one before.
-constexpr int kFinestLevel = 6;
+// No mesh beyond this many node unknowns whatever is asked: its band of equations would take
+// a few hundred megabytes.
+constexpr int kMostUnknowns = 60000;
+
+bool tooFine(const Panel& panel, int level, int most) {
+    return detail::nodeUnknowns(detail::meshLines(panel, level)) > std::min(most, kMostUnknowns);
+}
 
 // The rate a governing moment converges at, the ratio of its last two changes, is taken
 // between these: the element's recovered moments converge at second to third order, their
@@ -100,8 +106,10 @@ void rejectBadInput(const Panel& panel) {
 }  // namespace
 
 PanelResult analysePanelOnMesh(const Panel& panel, int level) {
-    if (level < 0 || level > kFinestLevel) throw std::invalid_argument("mesh level out of range");
     rejectBadInput(panel);
+    if (level < 0 || level > 10 || tooFine(panel, level, kMostUnknowns))
+        throw std::invalid_argument("no mesh of level " + std::to_string(level) +
+                                    " for this panel: too fine or below 0");
     return solveOnMesh(panel, level);
 }
 
@@ -110,8 +118,7 @@ PanelResult analysePanel(const Panel& panel, const PanelOptions& options) {
     std::vector<std::vector<double>> governing;
     PanelResult result;
     for (int level = 0;; ++level) {
-        if (level > 0 &&
-            detail::nodeUnknowns(detail::meshLines(panel, level)) > options.maxUnknowns) {
+        if (level > 0 && tooFine(panel, level, options.maxUnknowns)) {
             if (governing.size() < 3) result.change = result.remaining = HUGE_VAL;
             return result;
         }

@@ -64,7 +64,8 @@ struct PanelOptions {
     // The largest estimated change of a governing moment that further refinement would still
     // bring, relative, at which the mesh is taken as converged.
     double tolerance = 0.005;
-    // No mesh beyond this many node unknowns; the result then says it did not converge.
+    // No mesh beyond this many node unknowns (and never beyond 60000); the result then says
+    // it did not converge.
     int maxUnknowns = 30000;
 };
 
@@ -98,8 +99,9 @@ class PanelRejected : public std::invalid_argument {
 // is reached; the results are the finest mesh's.
 PanelResult analysePanel(const Panel& panel, const PanelOptions& options = {});
 
-// One mesh of the given level (0 the coarsest, at most 6), for checking convergence; change
-// and remaining are left 0, converged false.
+// One mesh of the given level (0 the coarsest), for checking convergence; change and
+// remaining are left 0, converged false. std::invalid_argument for a level below 0 or one
+// whose mesh would exceed 60000 node unknowns.
 PanelResult analysePanelOnMesh(const Panel& panel, int level);
 
 }  // namespace wallcalc::plate
