@@ -7,6 +7,25 @@
 
 namespace wallcalc::plate::detail {
 
+namespace {
+
+thread_local std::vector<double> keptStorage;
+thread_local bool keptStorageInUse = false;
+
+}  // namespace
+
+BandCholesky::BandCholesky(int size, int band)
+    : size_(size), band_(band), kept_(!keptStorageInUse) {
+    std::vector<double>& storage = kept_ ? keptStorage : own_;
+    storage.assign(static_cast<std::size_t>(size) * (band + 1), 0.0);
+    a_ = storage.data();
+    if (kept_) keptStorageInUse = true;
+}
+
+BandCholesky::~BandCholesky() {
+    if (kept_) keptStorageInUse = false;
+}
+
 // Row by row: L(i, j) = (A(i, j) − Σk L(i, k)·L(j, k)) / L(j, j), the sums over the rows' common
 // band as vector dot products.
 void BandCholesky::factorise() {

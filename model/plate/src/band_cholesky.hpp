@@ -9,11 +9,16 @@
 namespace wallcalc::plate::detail {
 
 // A symmetric positive definite band matrix by its lower band, row i holding columns
-// i − band … i, factorised in place as L·Lᵀ.
+// i − band … i, factorised in place as L·Lᵀ. Its storage is kept from one matrix to the next
+// on a thread (a second matrix alive at the same time gets its own): fresh pages for a band of
+// several megabytes cost more than the factorisation's arithmetic on some systems.
 class BandCholesky {
   public:
-    BandCholesky(int size, int band)
-        : size_(size), band_(band), a_(static_cast<std::size_t>(size) * (band + 1), 0.0) {}
+    BandCholesky(int size, int band);
+    ~BandCholesky();
+    BandCholesky(const BandCholesky&) = delete;
+    BandCholesky& operator=(const BandCholesky&) = delete;
+
     double& at(int i, int j) { return a_[index(i, j)]; }
     void factorise();
     void solve(std::vector<double>& b) const;
@@ -23,7 +28,9 @@ class BandCholesky {
         return static_cast<std::size_t>(i) * (band_ + 1) + (j - i + band_);
     }
     int size_, band_;
-    std::vector<double> a_;
+    bool kept_;
+    std::vector<double> own_;
+    double* a_;
 };
 
 }  // namespace wallcalc::plate::detail
