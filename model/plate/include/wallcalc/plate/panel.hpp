@@ -49,8 +49,8 @@ struct Panel {
     // Poisson's ratio of concrete, νc = 0.2 (GB 50010-2010 4.1.8).
     double poisson = 0.2;
     // E (kN/m²) scales the deflection only: the moments and reactions under a given load do
-    // not depend on it. The unit value gives deflections as E·w; pass Ec (GB 50010-2010
-    // Table 4.1.5, N/mm² × 1000) to read them in m.
+    // not depend on it. The unit value gives deflections as E·w; pass the concrete's elastic
+    // modulus (N/mm² × 1000) to read them in m.
     double elasticModulus_kPa = 1.0;
 };
 
