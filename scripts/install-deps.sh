@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   cmake g++ make ninja-build pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
+  # the wall panels' plate analysis: Eigen's sparse solvers (header-only, also for the web)
+  libeigen3-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # Qt's own texts in Chinese: the standard buttons and the file and print dialogs
   qt6-translations-l10n
