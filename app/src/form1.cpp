@@ -17,9 +17,11 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTextEdit>
 #include <functional>
 
 #include "app_settings.hpp"
+#include "checks_panel.hpp"
 #include "help_text.hpp"
 #include "line_breaks.hpp"
 #include "wallcalc/sheet/design_codes.hpp"
@@ -228,7 +230,7 @@ void Form1::Command1_Click() {
     const PressResult press = m_core.pressCompute(this);
     if (press.completed()) {
         lastSheet_ = sheet::sheetOf(press);
-        controls_.TextChecks->setPlainText(shownText(supplementaryText(press)));
+        showChecksText(*controls_.TextChecks, shownText(supplementaryText(press)));
     }
     modelChanged();
 }
