@@ -44,8 +44,7 @@ std::string WebBatch::finish() {
     text_ = std::string();
     return dump({{"summary", cli::batchSummary(outcome.counts)},
                  {"unchosen", cli::unchosenAdvice(outcome.counts)},
-                 {"stopped", outcome.error},
-                 {"completed", outcome.allCompleted() && outcome.error.empty()}});
+                 {"stopped", outcome.error}});
 }
 
 void WebBatch::clear() {

@@ -22,9 +22,8 @@ class WebBatch {
     // read last, "done": whether the file is read to its end}.
     std::string step(std::size_t rows);
     // Ends the batch: {"summary": the command line's summary, "unchosen": what rows that
-    // ended at the civil-defence reminder lack (empty for none), "stopped": why reading stopped
-    // before the end of the file (empty when it did not), "completed": whether every row
-    // completed}.
+    // ended at the civil-defence reminder lack (empty for none), "stopped": why reading
+    // stopped before the end of the file (empty when it did not)}.
     std::string finish();
     // The results CSV, whole once finish() has run: UTF-8 with a byte-order mark, CR LF.
     const std::string& results() const { return results_; }
