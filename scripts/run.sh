@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the window (its target alone, Release, in build-window/)
+# and starts it. The tests and benchmarks are built by scripts/test-all.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default
-if [[ -x build/app/wallcalc ]]; then
-  exec build/app/wallcalc "$@"
-fi
-exec build/cli/wallcalc-cli --mode ordinary "$@"
+cmake --preset window >/dev/null
+cmake --build --preset window
+exec build-window/app/wallcalc "$@"

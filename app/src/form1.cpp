@@ -17,11 +17,11 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTextBlock>
-#include <QTextCursor>
+#include <QTextEdit>
 #include <functional>
 
 #include "app_settings.hpp"
+#include "checks_panel.hpp"
 #include "help_text.hpp"
 #include "line_breaks.hpp"
 #include "wallcalc/sheet/design_codes.hpp"
@@ -239,21 +239,10 @@ void Form1::showVerdict(const std::optional<design::Verdict>& verdict) {
     line.setToolTip(failed.join(QLatin1Char('\n')));
 }
 
-// 补充验算 with every line that fails a check in red.
+// 补充验算, every line that fails a check in red.
 void Form1::showChecks(const PressResult& press) {
-    QPlainTextEdit& panel = *controls_.TextChecks;
-    panel.setPlainText(shownText(supplementaryText(press)));
-    QTextCharFormat red;
-    red.setForeground(QColor(0xb7, 0x1c, 0x1c));
-    for (QTextBlock b = panel.document()->begin(); b.isValid(); b = b.next()) {
-        const QString text = b.text();
-        if (!text.contains(QStringLiteral("不满足")) && !text.contains(QStringLiteral("超筋"))) {
-            continue;
-        }
-        QTextCursor cursor(b);
-        cursor.select(QTextCursor::BlockUnderCursor);
-        cursor.mergeCharFormat(red);
-    }
+    showChecksText(*controls_.TextChecks, shownText(supplementaryText(press)));
+    markFailedLines(*controls_.TextChecks);
 }
 
 void Form1::Option1_Click(int index) {

@@ -8,12 +8,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
 
+#include "checks_panel.hpp"
 #include "wall_figure.hpp"
 #include "window_fonts.hpp"
 
 namespace wallcalc::app {
 namespace {
+
+constexpr std::string_view kChecksPanel = "TextChecks";
 
 // A label's text as the layout table breaks it: "土容重" over "(kN/m3)：".
 QLabel* makeLabel(const ControlPlace& c, QWidget* parent) {
@@ -98,6 +102,9 @@ QWidget* makeControl(const ControlPlace& c, QWidget* parent) {
         case ControlKind::Button:
             return makeButton(c, parent);
         case ControlKind::Report:
+            // The calculation text keeps its lines as written; the supplementary design
+            // wraps them at the panel's width.
+            if (c.name == kChecksPanel) return makeChecksPanel(qs(c.caption), parent);
             return makeReport(c, parent);
         case ControlKind::Figure: {
             auto* figure = new WallFigure(parent);
@@ -135,7 +142,7 @@ void findRoles(Form1Controls& c) {
     c.Command2 = named<QPushButton>(c, "Command2");
     c.Command3 = named<QPushButton>(c, "Command3");
     c.Text12 = named<QPlainTextEdit>(c, "Text12");
-    c.TextChecks = named<QPlainTextEdit>(c, "TextChecks");
+    c.TextChecks = named<QTextEdit>(c, kChecksPanel);
     c.TextChecks->setPlaceholderText(qs(kChecksPlaceholder));
     c.staleNote = named<QLabel>(c, "StaleNote");
     c.verdictLine = named<QLabel>(c, "VerdictLine");

@@ -16,6 +16,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTextEdit;
 class QWidget;
 
 namespace wallcalc::app {
@@ -25,7 +26,7 @@ class WallFigure;
 struct Form1Controls {
     std::array<QLineEdit*, kBoxCount> boxes{};  // every text box but Text12 (left null)
     QPlainTextEdit* Text12 = nullptr;           // the calculation text
-    QPlainTextEdit* TextChecks = nullptr;       // the supplementary design, "补充验算"
+    QTextEdit* TextChecks = nullptr;            // the supplementary design, "补充验算", wrapped
     QLabel* staleNote = nullptr;  // "输入已修改，请重新计算", while the results are stale
     QLabel* verdictLine = nullptr;  // "结论：满足" or "结论：不满足（受剪）" of the last press
     std::array<QComboBox*, kListCount> lists{};

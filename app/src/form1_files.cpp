@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "file_dialogs.hpp"
 #include "form1.hpp"

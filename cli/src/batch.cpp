@@ -49,6 +49,20 @@ std::variant<std::vector<const Column*>, std::string> readHeader(const CsvRecord
     return columns;
 }
 
+// A row shorter than the header: a cell left out is not taken for an empty one (which
+// keeps the window's default), since a row cut short is more often a mistake.
+//   第3行只有2个单元格，少于表头的4列：缺少第3列（h5）、第4列
+std::string missingCells(const CsvRecord& header, std::size_t cells, std::size_t row) {
+    std::string why = "第" + std::to_string(row) + "行只有" + std::to_string(cells) +
+                      "个单元格，少于表头的" + std::to_string(header.size()) + "列：缺少";
+    for (std::size_t i = cells; i < header.size(); ++i) {
+        if (i > cells) why += "、";
+        why += "第" + std::to_string(i + 1) + "列";
+        if (!header[i].empty()) why += "（" + header[i] + "）";
+    }
+    return why;
+}
+
 // What one row gives a window that has just opened, and its sheet.
 struct RowInput {
     Changes changes;
@@ -66,6 +80,7 @@ std::variant<RowInput, std::string> readRow(const CsvRecord& header,
         return "第" + std::to_string(row) + "行有" + std::to_string(cells.size()) +
                "个单元格，多于表头的" + std::to_string(header.size()) + "列";
     }
+    if (cells.size() < header.size()) return missingCells(header, cells.size(), row);
     RowInput input{{}, {}, defaults};
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const std::string& cell = cells[i];
@@ -107,12 +122,14 @@ std::string joinedMessages(const PressResult& press) {
     return out;
 }
 
+}  // namespace
+
 // The rows of one batch: computed as they come, written in their order once their sheets
 // are written.
-class Batch {
+class BatchRun::Rows {
   public:
-    Batch(CsvRecord header, std::vector<const Column*> columns, const BatchSetup& setup,
-          const RecordSink& write)
+    Rows(CsvRecord header, std::vector<const Column*> columns, const BatchSetup& setup,
+         const RecordSink& write)
         : header_(std::move(header)), columns_(std::move(columns)), setup_(setup), write_(write) {
         const BatchSheets& sheets = setup.sheets;
         if (sheets.writer != nullptr && sheets.folderProblem.empty()) {
@@ -147,6 +164,7 @@ class Batch {
             out.push_back(joinedMessages(press));
             ++(press.completed() ? counts_.completed : counts_.ended);
             if (press.verdict && !press.verdict->ok()) ++counts_.notSatisfied;
+            if (press.end == RunEnd::Reminder) ++counts_.unchosen;
             if (press.completed() && withSheets()) orderSheet(std::move(press), wall, pending);
         }
         pending.out = std::move(out);
@@ -212,35 +230,75 @@ class Batch {
     BatchCounts counts_;
 };
 
-}  // namespace
-
-BatchOutcome runBatch(CsvReader& input, const RecordSink& write, const BatchSetup& setup,
-                      const RowProgress& progress) {
-    BatchOutcome outcome;
-    const auto header = input.next();
+BatchRun::BatchRun(CsvReader& input, RecordSink write, const BatchSetup& setup)
+    : input_(input), write_(std::move(write)) {
+    const auto header = input_.next();
     if (!header) {
-        outcome.error = input.error().empty() ? "文件是空的，没有表头行" : input.error();
-        return outcome;
+        outcome_.error = input_.error().empty() ? "文件是空的，没有表头行" : input_.error();
+        done_ = true;
+        return;
     }
     auto columns = readHeader(*header);
     if (auto* why = std::get_if<std::string>(&columns)) {
-        outcome.error = std::move(*why);
-        return outcome;
+        outcome_.error = std::move(*why);
+        done_ = true;
+        return;
     }
-    outcome.started = true;
-    Batch batch(*header, std::move(std::get<0>(columns)), setup, write);
-    std::size_t row = 1;
-    while (auto cells = input.next()) {
-        ++row;
+    outcome_.started = true;
+    rows_ = std::make_unique<Rows>(*header, std::move(std::get<0>(columns)), setup, write_);
+}
+
+BatchRun::~BatchRun() = default;
+
+std::size_t BatchRun::step(std::size_t rows) {
+    std::size_t computed = 0;
+    while (!done_ && computed < rows) {
+        auto cells = input_.next();
+        if (!cells) {
+            done_ = true;
+            break;
+        }
+        ++row_;
         const bool blank = cells->size() == 1 && cells->front().empty();
         if (blank) continue;
-        batch.add(std::move(*cells), row);
-        if (progress) progress(batch.counts().rows);
+        rows_->add(std::move(*cells), row_);
+        ++computed;
     }
-    batch.finish();
-    outcome.counts = batch.counts();
-    outcome.error = input.error();
-    return outcome;
+    return computed;
+}
+
+const BatchCounts& BatchRun::counts() const {
+    return rows_ ? rows_->counts() : outcome_.counts;
+}
+
+BatchOutcome BatchRun::finish() {
+    if (!rows_) return outcome_;
+    rows_->finish();
+    outcome_.counts = rows_->counts();
+    outcome_.error = input_.error();
+    return outcome_;
+}
+
+BatchOutcome runBatch(CsvReader& input, const RecordSink& write, const BatchSetup& setup,
+                      const RowProgress& progress) {
+    BatchRun run(input, write, setup);
+    while (!run.done()) {
+        if (run.step(1) > 0 && progress) progress(run.counts().rows);
+    }
+    return run.finish();
+}
+
+std::string batchSummary(const BatchCounts& counts) {
+    return "共 " + std::to_string(counts.rows) + " 行：计算完成 " +
+           std::to_string(counts.completed) + " 行（其中设计不满足规范要求 " +
+           std::to_string(counts.notSatisfied) + " 行），提前结束 " + std::to_string(counts.ended) +
+           " 行，无法识别 " + std::to_string(counts.bad) + " 行";
+}
+
+std::string unchosenAdvice(const BatchCounts& counts) {
+    if (counts.unchosen == 0) return {};
+    return std::to_string(counts.unchosen) + " 行未指明人防选择：请在" + inQuotes(kModeKey) +
+           "（人防选择）列填 ordinary（非人防）或 civil-defence（人防）";
 }
 
 BatchResult runBatch(std::string_view inputCsv, const BatchSetup& setup) {

@@ -137,13 +137,6 @@ class ProgressLine {
     std::chrono::steady_clock::time_point shown_{};
 };
 
-std::string summary(const BatchCounts& counts) {
-    return "共 " + std::to_string(counts.rows) + " 行：计算完成 " +
-           std::to_string(counts.completed) + " 行（其中设计不满足规范要求 " +
-           std::to_string(counts.notSatisfied) + " 行），提前结束 " + std::to_string(counts.ended) +
-           " 行，无法识别 " + std::to_string(counts.bad) + " 行";
-}
-
 // The sheets' writer and folder; a folder that cannot hold them is said at once, and each
 // completed row then says so too.
 std::optional<std::string> setUpSheets(const char* program, const CommandLine& line,
@@ -199,8 +192,12 @@ int runBatchCommand(const char* program, const CommandLine& line) {
     if (!outcome.started) return refuse(kUsage, inQuotes(path) + "：" + outcome.error);
     if (const auto failed = results.commit()) return refuse(kEndedEarly, *failed);
 
-    std::cerr << "wallcalc-cli：" << summary(outcome.counts) << '\n';
-    int status = kCompleted;
+    std::cerr << "wallcalc-cli：" << batchSummary(outcome.counts) << '\n';
+    if (const std::string advice = unchosenAdvice(outcome.counts); !advice.empty()) {
+        std::cerr << "wallcalc-cli：" << advice
+                  << "，如同 --mode ordinary 或 --mode civil-defence\n";
+    }
+    int status = batchStatus(outcome.allCompleted());
     if (setup.sheets.writer != nullptr) {
         std::cerr << "wallcalc-cli：计算书写出 " << outcome.counts.sheets << " 份，未写出 "
                   << outcome.counts.sheetsFailed << " 份（文件夹 " << inQuotes(setup.sheets.folder)

@@ -101,6 +101,15 @@ PieceCheck checkGb18030(iconv_t converter, std::string_view piece, bool atEnd) {
 
 }  // namespace
 
+bool isUtf8(std::string_view bytes) {
+    return checkUtf8(bytes, true).bad == std::string_view::npos;
+}
+
+std::string neitherUtf8NorGb18030(std::string_view name, std::size_t line) {
+    return inQuotes(name) + "既不是UTF-8也不是GB18030（GBK）编码的文本：第" + std::to_string(line) +
+           "行有无法识别的字节。请在Excel中另存为“CSV UTF-8(逗号分隔)”";
+}
+
 std::variant<std::unique_ptr<InputText>, std::string> InputText::open(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -129,9 +138,7 @@ std::variant<std::unique_ptr<InputText>, std::string> InputText::open(const std:
         iconv_close(converter);
         if (!gb.readError.empty()) return fail("无法读取" + inQuotes(path) + "：" + gb.readError);
         if (!gb.whole) {
-            return fail(inQuotes(path) + "既不是UTF-8也不是GB18030（GBK）编码的文本：第" +
-                        std::to_string(gb.badLine) +
-                        "行有无法识别的字节。请在Excel中另存为“CSV UTF-8(逗号分隔)”");
+            return fail(neitherUtf8NorGb18030(path, gb.badLine));
         }
         encoding = Encoding::Gb18030;
     }

@@ -27,6 +27,14 @@ namespace {
 using namespace wallcalc;
 using namespace wallcalc::cli;
 
+// What a press that ends at the civil-defence reminder (neither option clicked) lacks,
+// said on standard error after the reminder: once for a run, once for a session.
+constexpr std::string_view kGiveTheMode =
+    "未指明人防选择：请加上 --mode ordinary（非人防）或 --mode civil-defence（人防）";
+constexpr std::string_view kGiveTheModeKey =
+    "行未指明人防选择：请在会话行中给出 \"mode\": \"ordinary\"（非人防）或 "
+    "\"mode\": \"civil-defence\"（人防），如同 --mode ordinary 或 --mode civil-defence";
+
 int session(const std::string& path) {
     std::ifstream file;
     std::istream* in = &std::cin;
@@ -43,11 +51,17 @@ int session(const std::string& path) {
     WindowModel window;
     std::string line;
     std::size_t number = 0;
+    bool modeAsked = false;
     while (std::getline(*in, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         SessionAnswer answer = sessionPress(window, line);
         nameLine(answer, number);
+        const auto* press = std::get_if<PressResult>(&answer);
+        if (press != nullptr && press->end == RunEnd::Reminder && !modeAsked) {
+            std::cerr << "wallcalc-cli：第" << number << kGiveTheModeKey << '\n';
+            modeAsked = true;
+        }
         const std::string out = answerJson(answer);
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fputc('\n', stdout);
@@ -129,6 +143,7 @@ int once(const char* program, const CommandLine& line) {
             std::cerr << m.title << ' ' << m.text << '\n';
         if (press.completed()) printResults(press);
     }
+    if (press.end == RunEnd::Reminder) std::cerr << "wallcalc-cli：" << kGiveTheMode << '\n';
     if (!press.completed()) {
         if (sheet) refuse(kEndedEarly, "计算提前结束，没有写出计算书");
         return kEndedEarly;

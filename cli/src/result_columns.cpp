@@ -21,6 +21,12 @@ std::string cell(const CheckValue& value) {
     return lines;
 }
 
+// A result box as its cell: a box the press left showing blanks only (the crack-control
+// boxes of civil-defence works hold a single blank) is an empty cell.
+std::string resultCell(const std::string& box) {
+    return box.find_first_not_of(' ') == std::string::npos ? std::string() : box;
+}
+
 }  // namespace
 
 std::vector<std::string> resultColumns() {
@@ -40,7 +46,7 @@ std::string verdictCell(const design::Verdict& v) {
 
 void appendResultCells(const PressResult& press, CsvRecord& row) {
     for (const ResultBox& r : resultBoxes())
-        row.push_back(press.text(r.box));
+        row.push_back(resultCell(press.text(r.box)));
     for (const CheckField& field : checkFields())
         row.push_back(press.checks ? cell(field.of(*press.checks)) : std::string());
     row.push_back(press.verdict ? verdictCell(*press.verdict) : std::string());

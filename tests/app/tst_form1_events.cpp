@@ -258,7 +258,7 @@ class Form1Events : public QObject, private wallcalc::app::testing::WindowUnderT
 
     // The supplementary design waits for its press, saying so.
     void supplementaryDesignPanel() {
-        auto* checks = get<QPlainTextEdit>("TextChecks");
+        auto* checks = get<QTextEdit>("TextChecks");
         QVERIFY(checks->isReadOnly());
         QCOMPARE(checks->placeholderText(), QString("补充验算将在计算后显示"));
         QCOMPARE(get<QLabel>("Label_TextChecks")->text(), QString("补充验算"));

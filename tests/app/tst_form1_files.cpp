@@ -319,7 +319,7 @@ class Form1Files : public QObject, private wallcalc::app::testing::WindowUnderTe
         click("Option1_1");
         click("Command1");
         QCOMPARE(boxText("Text6"), QString("106.067"));
-        QVERIFY(!get<QPlainTextEdit>("TextChecks")->toPlainText().isEmpty());
+        QVERIFY(!get<QTextEdit>("TextChecks")->toPlainText().isEmpty());
         MessageCatcher catcher({"不保存"});
         if (command == "新建") {
             get<QAction>("actionNew")->trigger();
@@ -328,7 +328,7 @@ class Form1Files : public QObject, private wallcalc::app::testing::WindowUnderTe
         }
         QVERIFY(form_->calculationSheet() == nullptr);
         QCOMPARE(boxText("Text6"), QString());
-        QCOMPARE(get<QPlainTextEdit>("TextChecks")->toPlainText(), QString());
+        QCOMPARE(get<QTextEdit>("TextChecks")->toPlainText(), QString());
         QVERIFY(!form_->model().resultsStale());
         QVERIFY(!get<QWidget>("StaleNote")->isVisible());
     }

@@ -12,13 +12,20 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionFrame>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QtTest>
 #include <memory>
 
+#include "checks_panel.hpp"
 #include "form1.hpp"
 #include "form1_controls.hpp"
+#include "line_breaks.hpp"
 #include "scratch_settings.hpp"
 #include "wall_figure.hpp"
+#include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "window_under_test.hpp"
 
@@ -329,6 +336,47 @@ class Form1Layout : public QObject, private wallcalc::app::testing::WindowUnderT
         QVERIFY(form_->height() <= free.height());
         const QSize specified = wallcalc::app::clientSize();
         QVERIFY(form_->width() >= std::min(free.width(), specified.width()));
+    }
+
+    // 补充验算 at the window's size as it opens: each line wraps at the panel's width, its
+    // continuation indented under it, so nothing needs horizontal scrolling; the text is
+    // the engine's, unchanged.
+    void supplementaryDesignWrapsAtThePanelsWidth_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("load");
+        QTest::newRow("ordinary works") << QStringList{"Option1_1"} << QString();
+        QTest::newRow("civil-defence works") << QStringList{"Option1_0"} << QString("50");
+    }
+    void supplementaryDesignWrapsAtThePanelsWidth() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, load);
+        for (const QString& name : clicks)
+            click(name);
+        if (!load.isEmpty()) type("Text20", load);
+        click("Command1");
+        auto* panel = get<QTextEdit>("TextChecks");
+        wallcalc::WindowModel again = form_->model();  // the same inputs, pressed again
+        QCOMPARE(panel->toPlainText(),
+                 wallcalc::app::shownText(wallcalc::supplementaryText(again.pressCompute())));
+
+        const qreal room = panel->document()->textWidth();
+        const int indent = wallcalc::app::continuationIndent(*panel);
+        QVERIFY(indent > 0);
+        QCOMPARE(panel->horizontalScrollBar()->maximum(), 0);
+        int wrapped = 0;
+        qreal widest = 0;
+        for (QTextBlock b = panel->document()->begin(); b.isValid(); b = b.next()) {
+            widest = std::max(widest, QFontMetricsF(panel->font()).horizontalAdvance(b.text()));
+            const QTextLayout* layout = b.layout();
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                QVERIFY2(line.x() + line.naturalTextWidth() <= room + 0.5, qPrintable(b.text()));
+                if (i > 0) QCOMPARE(line.x() - layout->lineAt(0).x(), qreal(indent));
+            }
+            wrapped += layout->lineCount() > 1;
+        }
+        QVERIFY2(widest > room, "the text has lines longer than the panel is wide");
+        QVERIFY(wrapped > 0);
     }
 
     // Space and Enter press the focused button.

@@ -129,11 +129,12 @@ TEST(BatchAgainstSingleRuns, AThousandRowsMatchRowByRow) {
     std::ofstream(withMark, std::ios::binary) << writeInput(rows, true);
     std::ofstream(withoutMark, std::ios::binary) << writeInput(rows, false);
 
+    // Rows ended early and rows not understood: the exit status says so.
     const auto batch = runCli({"--batch", withMark, "--out", folder + "/out-bom.csv"});
-    ASSERT_EQ(batch.status, 0) << batch.err;
+    ASSERT_EQ(batch.status, 1) << batch.err;
     EXPECT_NE(batch.err.find("wallcalc-cli：已计算 1"), std::string::npos) << "progress line";
     const auto plain = runCli({"--batch", withoutMark, "--out", folder + "/out.csv"});
-    ASSERT_EQ(plain.status, 0) << plain.err;
+    ASSERT_EQ(plain.status, 1) << plain.err;
     const std::string raw = wallcalc::testing::readWhole(folder + "/out-bom.csv");
     EXPECT_EQ(raw, wallcalc::testing::readWhole(folder + "/out.csv"))
         << "input with and without the byte-order mark";
@@ -178,8 +179,11 @@ TEST(BatchAgainstSingleRuns, AThousandRowsMatchRowByRow) {
         EXPECT_EQ(status, press["completed"].get<bool>() ? "completed" : "ended");
         EXPECT_EQ(single.status, press["completed"].get<bool>() ? 0 : 1);
         const char* keys[] = {"MBk", "As", "bars", "crackAs", "Wmax", "crackBars"};
-        for (std::size_t k = 0; k < 6; ++k)
-            EXPECT_EQ(got[kHeader.size() + k], press["results"][keys[k]]) << keys[k];
+        for (std::size_t k = 0; k < 6; ++k) {
+            // A box left showing a blank (crack control in civil-defence works) is empty.
+            const std::string box = press["results"][keys[k]];
+            EXPECT_EQ(got[kHeader.size() + k], box == " " ? "" : box) << keys[k];
+        }
         std::string messages;
         for (const auto& m : press["messages"])
             messages += (messages.empty() ? "" : "\n") + m["text"].get<std::string>();

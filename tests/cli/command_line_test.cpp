@@ -33,6 +33,83 @@ TEST(CommandLine, ExitStatus) {
     EXPECT_EQ(runCli({"--mode=ordinary", "--h5=400"}).status, 0) << "a value after =";
 }
 
+// A press that ends at the civil-defence reminder says, after it, which option it lacks;
+// a session says so once, a batch once for all its rows; a press with a mode says nothing.
+struct ReminderRow {
+    const char* name;
+    std::vector<std::string> args;  // "FILE" stands for the file below
+    const char* file;
+    const char* says;  // on standard error; nullptr: no word of --mode
+    int status = 1;    // a session answers every line: 0
+};
+
+class Reminder : public testing::TestWithParam<ReminderRow> {};
+
+TEST_P(Reminder, AsksForTheMode) {
+    const std::string path = scratchFolder("reminder") + "/input";
+    std::ofstream(path) << GetParam().file;
+    std::vector<std::string> args = GetParam().args;
+    std::replace(args.begin(), args.end(), std::string("FILE"), path);
+    const auto r = runCli(args);
+    EXPECT_EQ(r.status, GetParam().status);
+    if (GetParam().says == nullptr) {
+        EXPECT_EQ(r.err.find("--mode"), std::string::npos) << r.err;
+        return;
+    }
+    EXPECT_NE(r.err.find(GetParam().says), std::string::npos) << r.err;
+    const auto asked = [&](std::size_t from) { return r.err.find("--mode civil-defence", from); };
+    ASSERT_NE(asked(0), std::string::npos) << r.err;
+    EXPECT_EQ(asked(asked(0) + 1), std::string::npos) << "said once: " << r.err;
+    EXPECT_NE(r.err.find("--mode ordinary"), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Reminder,
+    testing::Values(
+        ReminderRow{
+            "Bare", {}, "", "注意人防选择，搞结构的要细心哟！\nwallcalc-cli：未指明人防选择"},
+        ReminderRow{"OptionsButNoMode", {"--h5", "400", "--json"}, "", "未指明人防选择"},
+        ReminderRow{"SessionLinesWithoutMode",
+                    {"--session", "FILE"},
+                    "{\"h5\": \"400\"}\n{}\n",
+                    "第1行未指明人防选择：请在会话行中给出 \"mode\": \"ordinary\"",
+                    0},
+        ReminderRow{"BatchWithoutModeColumn",
+                    {"--batch", "FILE"},
+                    "h1\n-0.45\n-0.5\n",
+                    "2 行未指明人防选择：请在“mode”（人防选择）列填"},
+        ReminderRow{
+            "ModeGivenButElevationsDoNotFit", {"--mode", "ordinary", "--case", "C"}, "", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A batch's exit status: 0 when every row completed, 1 when any did not (ended early, not
+// understood, cut short), 2 when the file itself is not understood.
+struct BatchStatusRow {
+    const char* name;
+    const char* file;
+    int status;
+};
+
+class BatchStatus : public testing::TestWithParam<BatchStatusRow> {};
+
+TEST_P(BatchStatus, SaysWhetherEveryRowCompleted) {
+    const std::string path = scratchFolder("batch-status") + "/walls.csv";
+    std::ofstream(path) << GetParam().file;
+    const auto r = runCli({"--batch", path});
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BatchStatus,
+    testing::Values(BatchStatusRow{"EveryRowCompleted", "mode,h5\nordinary,300\n人防,400\n", 0},
+                    BatchStatusRow{"HeaderOnly", "mode,h5\n", 0},
+                    BatchStatusRow{"ARowEndedEarly", "mode,h5\nordinary,300\nordinary,abc\n", 1},
+                    BatchStatusRow{"ARowNotUnderstood", "mode,h5\nordinary,300\nboth,300\n", 1},
+                    BatchStatusRow{"ARowCutShort", "mode,h5\nordinary,300\nordinary\n", 1},
+                    BatchStatusRow{"ARowWithoutMode", "mode,h5\nordinary,300\n,300\n", 1},
+                    BatchStatusRow{"HeaderNotUnderstood", "mode,thickness\nordinary,300\n", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(CommandLine, JsonOfOnePress) {
     const auto r = runCli(
         {"--mode", "civil-defence", "--qrf", "50", "--case", "B", "--h2", "-3.45", "--json"});

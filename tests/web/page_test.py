@@ -4,12 +4,18 @@ from its folder on 127.0.0.1, answers compared with the native command line.
 
     page_test.py --site build-web/site --cli build/cli/wallcalc-cli GROUP
 
-GROUP: window, rules, messages, files, agreement or speed (one ctest entry each).
+    page_test.py --one-file build-web/wallcalc.html --cli build/cli/wallcalc-cli single
+
+GROUP: window, rules, messages, files, batch, agreement or speed (one ctest entry each), on
+the page served from its folder; single: the one-file edition opened from disk (file://).
 """
 import argparse
 import base64
+import collections
+import csv
 import functools
 import http.server
+import io
 import json
 import os
 import random
@@ -212,6 +218,32 @@ class Window(PageTest):
         self.assertLess(after["WallFigure"][1] + after["WallFigure"][3], after["StaleNote"][1] + 1)
         self.assertLess(after["StaleNote"][1] + after["StaleNote"][3], text[1] + 1)
 
+    def test_compute_and_the_six_results_show_in_a_1366_by_768_viewport(self):
+        # A laptop's screen at 100 %: the viewport itself set to 1366×768 CSS pixels.
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 1366, "height": 768, "deviceScaleFactor": 1, "mobile": False})
+        try:
+            self.open_page()
+            self.js("document.getElementById('Option1_1').click();"
+                    "document.getElementById('Command1').click();")
+            names = ["Command1"] + [r["name"] for r in self.description()["results"]]
+            shown = self.js("""return arguments[0].map(n => {
+                const r = document.getElementById(n).getBoundingClientRect();
+                return [n, r.left, r.top, r.right, r.bottom]; });""", names)
+            view = self.js("return [innerWidth, innerHeight, scrollX, scrollY]")
+            if ARGS.shots:
+                self.browser.save_screenshot(os.path.join(ARGS.shots, "web-1366x768.png"))
+        finally:
+            self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.assertEqual(view, [1366, 768, 0, 0])
+        for name, left, top, right, bottom in shown:
+            with self.subTest(control=name):
+                self.assertGreaterEqual(left, 0)
+                self.assertGreaterEqual(top, 0)
+                self.assertLessEqual(right, 1366)
+                self.assertLessEqual(bottom, 768)
+        self.assertEqual(len([n for n, *_ in shown if self.value(n)]), 6, "the six results")
+
     def test_boxes_lists_and_labels_open_with_the_window_defaults(self):
         d = self.description()
         for box in d["boxes"]:
@@ -252,6 +284,10 @@ class Window(PageTest):
         self.assertEqual(self.value("TextChecks"),
                          self.js("return window.wallcalc.supplementaryText()").replace("\r\n", "\n"))
         self.assertTrue(self.value("TextChecks").startswith("补充验算："))
+        overflow = self.js("const t = document.getElementById('TextChecks');"
+                           "return [t.scrollWidth - t.clientWidth, t.scrollHeight - t.clientHeight]")
+        self.assertEqual(overflow[0], 0, "补充验算 wraps its lines: no horizontal scrolling")
+        self.assertGreater(overflow[1], 0)
 
     def test_tab_goes_through_the_inputs_in_the_window_order(self):
         # As in the desktop window: the layout table's order, the result boxes passed over,
@@ -279,14 +315,13 @@ class Window(PageTest):
         self.assertTrue(self.js("return document.body.classList.contains('closed')"))
         self.assertTrue(self.js("return document.getElementById('Form1').inert"))
 
-    def test_help_shows_its_eight_lines_under_its_title(self):
+    def test_help_shows_the_windows_help_under_its_title(self):
         self.click("Command2")
         title, text = self.dialog()
         self.assertEqual(title, "友情帮助:")
-        lines = text.split("\n")
-        self.assertEqual(len(lines), 8)
-        self.assertEqual(lines[1], "        1.A处受力钢筋的计算 ")
-        self.assertIn("补充验算", lines[7])
+        self.assertEqual(text.split("\n"), self.description()["help"])
+        for words in ("GB 50010-2002", "GB 50010-2010(2015年版)", "补充验算", "墙体文件"):
+            self.assertIn(words, text)
         self.close_dialog()
         self.assertIsNone(self.dialog())
 
@@ -510,6 +545,203 @@ def pdf_text(pdf):
         os.unlink(f.name)
 
 
+# ---------------------------------------------------------------- batches
+
+
+# Two-byte codes that Debian 12's C library (glibc 2.36, through which the command line
+# reads GB18030) and the browsers' decoder (the WHATWG Encoding Standard's gb18030) read as
+# different characters: 0xA3A0 (U+E5E5 / U+3000) and six that glibc reads as CJK Extension B
+# characters and the browsers as private-use ones. Every other two-byte code reads alike.
+GB18030_READ_APART = {b"\xa3\xa0", b"\xfe\x51", b"\xfe\x52", b"\xfe\x53", b"\xfe\x6c",
+                      b"\xfe\x76", b"\xfe\x91"}
+
+
+def two_byte_codes():
+    return [bytes([lead, trail]) for lead in range(0x81, 0xFF)
+            for trail in [*range(0x40, 0x7F), *range(0x80, 0xFF)]
+            if bytes([lead, trail]) not in GB18030_READ_APART]
+
+
+def gb18030_walls(rows=1000):
+    """A batch file as Excel on Chinese Windows writes it: GB18030, the window's labels as
+    headings, commas, CR LF. The names run through every two-byte code of GB18030 (but the
+    seven above); the rows complete, end early (elevations, a box that is no number, no
+    mode), are not understood (a grade, a row cut short) and take both modes."""
+    codes = two_byte_codes()
+    per_row = -(-len(codes) // rows)
+    header = "名称,人防选择,情况选择,砼强度等级,钢筋种类,h2(m),墙厚度h5（mm）,人防荷载(kN/m2),设计"
+    lines = [header.encode("gb18030")]
+    for i in range(rows):
+        name = b"".join(codes[i * per_row:(i + 1) * per_row]) or f"WQ-{i}".encode()
+        mode = "" if i % 37 == 3 else ("人防" if i % 2 else "非人防")
+        case = "ABC"[i % 3]
+        h2 = {"A": "-0.5", "B": "-3.5", "C": "-7"}[case]
+        if i % 41 == 6:
+            case = "C"  # water above the base: the elevations do not fit the case
+        concrete = "C33" if i % 53 == 7 else f"C{20 + 5 * (i % 5)}"
+        steel = ["Ⅱ级(HRB335)", "Ⅲ级(HRB400)", "0", "2"][i % 4]
+        h5 = "abc" if i % 59 == 8 else str(300 + 50 * (i % 4))
+        qrf = "50" if mode == "人防" else ""
+        cells = [f"情况{case}", concrete, steel, h2, h5, qrf, "张三" if i % 2 else ""]
+        line = name + b"," + ",".join([mode] + cells).encode("gb18030")
+        if i % 97 == 5:
+            line = line.rsplit(b",", 2)[0]  # cut short by two cells
+        lines.append(line)
+    return b"\r\n".join(lines) + b"\r\n"
+
+
+def utf8_walls(separator, bom):
+    """A smaller batch by the session keys, in UTF-8, with the given separator."""
+    lines = [separator.join(["name", "mode", "case", "h2", "concrete", "steel", "h5", "qrf"])]
+    for i in range(60):
+        mode = ["ordinary", "civil-defence", "人防", "非人防", ""][i % 5]
+        case = "ABC"[i % 3]
+        h2 = {"A": "-0.5", "B": "-3.5", "C": "-7"}[case]
+        qrf = "50" if mode in ("civil-defence", "人防") else ""
+        lines.append(separator.join([f"墙{i}", mode, case, h2, "C30", "HRB400",
+                                     str(250 + 25 * (i % 6)), qrf]))
+    return (b"\xef\xbb\xbf" if bom else b"") + "\n".join(lines).encode("utf-8") + b"\n"
+
+
+class BatchChecks:
+    """The page's batch against wallcalc-cli --batch, for the served page and the one file."""
+
+    def run_batch(self, name, data):
+        folder = tempfile.mkdtemp(prefix="wallcalc-batch-")
+        path = os.path.join(folder, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        before = set(os.listdir(self.downloads))
+        self.el("batch-file").send_keys(path)
+        WebDriverWait(self.browser, 120).until(lambda b: self.dialog() is not None)
+        message = self.dialog()
+        self.close_dialog()
+        results = None
+        wanted = name.rsplit(".", 1)[0] + "_结果.csv"
+        for _ in range(100):
+            if wanted in set(os.listdir(self.downloads)) - before:
+                with open(os.path.join(self.downloads, wanted), "rb") as f:
+                    results = f.read()
+                break
+            time.sleep(0.05)
+        cli = subprocess.run([ARGS.cli, "--batch", path], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, check=False)
+        return message, results, cli, path
+
+    def test_a_gb18030_file_of_1000_rows_gives_the_command_lines_results_byte_for_byte(self):
+        message, results, cli, _ = self.run_batch("外墙.csv", gb18030_walls())
+        self.assertEqual(cli.returncode, 1, "rows that did not complete")
+        self.assertIsNotNone(results, f"no results were downloaded; the page said {message}")
+        self.assertEqual(results[:3], b"\xef\xbb\xbf")
+        if results != cli.stdout:
+            page_lines, cli_lines = results.split(b"\r\n"), cli.stdout.split(b"\r\n")
+            for number, (a, b) in enumerate(zip(page_lines, cli_lines), start=1):
+                self.assertEqual(a.decode("utf-8"), b.decode("utf-8"), f"record {number}")
+            self.assertEqual(len(page_lines), len(cli_lines))
+        summary = [line for line in cli.stderr.decode("utf-8").splitlines() if "共 " in line]
+        self.assertEqual(message[0], "友情提示:")
+        self.assertIn(summary[0].removeprefix("wallcalc-cli："), message[1])
+        self.assertIn("按GB18030（GBK）编码读入", message[1])
+        self.assertIn("行未指明人防选择", message[1])
+        records = list(csv.reader(io.StringIO(results.decode("utf-8-sig"), newline="")))
+        status = records[0].index("status")
+        statuses = collections.Counter(r[status] for r in records[1:])
+        print(f"batch: {len(records) - 1} rows ({dict(statuses)}), {len(results):,} bytes of "
+              "results, equal to the command line's")
+        self.assertEqual(len(records), 1001)
+        self.assertEqual(set(statuses), {"completed", "ended", "error"})
+        self.assertEqual(self.js("return document.getElementById('batch-progress').value"), 1)
+        self.assertGreaterEqual(self.js("return window.wallcalc.lastBatch.progressShown"), 1)
+
+    def test_utf8_files_with_keys_and_each_separator_give_the_command_lines_results(self):
+        for name, separator, bom in (("commas.csv", ",", True), ("semicolons.csv", ";", False),
+                                     ("tabs.txt", "\t", True)):
+            with self.subTest(file=name):
+                message, results, cli, _ = self.run_batch(name, utf8_walls(separator, bom))
+                self.assertIsNotNone(results, f"no results; the page said {message}")
+                self.assertEqual(results, cli.stdout)
+
+    def test_a_file_neither_utf8_nor_gb18030_is_refused_as_the_command_line_refuses_it(self):
+        message, results, cli, path = self.run_batch("bad.csv", b"name,h5\r\nW1,300\r\nW2,\xff\xff\r\n")
+        self.assertIsNone(results)
+        self.assertEqual(cli.returncode, 2)
+        said = cli.stderr.decode("utf-8").strip().removeprefix("wallcalc-cli：")
+        self.assertEqual(message[1], said.replace(path, "bad.csv"))
+        self.assertIn("第3行", message[1])
+
+
+class Batch(PageTest, BatchChecks):
+    pass
+
+
+# ---------------------------------------------------------------- the one-file edition
+
+
+class SingleFile(PageTest, BatchChecks):
+    """wallcalc.html opened from disk: no server, nothing loaded from anywhere."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = None
+        cls.url = "file://" + os.path.abspath(ARGS.one_file)
+        cls.downloads = tempfile.mkdtemp(prefix="wallcalc-downloads-")
+        cls.browser = chromium(cls.downloads)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def test_computes_the_default_wall_with_its_six_results_and_supplementary_design(self):
+        self.click("Option1_1")
+        self.click("Command1")
+        self.assertIsNone(self.dialog())
+        expected = json.loads(self.cli_session(['{"mode":"ordinary"}'])[0])
+        shown = {r["key"]: self.value(r["name"]) for r in self.description()["results"]}
+        self.assertEqual(shown, expected["results"])
+        self.assertEqual(len([v for v in shown.values() if v]), 6)
+        self.assertEqual(self.value("Text12").replace("\n", "\r\n"), expected["report"])
+        WebDriverWait(self.browser, 5).until(lambda b: self.value("TextChecks") != "")
+        self.assertTrue(self.value("TextChecks").startswith("补充验算："))
+        self.assertGreater(self.js("return document.getElementById('WallFigure').naturalWidth"), 0)
+
+    def test_loads_nothing_beside_itself(self):
+        self.assertTrue(self.url.startswith("file://"))
+        loaded = self.js("return performance.getEntriesByType('resource').map(e => e.name)")
+        for url in loaded:
+            self.assertTrue(url.startswith("data:") or url.startswith("blob:"), url)
+        self.assertEqual(self.js("return [...document.querySelectorAll('[src],[href]')]"
+                                 ".map(e => e.src || e.href).filter(u => !/^(data|blob):/.test(u))"),
+                         [])
+
+    def test_a_wall_saved_by_download_opens_again_by_the_picker(self):
+        self.click("Option1_0")
+        self.type_into("Text20", "50")
+        self.type_into("Text4", "400")
+        self.fill_project({"wall": "WQ-2"})
+        before = set(os.listdir(self.downloads))
+        self.click("save-wall")
+        WebDriverWait(self.browser, 10).until(
+            lambda b: "WQ-2.wall" in set(os.listdir(self.downloads)) - before)
+        self.open_page()
+        default = next(b["default"] for b in self.description()["boxes"] if b["name"] == "Text4")
+        self.assertEqual(self.value("Text4"), default, "a fresh page")
+        self.el("wall-file").send_keys(os.path.join(self.downloads, "WQ-2.wall"))
+        WebDriverWait(self.browser, 5).until(lambda b: self.value("Text4") == "400")
+        self.assertTrue(self.el("Option1_0").is_selected())
+        self.assertEqual(self.value("Text20"), "50")
+        self.assertEqual(self.js("return window.wallcalc.state()")["project"]["wall"], "WQ-2")
+
+    def test_prints_the_sheet_with_its_figure_and_supplementary_design(self):
+        self.click("Option1_1")
+        self.click("Command1")
+        pdf = base64.b64decode(self.browser.print_page())
+        text = pdf_text(pdf).replace(" ", "")
+        for expected in ("地下室外墙配筋计算书", "三、计算简图", "五、计算过程", "六、补充验算"):
+            with self.subTest(text=expected):
+                self.assertIn(expected, text)
+        self.assertGreater(self.js("return document.querySelector('#sheet img').naturalWidth"), 0)
+
+
 # ---------------------------------------------------------------- agreement with the CLI
 
 
@@ -636,19 +868,22 @@ class Speed(PageTest):
 
 
 GROUPS = {"window": Window, "rules": Rules, "messages": Messages, "files": Files,
-          "agreement": Agreement, "speed": Speed}
+          "batch": Batch, "agreement": Agreement, "speed": Speed, "single": SingleFile}
 
 
 def main():
     global ARGS
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--site", required=True)
+    parser.add_argument("--site", help="the page's folder (build-web/site)")
+    parser.add_argument("--one-file", help="the one-file edition (build-web/wallcalc.html)")
     parser.add_argument("--cli", required=True)
     parser.add_argument("--keep-pdf", help="also write the printed sheet here")
+    parser.add_argument("--shots", help="keep screenshots of what the tests look at here")
     parser.add_argument("group", choices=sorted(GROUPS))
     ARGS = parser.parse_args()
-    for path in (os.path.join(ARGS.site, "index.html"), ARGS.cli):
+    page = ARGS.one_file if ARGS.group == "single" else os.path.join(ARGS.site or "", "index.html")
+    for path in (page, ARGS.cli):
         if not os.path.exists(path):
             sys.exit(f"missing: {path} (build the web preset and the default preset first)")
     suite = unittest.defaultTestLoader.loadTestsFromTestCase(GROUPS[ARGS.group])

@@ -8,6 +8,8 @@
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   const byId = (id) => document.getElementById(id);
+  // The wall figure's file, named once in the page (a data: URL in the one-file edition).
+  const figureUrl = () => byId("wall-figure-file").href;
   let module = null;
   let window1 = null; // the description of the window
   let firstResultAt = null;
@@ -152,7 +154,9 @@
       const text = document.createElement("textarea");
       text.id = c.name;
       text.readOnly = true;
-      text.wrap = "off";
+      // The calculation text keeps its lines as written; the supplementary design wraps
+      // them at the panel's width, as the window does.
+      text.wrap = c.name === "TextChecks" ? "soft" : "off";
       text.spellcheck = false;
       text.setAttribute("aria-label", c.caption);
       return text;
@@ -160,7 +164,7 @@
     figure(c) {
       const img = document.createElement("img");
       img.id = c.name;
-      img.src = "wall_figure.svg";
+      img.src = figureUrl();
       img.alt = c.caption;
       return img;
     },
@@ -367,13 +371,17 @@
     return `${name.replace(/[\\/:*?"<>|]/g, "_")}.wall`;
   }
 
-  function saveWall() {
-    const blob = new Blob([engine.wallFile()], { type: "application/json" });
+  // A file handed to the browser's downloads: no server, the page's own bytes.
+  function download(blob, name) {
     const link = document.createElement("a");
     link.href = URL.createObjectURL(blob);
-    link.download = wallFileName();
+    link.download = name;
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  }
+
+  function saveWall() {
+    download(new Blob([engine.wallFile()], { type: "application/json" }), wallFileName());
     showFlags();
   }
 
@@ -407,6 +415,107 @@
     });
   }
 
+  // ---- A batch of walls from a CSV file: the command line's own batch in the module, a
+  // few rows at a time with the progress shown between them, the results as a download
+  // byte for byte what wallcalc-cli --batch writes for the same file.
+
+  const batch = {
+    isUtf8: (bytes) => withBytes(bytes, (p, n) => module._wc_is_utf8(p, n)) === 1,
+    notAText: (name, line) => withText(name, (p, n) => answer(module._wc_not_a_text(p, n, line))),
+    start: (bytes) => JSON.parse(withBytes(bytes, (p, n) => answer(module._wc_batch_start(p, n)))),
+    step: (rows) => JSON.parse(answer(module._wc_batch_step(rows))),
+    finish: () => JSON.parse(answer(module._wc_batch_finish())),
+    results() {
+      const start = module._wc_batch_results();
+      return module.HEAPU8.slice(start, start + module._wc_batch_results_size());
+    },
+    clear: () => module._wc_batch_clear(),
+  };
+
+  // The line of the first bytes that belong to no GB18030 character. A line break (0x0A)
+  // is never part of a GB18030 character, so each line decodes on its own.
+  function firstBadLine(bytes) {
+    const gb18030 = new TextDecoder("gb18030", { fatal: true });
+    for (let start = 0, line = 1; start <= bytes.length; ++line) {
+      const end = bytes.indexOf(0x0a, start) < 0 ? bytes.length : bytes.indexOf(0x0a, start);
+      try {
+        gb18030.decode(bytes.subarray(start, end));
+      } catch {
+        return line;
+      }
+      start = end + 1;
+    }
+    return 1;
+  }
+
+  // The file as UTF-8, read as the command line reads it: UTF-8 when every byte of it is
+  // (the module's test), otherwise GB18030 through the browser's own decoder, otherwise
+  // refused with the line at fault.
+  function batchText(file, bytes) {
+    if (batch.isUtf8(bytes)) return { bytes };
+    try {
+      const text = new TextDecoder("gb18030", { fatal: true }).decode(bytes);
+      return { bytes: encoder.encode(text), note: `“${file.name}”按GB18030（GBK）编码读入` };
+    } catch {
+      return { error: batch.notAText(file.name, firstBadLine(bytes)) };
+    }
+  }
+
+  const resultsName = (name) => `${name.replace(/\.[^.]*$/, "")}_结果.csv`;
+  const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
+
+  // Steps of about 30 ms, the progress shown after each; 取消 stops between two steps.
+  async function computeRows(lines) {
+    const dialog = byId("batch-dialog");
+    let cancelled = false;
+    byId("batch-cancel").onclick = () => (cancelled = true);
+    dialog.showModal();
+    for (;;) {
+      const until = performance.now() + 30;
+      let progress;
+      do progress = batch.step(20);
+      while (!progress.done && performance.now() < until);
+      byId("batch-progress").value = progress.done ? 1 : progress.line / Math.max(lines, 1);
+      byId("batch-count").textContent = `已计算 ${progress.rows} 行`;
+      window.wallcalc.lastBatch.progressShown += 1;
+      if (progress.done || cancelled) break;
+      await nextTask();
+    }
+    dialog.close();
+    return !cancelled;
+  }
+
+  async function runBatchFile(file) {
+    const say = (lines) => showMessages([{ title: window1.messageTitle, text: lines.filter(Boolean).join("\n") }]);
+    const read = batchText(file, new Uint8Array(await file.arrayBuffer()));
+    if (read.error !== undefined) return say([read.error]);
+    const started = batch.start(read.bytes);
+    if (started.error !== undefined) return say([`“${file.name}”：${started.error}`]);
+    byId("batch-file-name").textContent = file.name;
+    byId("batch-progress").value = 0;
+    window.wallcalc.lastBatch = { file: file.name, progressShown: 0 };
+    const finished = await computeRows(started.lines);
+    const outcome = batch.finish();
+    if (!finished) {
+      batch.clear();
+      return say(["批量计算已取消，没有写出结果"]);
+    }
+    const name = resultsName(file.name);
+    download(new Blob([batch.results()], { type: "text/csv" }), name);
+    batch.clear();
+    const stopped = outcome.stopped && `“${file.name}”：${outcome.stopped}；此前的各行已写出`;
+    say([read.note, outcome.summary, outcome.unchosen, stopped, `结果已下载为“${name}”`]);
+  }
+
+  function wireBatch() {
+    const picker = byId("batch-file");
+    byId("batch").addEventListener("click", () => picker.click());
+    picker.addEventListener("change", () => {
+      if (picker.files.length > 0) runBatchFile(picker.files[0]);
+      picker.value = "";
+    });
+  }
+
   function wireMenu() {
     const picker = byId("wall-file");
     byId("open-wall").addEventListener("click", () => picker.click());
@@ -418,6 +527,7 @@
     wireProjectDialog();
     byId("print-sheet").addEventListener("click", () => window.print());
     window.addEventListener("beforeprint", buildSheet);
+    wireBatch();
   }
 
   // ---- The calculation sheet the browser prints.
@@ -517,7 +627,7 @@
     const head = element("header", "sheet-head");
     head.append(element("h1", "", s.title), titleBlock(s));
     const figure = element("img", "sheet-figure");
-    figure.src = "wall_figure.svg";
+    figure.src = figureUrl();
     figure.alt = "计算简图";
     sheet.append(
       head,
@@ -561,6 +671,7 @@
       measureSession,
       firstResultAt: () => firstResultAt,
       readyAt: null,
+      lastBatch: null, // the file of the last batch and how often its progress was shown
     };
   }
 

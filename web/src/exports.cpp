@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "wallcalc/cli/input_text.hpp"
 #include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
+#include "web_batch.hpp"
 #include "web_window.hpp"
 
 namespace {
@@ -16,6 +18,11 @@ namespace {
 wallcalc::web::WebWindow& window() {
     static wallcalc::web::WebWindow w;
     return w;
+}
+
+wallcalc::web::WebBatch& batch() {
+    static wallcalc::web::WebBatch b;
+    return b;
 }
 
 const char* answer(std::string text) {
@@ -111,6 +118,44 @@ EMSCRIPTEN_KEEPALIVE const char* wc_open_wall(const char* file, int length) {
 
 EMSCRIPTEN_KEEPALIVE const char* wc_sheet(const char* date) {
     return answer(window().sheet(date));
+}
+
+// ---- A batch of walls from a CSV file (see web_batch.hpp): the page decides the file's
+// encoding with wc_is_utf8, as the command line does, and hands the text over as UTF-8.
+
+EMSCRIPTEN_KEEPALIVE int wc_is_utf8(const char* bytes, int length) {
+    return wallcalc::cli::isUtf8(text(bytes, length)) ? 1 : 0;
+}
+
+// Why a file that is neither UTF-8 nor GB18030 is refused, in the command line's words.
+EMSCRIPTEN_KEEPALIVE const char* wc_not_a_text(const char* name, int length, int line) {
+    return answer(
+        wallcalc::cli::neitherUtf8NorGb18030(text(name, length), static_cast<std::size_t>(line)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_batch_start(const char* csv, int length) {
+    return answer(batch().start(std::string(text(csv, length))));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_batch_step(int rows) {
+    return answer(batch().step(static_cast<std::size_t>(rows)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_batch_finish() {
+    return answer(batch().finish());
+}
+
+// The results CSV's bytes: where they stand and how many; valid until wc_batch_clear.
+EMSCRIPTEN_KEEPALIVE const char* wc_batch_results() {
+    return batch().results().data();
+}
+
+EMSCRIPTEN_KEEPALIVE int wc_batch_results_size() {
+    return static_cast<int>(batch().results().size());
+}
+
+EMSCRIPTEN_KEEPALIVE void wc_batch_clear() {
+    batch().clear();
 }
 
 }  // extern "C"

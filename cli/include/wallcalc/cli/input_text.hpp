@@ -8,11 +8,20 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace wallcalc::cli {
 
 enum class Encoding { Utf8, Gb18030 };
+
+// Whether every byte of `bytes` belongs to a well-formed UTF-8 character: the test that
+// tells a file read as UTF-8 from one read as GB18030. The web page asks it too.
+bool isUtf8(std::string_view bytes);
+
+// Why a file that is neither UTF-8 nor GB18030 is refused: the file's name in quotes, the
+// line of the first byte that belongs to no character, and what to do in Excel.
+std::string neitherUtf8NorGb18030(std::string_view name, std::size_t line);
 
 class InputText {
   public:
