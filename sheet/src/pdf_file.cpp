@@ -12,10 +12,14 @@
 namespace wallcalc::sheet {
 namespace {
 
+// The device's pixels per inch: those of the QPdfWriter the sheets were written with before,
+// so that the page's paintable area (a whole number of pixels) stands where it stood.
+constexpr int kPdfDpi = 600;
+
 // The sheet drawn into a PDF in memory: the file's bytes, or why there are none.
 std::optional<std::string> drawnSheet(const CalculationSheet& sheet, SheetPdfWritten& written,
                                       std::string& bytes) {
-    pdf::PdfDevice device(sheetFaces(), sheetPageLayout(), static_cast<int>(kSheetDpi));
+    pdf::PdfDevice device(sheetFaces(), sheetPageLayout(), kPdfDpi);
     std::optional<std::string> failed =
         renderSheet(sheet, device, [&device] { return device.newPage(); });
     std::string failure;

@@ -78,19 +78,26 @@ bool writtenByQt(const CalculationSheet& sheet, const QString& path) {
     return !wallcalc::sheet::renderSheet(sheet, writer);
 }
 
-// The share of the pixels of two pages that differ by more than a quarter of the way from
-// white to black: what antialiasing at the edge of a line or a glyph drawn a hair apart
-// does not reach.
+// The share of the pixels of page `a` that differ from every pixel of page `b` within one
+// pixel of the same place by more than a quarter of the way from white to black: a line or
+// a glyph drawn a hair apart (which the rasteriser may round to the next pixel) does not
+// count, a stroke or a glyph missing or out of place does.
 double differingShare(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return 1;
     qint64 differing = 0;
     for (int y = 0; y < a.height(); ++y) {
-        const uchar* lineA = a.constScanLine(y);
-        const uchar* lineB = b.constScanLine(y);
-        for (int x = 0; x < a.width(); ++x)
-            differing += std::abs(lineA[x] - lineB[x]) > 64;
+        for (int x = 0; x < a.width(); ++x) {
+            const int shade = a.constScanLine(y)[x];
+            int nearest = 255;
+            for (int v = std::max(y - 1, 0); v <= std::min(y + 1, b.height() - 1); ++v) {
+                const uchar* line = b.constScanLine(v);
+                for (int u = std::max(x - 1, 0); u <= std::min(x + 1, b.width() - 1); ++u)
+                    nearest = std::min(nearest, std::abs(shade - line[u]));
+            }
+            differing += nearest > 64;
+        }
     }
-    return static_cast<double>(differing) / (a.width() * a.height());
+    return static_cast<double>(differing) / (static_cast<double>(a.width()) * a.height());
 }
 
 }  // namespace
@@ -170,8 +177,11 @@ class SheetText : public QObject {
 
     // The same sheets: the file sound (qpdf --check), every font an embedded subset named
     // with its tag and mapped to Unicode, nothing drawn left out or unprintable, and every
-    // page, rendered by pdftoppm at 100 dpi in grey, as QPdfWriter's: fewer than 1 % of
-    // its pixels differ by more than a quarter of the way from white to black.
+    // page, rendered by pdftoppm at 100 dpi in grey, as QPdfWriter's: fewer than 0.1 % of
+    // its pixels (some 970 of an A4 page) differ from every pixel within one pixel of the
+    // same place in the other rendering by more than a quarter of the way from white to
+    // black. (Measured: up to 0.06 % on a first page, where the bold title and headings
+    // are made bold as Qt does not; up to 0.015 % on the others.)
     void writtenAsQtWritesIt_data() { everyPageReadsAsRecorded_data(); }
     void writtenAsQtWritesIt() {
         QFETCH(QString, file);
@@ -197,10 +207,11 @@ class SheetText : public QObject {
         QVERIFY(!mine.isEmpty());
         QCOMPARE(mine.size(), theirs.size());
         for (qsizetype page = 0; page < mine.size(); ++page) {
-            const double share = differingShare(mine[page], theirs[page]);
+            const double share = std::max(differingShare(mine[page], theirs[page]),
+                                          differingShare(theirs[page], mine[page]));
             qInfo("%s, page %lld: %.3f %% of the pixels differ", qPrintable(file), page + 1,
                   share * 100);
-            QVERIFY2(share < 0.01, qPrintable(QString::number(share * 100) + " %"));
+            QVERIFY2(share < 0.001, qPrintable(QString::number(share * 100) + " %"));
         }
     }
 };

@@ -76,9 +76,7 @@ std::unique_ptr<Face> Face::fromBytes(const QString& family, const QByteArray& b
 }
 
 void Face::readMeasures() {
-    const auto thousandths = [this](double units) {
-        return static_cast<int>(std::lround(units * 1000 / unitsPerEm));
-    };
+    const auto thousandths = [this](double units) { return units * 1000 / unitsPerEm; };
     const auto metric = [this](hb_ot_metrics_tag_t tag) {
         hb_position_t value = 0;
         hb_ot_metrics_get_position(font, tag, &value);
@@ -93,7 +91,7 @@ void Face::readMeasures() {
     lineThickness = metric(HB_OT_METRICS_TAG_UNDERLINE_SIZE) * 1000 / unitsPerEm;
     // 'head': xMin, yMin, xMax, yMax at bytes 36 to 43.
     for (unsigned i = 0; i < 4; ++i)
-        box[i] = thousandths(headField(face, 36 + 2 * i));
+        box[i] = static_cast<int>(std::lround(thousandths(headField(face, 36 + 2 * i))));
     italicAngle = hb_style_get_value(font, HB_STYLE_TAG_SLANT_ANGLE);
     bold = hb_style_get_value(font, HB_STYLE_TAG_WEIGHT) >= 600;
     char name[128];

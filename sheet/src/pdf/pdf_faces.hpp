@@ -42,7 +42,7 @@ class Face {
 
     // The face's measures for its PDF font descriptor, in thousandths of the em.
     std::string postscriptName;
-    int ascent = 0, descent = 0, capHeight = 0;
+    double ascent = 0, descent = 0, capHeight = 0;
     int box[4] = {0, 0, 0, 0};  // xMin yMin xMax yMax
     double italicAngle = 0;
     bool bold = false;         // a bold face of its own: no bold need be made of it

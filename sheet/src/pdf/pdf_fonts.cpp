@@ -165,11 +165,11 @@ void writeDescriptor(PdfObjects& objects, int id, const Face& face, const std::s
     out += "]/ItalicAngle ";
     appendNumber(out, face.italicAngle);
     out += "/Ascent ";
-    appendInteger(out, face.ascent);
+    appendNumber(out, face.ascent, 3);
     out += "/Descent ";
-    appendInteger(out, face.descent);
+    appendNumber(out, face.descent, 3);
     out += "/CapHeight ";
-    appendInteger(out, face.capHeight);
+    appendNumber(out, face.capHeight, 3);
     out += "/StemV 80/FontFile2 ";
     appendInteger(out, fontFile);
     out += " 0 R>>";

@@ -394,8 +394,10 @@ void PdfPaintEngine::drawTextItem(const QPointF& at, const QTextItem& item) {
     setFill(pen_.color());
     const double size = pixels * scale();
     content_ += "BT\n";
+    // The origin where Qt's layout puts it: on its grid of 1/64 of the painter's unit.
+    const QPointF origin(std::round(at.x() * 64) / 64, std::round(at.y() * 64) / 64);
     for (const ShapedRun& run : runs_)
-        textRun(run, mapped(at), size, font.weight() >= QFont::Bold);
+        textRun(run, mapped(origin), size, font.weight() >= QFont::Bold);
     content_ += "ET\n";
 }
 
