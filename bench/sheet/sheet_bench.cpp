@@ -17,6 +17,7 @@
 #include <fstream>
 #include <string>
 
+#include "face_repertoire.hpp"
 #include "pdf/pdf_objects.hpp"
 #include "sheet_blocks.hpp"
 #include "wallcalc/engine/window_model.hpp"
@@ -105,20 +106,28 @@ void BM_SheetPdfQPdfWriter(benchmark::State& state) {
 }
 BENCHMARK(BM_SheetPdfQPdfWriter)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// The program's writer with its streams compressed at another of libdeflate's levels: time
-// and size of the same sheet, to choose the level by.
-void BM_SheetPdfDeflateLevel(benchmark::State& state) {
-    const sheet::CalculationSheet s = sheetOfKind(kKinds[1]);
+// The program's writer on a sheet whose glyphs no sheet before drew (a new hanzi in the
+// wall's name each time), so that its face is cut and compressed anew, as for the first
+// sheet of its kind in a batch; with the streams compressed at one of libdeflate's levels,
+// to choose the level by.
+void BM_SheetPdfNewGlyphs(benchmark::State& state) {
+    sheet::CalculationSheet s = sheetOfKind(kKinds[0]);
     QTemporaryDir dir;
     const std::string path = dir.filePath("sheet.pdf").toStdString();
+    std::vector<char32_t> hanzi;
+    for (const char32_t c : sheet::sheetRepertoire()) {
+        if (c >= 0x4E00) hanzi.push_back(c);
+    }
     sheet::pdf::setDeflateLevel(static_cast<int>(state.range(0)));
+    std::size_t next = static_cast<std::size_t>(state.range(0)) * 997;
     for (auto _ : state) {
+        s.name = "W1 " + QString::fromUcs4(&hanzi[next++ % hanzi.size()], 1).toStdString();
         if (sheet::writeSheetPdf(s, path).failure) state.SkipWithError("the sheet was not written");
     }
     sheet::pdf::setDeflateLevel(kSheetsDeflateLevel);
     state.counters["bytes"] = fileBytes(path);
 }
-BENCHMARK(BM_SheetPdfDeflateLevel)
+BENCHMARK(BM_SheetPdfNewGlyphs)
     ->Arg(1)
     ->Arg(3)
     ->Arg(5)

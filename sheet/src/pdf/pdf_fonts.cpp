@@ -3,7 +3,11 @@
 #include <hb-subset.h>
 #include <hb.h>
 
+#include <algorithm>
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
 
 namespace wallcalc::sheet::pdf {
 namespace {
@@ -33,9 +37,19 @@ constexpr hb_tag_t kTablesLeftOut[] = {
     HB_TAG('J', 'S', 'T', 'F'), HB_TAG('D', 'S', 'I', 'G'), HB_TAG('P', 'C', 'L', 'T'),
 };
 
+// A face cut down to some glyphs: its font program, compressed, and the number each of
+// those glyphs has in it.
 struct Subset {
-    std::string bytes;
-    std::vector<std::uint16_t> newGlyphOfCid;
+    std::string program;
+    std::size_t length = 0;           // of the program uncompressed
+    std::vector<unsigned> glyphs;     // the glyphs of the face it was cut to, in order
+    std::vector<std::uint16_t> news;  // their numbers in the subset
+    std::uint16_t newGlyph(unsigned glyph) const {
+        const auto at = std::lower_bound(glyphs.begin(), glyphs.end(), glyph);
+        return at != glyphs.end() && *at == glyph
+                   ? news[static_cast<std::size_t>(at - glyphs.begin())]
+                   : 0;
+    }
 };
 
 // The plan of a subset by the characters drawn in the face, which HarfBuzz maps to glyphs
@@ -63,34 +77,82 @@ Plan planFor(const Face& face, const std::vector<std::u16string>& texts,
     return Plan(hb_subset_plan_create_or_fail(face.face, input.get()));
 }
 
-bool subsetOf(const Face& face, const std::vector<std::u16string>& texts,
-              const std::vector<unsigned>& glyphs, Subset& out) {
+// The subset of `face` with `glyphs` (in order, each once), which the characters `texts`
+// are drawn with; nothing when HarfBuzz cannot make it.
+std::shared_ptr<const Subset> madeSubset(const Face& face, const std::vector<std::u16string>& texts,
+                                         const std::vector<unsigned>& glyphs) {
     for (const bool byGlyphs : {false, true}) {
         const Plan plan = planFor(face, texts, glyphs, byGlyphs);
-        if (!plan) return false;
+        if (!plan) return nullptr;
         const hb_map_t* newGlyphs = hb_subset_plan_old_to_new_glyph_mapping(plan.get());
-        out.newGlyphOfCid.assign(glyphs.size(), 0);
+        auto subset = std::make_shared<Subset>();
+        subset->glyphs = glyphs;
         bool all = true;
-        for (std::size_t cid = 1; cid < glyphs.size(); ++cid) {
-            const hb_codepoint_t g = hb_map_get(newGlyphs, glyphs[cid]);
-            all = all && g != HB_MAP_VALUE_INVALID;
-            out.newGlyphOfCid[cid] = static_cast<std::uint16_t>(g);
+        for (const unsigned g : glyphs) {
+            const hb_codepoint_t n = hb_map_get(newGlyphs, g);
+            all = all && n != HB_MAP_VALUE_INVALID;
+            subset->news.push_back(static_cast<std::uint16_t>(n));
         }
         if (!all) continue;
-        const std::unique_ptr<hb_face_t, FaceFree> subset(
-            hb_subset_plan_execute_or_fail(plan.get()));
-        if (!subset) return false;
-        const std::unique_ptr<hb_blob_t, BlobFree> blob(hb_face_reference_blob(subset.get()));
+        const std::unique_ptr<hb_face_t, FaceFree> made(hb_subset_plan_execute_or_fail(plan.get()));
+        if (!made) return nullptr;
+        const std::unique_ptr<hb_blob_t, BlobFree> blob(hb_face_reference_blob(made.get()));
         unsigned length = 0;
         const char* data = hb_blob_get_data(blob.get(), &length);
-        out.bytes.assign(data, length);
-        return length > 0;
+        if (length == 0) return nullptr;
+        subset->length = length;
+        subset->program = deflated(std::string_view(data, length));
+        return subset;
     }
-    return false;
+    return nullptr;
+}
+
+// Subsets made lately, for the next sheets: the sheets of a batch draw the same glyphs
+// again and again (the texts of the calculation differ in their numbers, whose digits every
+// sheet draws), and cutting the face and compressing the program was a fifth of a sheet.
+class SubsetsKept {
+  public:
+    std::shared_ptr<const Subset> find(const std::string& key) {
+        std::lock_guard lock(mutex_);
+        const auto at = kept_.find(key);
+        return at == kept_.end() ? nullptr : at->second;
+    }
+    void keep(const std::string& key, std::shared_ptr<const Subset> subset) {
+        std::lock_guard lock(mutex_);
+        if (!kept_.emplace(key, std::move(subset)).second) return;
+        order_.push_back(key);
+        if (order_.size() > kMostKept) {
+            kept_.erase(order_.front());
+            order_.pop_front();
+        }
+    }
+
+  private:
+    static constexpr std::size_t kMostKept = 64;  // some 2 MB
+    std::mutex mutex_;
+    std::unordered_map<std::string, std::shared_ptr<const Subset>> kept_;
+    std::deque<std::string> order_;
+};
+
+std::shared_ptr<const Subset> subsetOf(const Face& face, const std::vector<std::u16string>& texts,
+                                       std::vector<unsigned> glyphs) {
+    std::sort(glyphs.begin(), glyphs.end());
+    glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
+    // The face, the compression and the glyphs.
+    const Face* const facePointer = &face;
+    const int level = deflateLevel();
+    std::string key(reinterpret_cast<const char*>(&facePointer), sizeof facePointer);
+    key.append(reinterpret_cast<const char*>(&level), sizeof level);
+    key.append(reinterpret_cast<const char*>(glyphs.data()), glyphs.size() * sizeof(unsigned));
+    static SubsetsKept kept;
+    if (auto subset = kept.find(key)) return subset;
+    auto subset = madeSubset(face, texts, glyphs);
+    if (subset) kept.keep(key, subset);
+    return subset;
 }
 
 // Six capital letters that tell this subset from any other of the same face (ISO 32000-1
-// §9.6.4): taken from the glyphs it holds.
+// §9.6.4): taken from the glyphs it holds, so that the same subset has the same name.
 std::string subsetTag(const Face& face, const std::vector<unsigned>& glyphs) {
     std::uint64_t hash = 1469598103934665603ull;
     const auto mix = [&hash](std::uint64_t value) { hash = (hash ^ value) * 1099511628211ull; };
@@ -141,10 +203,12 @@ std::string toUnicodeMap(const std::vector<std::u16string>& texts) {
     return map;
 }
 
-std::string glyphMap(const std::vector<std::uint16_t>& newGlyphOfCid) {
+// CIDToGIDMap: the subset's glyph of each CID, two bytes each.
+std::string glyphMap(const Subset& subset, const std::vector<unsigned>& glyphOfCid) {
     std::string map;
-    map.reserve(newGlyphOfCid.size() * 2);
-    for (const std::uint16_t g : newGlyphOfCid) {
+    map.reserve(glyphOfCid.size() * 2);
+    for (std::size_t cid = 0; cid < glyphOfCid.size(); ++cid) {
+        const std::uint16_t g = cid == 0 ? 0 : subset.newGlyph(glyphOfCid[cid]);
         map += static_cast<char>(g >> 8);
         map += static_cast<char>(g & 0xFF);
     }
@@ -230,12 +294,12 @@ std::string DocumentFonts::write(PdfObjects& objects, std::string& failure) cons
     std::string resources;
     for (std::size_t i = 0; i < uses_.size(); ++i) {
         const FaceUse& u = uses_[i];
-        Subset subset;
-        if (!subsetOf(*u.face, u.texts, u.glyphs, subset)) {
+        const std::shared_ptr<const Subset> subset = subsetOf(*u.face, u.texts, u.glyphs);
+        if (!subset) {
             failure = "无法从字体“" + u.face->family.toStdString() + "”中取出所用的字形";
             return {};
         }
-        const std::string name = subsetTag(*u.face, u.glyphs) + '+' + u.face->postscriptName;
+        const std::string name = subsetTag(*u.face, subset->glyphs) + '+' + u.face->postscriptName;
         const int type0 = objects.reserve(), cidFont = objects.reserve(),
                   descriptor = objects.reserve(), program = objects.reserve(),
                   glyphMapId = objects.reserve(), toUnicode = objects.reserve();
@@ -251,9 +315,9 @@ std::string DocumentFonts::write(PdfObjects& objects, std::string& failure) cons
         writeCidFont(objects, cidFont, name, u.widths, descriptor, glyphMapId);
         writeDescriptor(objects, descriptor, *u.face, name, program);
         std::string length1 = "/Length1 ";
-        appendInteger(length1, static_cast<long long>(subset.bytes.size()));
-        objects.stream(program, length1, subset.bytes);
-        objects.stream(glyphMapId, {}, glyphMap(subset.newGlyphOfCid));
+        appendInteger(length1, static_cast<long long>(subset->length));
+        objects.compressedStream(program, length1, subset->program);
+        objects.stream(glyphMapId, {}, glyphMap(*subset, u.glyphs));
         objects.stream(toUnicode, {}, toUnicodeMap(u.texts));
         resources += "/F";
         appendInteger(resources, static_cast<long long>(i + 1));

@@ -13,7 +13,7 @@ namespace {
 
 // libdeflate's level for the sheets' streams (its scale runs from 1 to 12), chosen by
 // measurement over the sheets of the benchmark (docs/benchmarks.md).
-std::atomic<int> deflateLevel{6};
+std::atomic<int> level{6};
 
 struct CompressorFree {
     void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
@@ -74,15 +74,19 @@ void appendName(std::string& out, std::string_view name) {
     }
 }
 
-void setDeflateLevel(int level) {
-    deflateLevel = std::clamp(level, 1, 12);
+void setDeflateLevel(int to) {
+    level = std::clamp(to, 1, 12);
+}
+
+int deflateLevel() {
+    return level;
 }
 
 std::string deflated(std::string_view data) {
     thread_local std::unique_ptr<libdeflate_compressor, CompressorFree> compressor;
     thread_local int compressorLevel = 0;
-    if (compressorLevel != deflateLevel) {
-        compressorLevel = deflateLevel;
+    if (compressorLevel != level) {
+        compressorLevel = level;
         compressor.reset(libdeflate_alloc_compressor(compressorLevel));
     }
     std::string out(libdeflate_zlib_compress_bound(compressor.get(), data.size()), '\0');
@@ -115,8 +119,18 @@ void PdfObjects::end() {
 }
 
 void PdfObjects::stream(int id, std::string_view dictionary, std::string_view data, bool compress) {
-    const std::string packed = compress ? deflated(data) : std::string();
-    const std::string_view body = compress ? std::string_view(packed) : data;
+    if (compress) {
+        compressedStream(id, dictionary, deflated(data));
+        return;
+    }
+    write(id, dictionary, data, false);
+}
+
+void PdfObjects::compressedStream(int id, std::string_view dictionary, std::string_view packed) {
+    write(id, dictionary, packed, true);
+}
+
+void PdfObjects::write(int id, std::string_view dictionary, std::string_view body, bool compress) {
     std::string& out = begin(id);
     out += "<<";
     out += dictionary;

@@ -24,6 +24,7 @@ std::string deflated(std::string_view data);
 // libdeflate's level (1 to 12) for the streams from now on, for measuring another than
 // the one the sheets are written with.
 void setDeflateLevel(int level);
+int deflateLevel();
 
 class PdfObjects {
   public:
@@ -37,11 +38,14 @@ class PdfObjects {
     // A whole stream object: `dictionary` holds the entries besides /Length and /Filter
     // (without "<<" and ">>"). Compressed unless `compress` is false.
     void stream(int id, std::string_view dictionary, std::string_view data, bool compress = true);
+    // A stream object of data compressed already (with deflated()).
+    void compressedStream(int id, std::string_view dictionary, std::string_view packed);
 
     // The cross-reference table and the trailer; the file is then complete.
     std::string finish(int catalog, int info);
 
   private:
+    void write(int id, std::string_view dictionary, std::string_view body, bool compressed);
     std::string file_;
     std::vector<std::size_t> offsets_;  // by object number; 0 for object 0
 };

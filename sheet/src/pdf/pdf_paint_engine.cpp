@@ -9,9 +9,9 @@
 namespace wallcalc::sheet::pdf {
 namespace {
 
-// Positions in the content stream to a tenth of a device unit (1/12,000 inch at the
-// sheet's 1,200 units to the inch).
-constexpr int kPlaces = 2;
+// Positions in the content stream to a tenth of a device pixel (1/6,000 inch at the sheets'
+// 600 pixels to the inch, 0.004 mm).
+constexpr int kPlaces = 1;
 // A glyph more than this off the place the widths put it is moved there (device units).
 constexpr double kGlyphSlack = 0.01;
 // The control points of a quarter ellipse drawn as one cubic Bézier curve.
@@ -65,6 +65,11 @@ void PdfPaintEngine::record(const char* what) {
 
 void PdfPaintEngine::updateState(const QPaintEngineState& state) {
     const DirtyFlags dirty = state.state();
+    // The lines gathered so far are stroked as they were drawn, before anything changes.
+    if (dirty & (DirtyPen | DirtyTransform | DirtyClipPath | DirtyClipRegion | DirtyClipEnabled |
+                 DirtyOpacity | DirtyCompositionMode | DirtyBackgroundMode)) {
+        flushLines();
+    }
     if (dirty & DirtyPen) pen_ = state.pen();
     if (dirty & DirtyBrush) brush_ = state.brush();
     if (dirty & DirtyTransform) transform_ = state.transform();
@@ -106,6 +111,7 @@ void PdfPaintEngine::startPage() {
 }
 
 void PdfPaintEngine::endPage() {
+    flushLines();
     const int id = objects_.reserve();
     objects_.stream(id, {}, content_);
     pageContents_.push_back(id);
@@ -189,29 +195,45 @@ void PdfPaintEngine::setStroke() {
     }
 }
 
-// Strokes, fills or does both to the path just written, as the pen and brush ask.
-void PdfPaintEngine::paintPath(bool closed, bool evenOdd) {
-    const bool stroke = pen_.style() != Qt::NoPen;
-    bool fill = closed && brush_.style() != Qt::NoBrush;
-    if (fill && brush_.style() != Qt::SolidPattern) {
+// Sets what the path about to be written is painted with (PDF allows no change of the
+// graphics state within a path) and returns how to paint it.
+PdfPaintEngine::Paint PdfPaintEngine::paintFor(bool closed) {
+    flushLines();
+    Paint paint;
+    paint.stroke = pen_.style() != Qt::NoPen;
+    paint.fill = closed && brush_.style() != Qt::NoBrush;
+    if (paint.fill && brush_.style() != Qt::SolidPattern) {
         record("brush with a pattern or gradient");
-        fill = false;
+        paint.fill = false;
     }
-    if (fill) setFill(brush_.color());
-    if (stroke) setStroke();
-    if (stroke && fill) {
+    if (paint.fill) setFill(brush_.color());
+    if (paint.stroke) setStroke();
+    return paint;
+}
+
+// Paints the path just written as `paint` says.
+void PdfPaintEngine::paintPath(Paint paint, bool evenOdd) {
+    if (paint.stroke && paint.fill) {
         content_ += evenOdd ? "B*\n" : "B\n";
-    } else if (fill) {
+    } else if (paint.fill) {
         content_ += evenOdd ? "f*\n" : "f\n";
-    } else if (stroke) {
+    } else if (paint.stroke) {
         content_ += "S\n";
     } else {
         content_ += "n\n";
     }
 }
 
+// Lines drawn one after the other with the same pen are stroked as one path.
+void PdfPaintEngine::flushLines() {
+    if (!linesOpen_) return;
+    content_ += "S\n";
+    linesOpen_ = false;
+}
+
 void PdfPaintEngine::drawPath(const QPainterPath& path) {
     if (!drawable() || path.isEmpty()) return;
+    const Paint paint = paintFor(true);
     QPointF start;
     int sinceStart = 0;
     for (int i = 0; i < path.elementCount(); ++i) {
@@ -248,31 +270,35 @@ void PdfPaintEngine::drawPath(const QPainterPath& path) {
     }
     const int last = path.elementCount() - 1;
     if (sinceStart > 1 && QPointF(path.elementAt(last)) == start) content_ += "h\n";
-    paintPath(true, path.fillRule() == Qt::OddEvenFill);
+    paintPath(paint, path.fillRule() == Qt::OddEvenFill);
 }
 
 void PdfPaintEngine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) {
     if (!drawable() || count < 2) return;
+    const bool closed = mode != PolylineMode;
+    const Paint paint = paintFor(closed);
     point(points[0], "m");
     for (int i = 1; i < count; ++i)
         point(points[i], "l");
-    const bool closed = mode != PolylineMode;
     if (closed) content_ += "h\n";
-    paintPath(closed, mode == OddEvenMode);
+    paintPath(paint, mode == OddEvenMode);
 }
 
 void PdfPaintEngine::drawLines(const QLineF* lines, int count) {
     if (!drawable() || pen_.style() == Qt::NoPen || count <= 0) return;
+    if (!linesOpen_) {
+        setStroke();
+        linesOpen_ = true;
+    }
     for (int i = 0; i < count; ++i) {
         point(lines[i].p1(), "m");
         point(lines[i].p2(), "l");
     }
-    setStroke();
-    content_ += "S\n";
 }
 
 void PdfPaintEngine::drawRects(const QRectF* rects, int count) {
     if (!drawable() || count <= 0) return;
+    const Paint paint = paintFor(true);
     for (int i = 0; i < count; ++i) {
         const QRectF r = transform_.mapRect(rects[i]);
         for (const double v : {r.x(), r.y(), r.width(), r.height()}) {
@@ -281,7 +307,7 @@ void PdfPaintEngine::drawRects(const QRectF* rects, int count) {
         }
         content_ += "re\n";
     }
-    paintPath(true, false);
+    paintPath(paint, false);
 }
 
 void PdfPaintEngine::drawEllipse(const QRectF& rect) {
@@ -338,7 +364,6 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
     bool open = false;  // inside a TJ array
     bool inString = false;
     double pen = 0;
-    int font = 0;
     const QString& text = textOf_;
     for (const ShapedGlyph& g : run.glyphs) {
         const std::u16string_view chars(reinterpret_cast<const char16_t*>(text.utf16()) + g.first,
@@ -346,16 +371,19 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
         const DocumentFonts::Use use = fonts_.use(face, g.glyph, chars);
         const double x = origin.x() + g.x * size;
         const double y = origin.y() - g.y * size;
-        if (font != use.font || !open || g.y != 0) {
+        const bool newFont = written_.font != use.font || written_.fontSize != size;
+        if (newFont || !open || g.y != 0) {
             if (inString) content_ += '>';
             if (open) content_ += "]TJ\n";
-            if (font != use.font) {
+            if (newFont) {
+                // The text state lasts from one text object to the next.
                 content_ += "/F";
                 appendInteger(content_, use.font);
                 content_ += ' ';
                 appendNumber(content_, size, kPlaces);
                 content_ += " Tf\n";
-                font = use.font;
+                written_.font = use.font;
+                written_.fontSize = size;
             }
             content_ += "1 0 0 -1 ";
             appendNumber(content_, x, kPlaces);
@@ -391,6 +419,7 @@ void PdfPaintEngine::drawTextItem(const QPointF& at, const QTextItem& item) {
                               : font.pointSizeF() * paintDevice()->logicalDpiY() / 72;
     shapeText(textOf_, faces_, runs_, missing_);
     if (runs_.empty()) return;
+    flushLines();
     setFill(pen_.color());
     const double size = pixels * scale();
     content_ += "BT\n";

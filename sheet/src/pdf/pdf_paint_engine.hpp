@@ -64,6 +64,11 @@ class PdfPaintEngine final : public QPaintEngine {
         int cap = 0, join = 0, renderMode = 0;
         double miterLimit = 10;
         std::string dash = "[]0";
+        int font = 0;  // none
+        double fontSize = 0;
+    };
+    struct Paint {
+        bool stroke = false, fill = false;
     };
 
     void startPage();
@@ -76,7 +81,9 @@ class PdfPaintEngine final : public QPaintEngine {
     void setStroke();
     void setFill(const QColor& colour);
     void setLineWidth(double width);
-    void paintPath(bool closed, bool evenOdd);
+    Paint paintFor(bool closed);
+    void paintPath(Paint paint, bool evenOdd);
+    void flushLines();
     void textRun(const ShapedRun& run, QPointF origin, double size, bool makeBold);
 
     const Faces& faces_;
@@ -90,6 +97,7 @@ class PdfPaintEngine final : public QPaintEngine {
     QPen pen_;
     QBrush brush_;
     QTransform transform_;
+    bool linesOpen_ = false;  // lines written whose stroke is still to come
     bool clipping_ = false, opaqueBackground_ = false;
     double opacity_ = 1;
     QPainter::CompositionMode composition_ = QPainter::CompositionMode_SourceOver;
