@@ -246,6 +246,8 @@ class SheetPdf : public QObject {
         QTest::newRow("a hanzi of CJK Extension B, beyond the Basic Multilingual Plane")
             << "𠀀" << true;
         QTest::newRow("a private-use character") << QString(QChar(0xE000)) << false;
+        QTest::newRow("a private-use character one of the other faces has (HanaMinA)")
+            << QString(QChar(0xF137)) << false;
     }
     void everyCharacterIsPrintedOrSaid() {
         QFETCH(QString, character);
