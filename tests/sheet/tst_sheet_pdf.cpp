@@ -324,6 +324,18 @@ class SheetPdf : public QObject {
         }) << "transformation other than scaling alike in both directions and translation";
         QTest::newRow("points") << Drawing([](QPainter& p) { p.drawPoint(QPointF(1, 1)); })
                                 << "points";
+        QTest::newRow("italic text") << Drawing([](QPainter& p) {
+            QFont font = wallcalc::sheet::sheetFont(10);
+            font.setItalic(true);
+            p.setFont(font);
+            p.drawText(QPointF(0, 0), "墙");
+        }) << "italic or oblique text";
+        QTest::newRow("letter spacing") << Drawing([](QPainter& p) {
+            QFont font = wallcalc::sheet::sheetFont(10);
+            font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+            p.setFont(font);
+            p.drawText(QPointF(0, 0), "墙体");
+        }) << "letter or word spacing";
     }
     void whatThePdfWriterLeavesOutIsRecorded() {
         QFETCH(Drawing, drawing);

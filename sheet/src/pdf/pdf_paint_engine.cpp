@@ -414,6 +414,11 @@ void PdfPaintEngine::drawTextItem(const QPointF& at, const QTextItem& item) {
     if (!drawable() || pen_.style() == Qt::NoPen) return;
     textOf_ = item.text();
     const QFont font = item.font();
+    // Set as the face has it: upright, its own spacing.
+    if (font.style() != QFont::StyleNormal) record("italic or oblique text");
+    const qreal unchanged = font.letterSpacingType() == QFont::PercentageSpacing ? 100 : 0;
+    if ((font.letterSpacing() != 0 && font.letterSpacing() != unchanged) || font.wordSpacing() != 0)
+        record("letter or word spacing");
     const double pixels = font.pixelSize() > 0
                               ? font.pixelSize()
                               : font.pointSizeF() * paintDevice()->logicalDpiY() / 72;
