@@ -364,6 +364,7 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
     bool open = false;  // inside a TJ array
     bool inString = false;
     double pen = 0;
+    double line = 0;  // the baseline of the open text line (a mark may sit above it)
     const QString& text = textOf_;
     for (const ShapedGlyph& g : run.glyphs) {
         const std::u16string_view chars(reinterpret_cast<const char16_t*>(text.utf16()) + g.first,
@@ -372,7 +373,7 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
         const double x = origin.x() + g.x * size;
         const double y = origin.y() - g.y * size;
         const bool newFont = written_.font != use.font || written_.fontSize != size;
-        if (newFont || !open || g.y != 0) {
+        if (newFont || !open || y != line) {
             if (inString) content_ += '>';
             if (open) content_ += "]TJ\n";
             if (newFont) {
@@ -393,9 +394,10 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
             open = true;
             inString = false;
             pen = x;
-        } else if (std::abs(x - pen) > kGlyphSlack) {
+            line = y;
+        } else if (const double units = std::round((pen - x) * 1000 / size * 100) / 100;
+                   std::abs(x - pen) > kGlyphSlack && units != 0) {
             // TJ moves left by a thousandth of the text size for each unit.
-            const double units = std::round((pen - x) * 1000 / size * 100) / 100;
             if (inString) content_ += '>';
             inString = false;
             appendNumber(content_, units, 2);
@@ -436,6 +438,7 @@ void PdfPaintEngine::drawTextItem(const QPointF& at, const QTextItem& item) {
 }
 
 std::string PdfPaintEngine::finish(const QString& title, std::string& failure) {
+    if (pagesId_ == 0) begin(nullptr);  // nothing was painted: one empty page
     endPage();
     const std::string fontEntries = fonts_.write(objects_, failure);
     if (!failure.empty()) return {};
