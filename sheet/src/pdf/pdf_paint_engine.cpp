@@ -33,9 +33,27 @@ int joinOf(Qt::PenJoinStyle join) {
     return join == Qt::RoundJoin ? 1 : join == Qt::BevelJoin ? 2 : 0;
 }
 
-void appendCids(std::string& out, unsigned cid) {
-    for (int shift = 12; shift >= 0; shift -= 4)
-        out += "0123456789ABCDEF"[(cid >> shift) & 0xF];
+// A CID as the two bytes of a literal string: parentheses and backslashes escaped, and the
+// ends of line, which a reader would take as a line end of the file.
+void appendCid(std::string& out, unsigned cid) {
+    for (const unsigned byte : {(cid >> 8) & 0xFF, cid & 0xFF}) {
+        switch (byte) {
+            case '(':
+            case ')':
+            case '\\':
+                out += '\\';
+                out += static_cast<char>(byte);
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += static_cast<char>(byte);
+        }
+    }
 }
 
 }  // namespace
@@ -374,7 +392,7 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
         const double y = origin.y() - g.y * size;
         const bool newFont = written_.font != use.font || written_.fontSize != size;
         if (newFont || !open || y != line) {
-            if (inString) content_ += '>';
+            if (inString) content_ += ')';
             if (open) content_ += "]TJ\n";
             if (newFont) {
                 // The text state lasts from one text object to the next.
@@ -398,17 +416,17 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
         } else if (const double units = std::round((pen - x) * 1000 / size * 100) / 100;
                    std::abs(x - pen) > kGlyphSlack && units != 0) {
             // TJ moves left by a thousandth of the text size for each unit.
-            if (inString) content_ += '>';
+            if (inString) content_ += ')';
             inString = false;
             appendNumber(content_, units, 2);
             pen -= units * size / 1000;
         }
-        if (!inString) content_ += '<';
+        if (!inString) content_ += '(';
         inString = true;
-        appendCids(content_, use.cid);
+        appendCid(content_, use.cid);
         pen += use.width * size / 1000;
     }
-    if (inString) content_ += '>';
+    if (inString) content_ += ')';
     if (open) content_ += "]TJ\n";
 }
 
