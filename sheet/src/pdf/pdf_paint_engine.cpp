@@ -442,15 +442,18 @@ void PdfPaintEngine::drawTextItem(const QPointF& at, const QTextItem& item) {
     const double pixels = font.pixelSize() > 0
                               ? font.pixelSize()
                               : font.pointSizeF() * paintDevice()->logicalDpiY() / 72;
-    shapeText(textOf_, faces_, runs_, missing_);
-    if (runs_.empty()) return;
+    const ShapedText& shaped = shapedText(textOf_, faces_);
+    for (const char32_t c : shaped.missing) {
+        if (std::find(missing_.begin(), missing_.end(), c) == missing_.end()) missing_.push_back(c);
+    }
+    if (shaped.runs.empty()) return;
     flushLines();
     setFill(pen_.color());
     const double size = pixels * scale();
     content_ += "BT\n";
     // The origin where Qt's layout puts it: on its grid of 1/64 of the painter's unit.
     const QPointF origin(std::round(at.x() * 64) / 64, std::round(at.y() * 64) / 64);
-    for (const ShapedRun& run : runs_)
+    for (const ShapedRun& run : shaped.runs)
         textRun(run, mapped(origin), size, font.weight() >= QFont::Bold);
     content_ += "ET\n";
 }

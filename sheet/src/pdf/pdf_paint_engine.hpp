@@ -101,8 +101,7 @@ class PdfPaintEngine final : public QPaintEngine {
     bool clipping_ = false, opaqueBackground_ = false;
     double opacity_ = 1;
     QPainter::CompositionMode composition_ = QPainter::CompositionMode_SourceOver;
-    QString textOf_;  // the text being drawn, which the runs point into
-    std::vector<ShapedRun> runs_;
+    QString textOf_;  // the text being drawn, which the shaped glyphs point into
     std::vector<char32_t> missing_;
     std::vector<std::string> notWritten_;
 };

@@ -2,6 +2,7 @@
 
 #include <hb.h>
 
+#include <QHash>
 #include <algorithm>
 #include <memory>
 
@@ -108,6 +109,22 @@ void shapeText(QStringView text, const Faces& faces, std::vector<ShapedRun>& run
         i += length;
     }
     shapeRun(text, runStart, text.size(), *runFace, pen, runs);
+}
+
+const ShapedText& shapedText(const QString& text, const Faces& faces) {
+    // Some thousand texts a sheet; many more are let go rather than kept for ever.
+    constexpr qsizetype kMostKept = 20000;
+    thread_local QHash<QString, ShapedText> kept;
+    thread_local const Faces* keptFor = nullptr;
+    if (keptFor != &faces) {
+        kept.clear();
+        keptFor = &faces;
+    }
+    if (const auto at = kept.constFind(text); at != kept.cend()) return *at;
+    if (kept.size() >= kMostKept) kept.clear();
+    ShapedText& shaped = kept[text];
+    shapeText(text, faces, shaped.runs, shaped.missing);
+    return shaped;
 }
 
 }  // namespace wallcalc::sheet::pdf

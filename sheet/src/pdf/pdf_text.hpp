@@ -2,6 +2,7 @@
 // A text of the sheet set in its faces: each character from the first face that has it,
 // the runs of one face shaped by HarfBuzz (kerning and all) as Qt shapes them when it
 // measures the sheet, and the characters no face has collected.
+#include <QString>
 #include <QStringView>
 #include <vector>
 
@@ -26,5 +27,16 @@ struct ShapedRun {
 // face's missing glyph and added to `missing` (once).
 void shapeText(QStringView text, const Faces& faces, std::vector<ShapedRun>& runs,
                std::vector<char32_t>& missing);
+
+// A text as shapeText sets it, with the characters no face has.
+struct ShapedText {
+    std::vector<ShapedRun> runs;
+    std::vector<char32_t> missing;
+};
+
+// The same, kept on this thread for the texts drawn again and again (the labels of the
+// tables, the headings, the Chinese of the calculation's lines, which Qt draws apart from
+// their numbers): valid until the next call on the thread.
+const ShapedText& shapedText(const QString& text, const Faces& faces);
 
 }  // namespace wallcalc::sheet::pdf
