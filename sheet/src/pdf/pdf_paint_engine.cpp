@@ -385,6 +385,9 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
     double line = 0;  // the baseline of the open text line (a mark may sit above it)
     const QString& text = textOf_;
     for (const ShapedGlyph& g : run.glyphs) {
+        // A control character (a tab typed into a name) takes its room and draws nothing.
+        if (g.glyph == 0 && g.count == 1 && text[g.first].category() == QChar::Other_Control)
+            continue;
         const std::u16string_view chars(reinterpret_cast<const char16_t*>(text.utf16()) + g.first,
                                         static_cast<std::size_t>(g.count));
         const DocumentFonts::Use use = fonts_.use(face, g.glyph, chars);
