@@ -24,11 +24,11 @@ deb=${debs[0]}
 echo "package: $(basename "$deb")"
 dpkg-deb -f "$deb" Package Version Architecture Depends
 
-# What the programs link, found by dpkg-shlibdeps, and the face they are set in.
+# What the programs link, found by dpkg-shlibdeps, and the faces they are set in.
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-for need in fonts-wqy-microhei qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-  libstdc++6 libc6; do
+for need in fonts-wqy-microhei fonts-hanazono qt6-translations-l10n libqt6core6 libqt6gui6 \
+  libqt6widgets6 libqt6printsupport6 libdeflate0 libstdc++6 libc6; do
   grep -qxF "$need" <<<"$names" || fail "Depends lacks $need: $depends"
 done
 

@@ -36,7 +36,7 @@ set(CPACK_STRIP_FILES ON)
 # the window and the calculation sheets are set in, and Qt's own texts in Chinese (the
 # standard buttons and dialogs), which nothing links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, fonts-hanazono, qt6-translations-l10n")
 include(CPack)
 
 # The package, built and unpacked into a scratch folder, runs its programs.

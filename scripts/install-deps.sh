@@ -13,11 +13,16 @@ packages=(
   # Qt's own texts in Chinese: the standard buttons and the file and print dialogs
   qt6-translations-l10n
   fonts-wqy-microhei
-  # HarfBuzz's subsetter: the compact copy of the face the calculation sheets are set in
-  libharfbuzz-dev
+  # the faces for characters WenQuanYi Micro Hei lacks (Ⓐ, CJK Extensions A to F):
+  # HanaMinA and HanaMinB
+  fonts-hanazono
+  # the program's own PDF writer: HarfBuzz shapes the text and its subsetter cuts the faces
+  # down, fontconfig finds the faces' files, libdeflate compresses the streams
+  libharfbuzz-dev libfontconfig-dev libdeflate-dev
   xvfb xauth imagemagick
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
-  poppler-utils
+  # the sheets' PDFs read back in the tests: text, fonts, pages rendered, the file checked
+  poppler-utils qpdf
   # the .deb: dpkg-shlibdeps and file for CPack, desktop-file-validate and
   # rsvg-convert to check the menu entry and the icon it installs
   dpkg-dev file desktop-file-utils librsvg2-bin

@@ -75,13 +75,21 @@ void Form1::exportSheet() {
 
 bool Form1::exportSheetTo(const QString& path, const QDate& date) {
     if (!sheetReady(QStringLiteral("导出"))) return false;
-    const auto failed = sheet::writeSheetPdf(datedSheet(date), path.toStdString());
-    if (!failed) return true;
-    // The system's reason in Chinese where the system gave one.
-    const std::string reason = failed->error != 0 ? cli::fileErrorReason(failed->error)
-                                                  : "无法写入（" + failed->reason + "）";
-    showMessage(kMessageTitle, "计算书未能写入“" + failed->file + "”：\n" + reason);
-    return false;
+    const sheet::SheetPdfWritten written =
+        sheet::writeSheetPdf(datedSheet(date), path.toStdString());
+    if (const auto& failed = written.failure) {
+        // The system's reason in Chinese where the system gave one.
+        const std::string reason = failed->error != 0 ? cli::fileErrorReason(failed->error)
+                                                      : "无法写入（" + failed->reason + "）";
+        showMessage(kMessageTitle, "计算书未能写入“" + failed->file + "”：\n" + reason);
+        return false;
+    }
+    // Written, but a character of the title block or the name could not be printed.
+    if (!written.unprintable.empty()) {
+        showMessage(kMessageTitle, "计算书已写入“" + path.toStdString() + "”。\n" +
+                                       sheet::unprintableMessage(written.unprintable));
+    }
+    return true;
 }
 
 void Form1::printSheet() {

@@ -8,13 +8,18 @@
 #include <sys/wait.h>
 
 #include <QGuiApplication>
+#include <QPdfWriter>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "face_repertoire.hpp"
+#include "pdf/pdf_objects.hpp"
 #include "sheet_blocks.hpp"
 #include "wallcalc/engine/window_model.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
@@ -25,6 +30,9 @@
 namespace {
 
 using namespace wallcalc;
+
+// The level the program writes its sheets' streams at (pdf_objects.cpp).
+constexpr int kSheetsDeflateLevel = 6;
 
 // The sheets measured: both modes, the three cases and both design bases.
 struct SheetKind {
@@ -54,6 +62,13 @@ sheet::CalculationSheet sheetOfKind(const SheetKind& kind) {
     return s;
 }
 
+double fileBytes(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<double>(size);
+}
+
+// One sheet's PDF by the program's own writer, as the program writes it.
 void BM_SheetPdf(benchmark::State& state) {
     const SheetKind& kind = kKinds[state.range(0)];
     state.SetLabel(kind.name);
@@ -61,11 +76,66 @@ void BM_SheetPdf(benchmark::State& state) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("sheet.pdf").toStdString();
     for (auto _ : state) {
-        if (sheet::writeSheetPdf(s, path)) state.SkipWithError("the sheet was not written");
+        if (sheet::writeSheetPdf(s, path).failure) state.SkipWithError("the sheet was not written");
     }
     state.SetItemsProcessed(state.iterations());
+    state.counters["bytes"] = fileBytes(path);
 }
 BENCHMARK(BM_SheetPdf)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The same sheet by QPdfWriter, the sheets' writer before the program had its own (at the
+// resolution it was used with), written whole and renamed into place as the program does.
+void BM_SheetPdfQPdfWriter(benchmark::State& state) {
+    const SheetKind& kind = kKinds[state.range(0)];
+    state.SetLabel(kind.name);
+    const sheet::CalculationSheet s = sheetOfKind(kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheet.pdf");
+    for (auto _ : state) {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) state.SkipWithError("no file");
+        {
+            QPdfWriter writer(&file);
+            writer.setResolution(600);
+            sheet::setUpSheetPage(writer);
+            if (sheet::renderSheet(s, writer)) state.SkipWithError("the sheet was not drawn");
+        }
+        file.commit();
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["bytes"] = fileBytes(path.toStdString());
+}
+BENCHMARK(BM_SheetPdfQPdfWriter)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The program's writer on a sheet whose glyphs no sheet before drew (a new hanzi in the
+// wall's name each time), so that its face is cut and compressed anew, as for the first
+// sheet of its kind in a batch; with the streams compressed at one of libdeflate's levels,
+// to choose the level by.
+void BM_SheetPdfNewGlyphs(benchmark::State& state) {
+    sheet::CalculationSheet s = sheetOfKind(kKinds[0]);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("sheet.pdf").toStdString();
+    std::vector<char32_t> hanzi;
+    for (const char32_t c : sheet::sheetRepertoire()) {
+        if (c >= 0x4E00) hanzi.push_back(c);
+    }
+    sheet::pdf::setDeflateLevel(static_cast<int>(state.range(0)));
+    std::size_t next = static_cast<std::size_t>(state.range(0)) * 997;
+    for (auto _ : state) {
+        s.name = "W1 " + QString::fromUcs4(&hanzi[next++ % hanzi.size()], 1).toStdString();
+        if (sheet::writeSheetPdf(s, path).failure) state.SkipWithError("the sheet was not written");
+    }
+    sheet::pdf::setDeflateLevel(kSheetsDeflateLevel);
+    state.counters["bytes"] = fileBytes(path);
+}
+BENCHMARK(BM_SheetPdfNewGlyphs)
+    ->Arg(1)
+    ->Arg(3)
+    ->Arg(5)
+    ->Arg(6)
+    ->Arg(9)
+    ->Arg(12)
+    ->Unit(benchmark::kMillisecond);
 
 // The sheet's blocks for a page: every line measured and broken, nothing drawn.
 void BM_SheetLayout(benchmark::State& state) {
@@ -107,6 +177,12 @@ void BM_CliBatchWithSheets(benchmark::State& state) {
             state.SkipWithError("wallcalc-cli failed");
         cpu += childCpuSeconds() - before;
     }
+    std::vector<double> sizes;
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "sheets"))
+        sizes.push_back(static_cast<double>(entry.file_size()));
+    std::sort(sizes.begin(), sizes.end());
+    state.counters["sheets"] = static_cast<double>(sizes.size());
+    state.counters["median_bytes"] = sizes.empty() ? 0 : sizes[sizes.size() / 2];
     state.counters["cpu_s"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
     state.counters["cpu_ms_per_sheet"] = benchmark::Counter(cpu * 1000 / static_cast<double>(rows),
                                                             benchmark::Counter::kAvgIterations);

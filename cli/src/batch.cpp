@@ -168,6 +168,7 @@ class BatchRun::Rows {
             if (press.completed() && withSheets()) orderSheet(std::move(press), wall, pending);
         }
         pending.out = std::move(out);
+        pending.row = row;
         inFlight_.push_back(std::move(pending));
         ++counts_.rows;
         writeFinished(false);
@@ -181,8 +182,9 @@ class BatchRun::Rows {
   private:
     struct Pending {
         CsvRecord out;
-        std::future<std::optional<std::string>> sheet;
+        std::future<SheetOutcome> sheet;
         std::string sheetCell;  // the file's name, why it was not written, or empty for none
+        std::size_t row = 0;    // as Excel counts it, the header being row 1
     };
 
     bool withSheets() const { return setup_.sheets.writer != nullptr; }
@@ -209,13 +211,26 @@ class BatchRun::Rows {
                 front.sheet.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
             if (waiting && inFlight_.size() <= keep) return;
             if (front.sheet.valid()) {
-                const auto failed = front.sheet.get();
-                ++(failed ? counts_.sheetsFailed : counts_.sheets);
-                if (failed) front.sheetCell = std::string(kSheetNotWritten) + *failed;
+                const SheetOutcome written = front.sheet.get();
+                ++(written.failure ? counts_.sheetsFailed : counts_.sheets);
+                if (written.failure)
+                    front.sheetCell = std::string(kSheetNotWritten) + *written.failure;
+                if (!written.warning.empty()) warn(front, written.warning);
             }
             if (withSheets()) front.out.push_back(std::move(front.sheetCell));
             write_(csvRecord(front.out));
             inFlight_.pop_front();
+        }
+    }
+
+    // The row's messages (the cell after its status) end with the warning, and the host
+    // hears it with the row and the sheet named.
+    void warn(Pending& pending, const std::string& warning) {
+        std::string& messages = pending.out[header_.size() + resultColumns().size() + 1];
+        messages += (messages.empty() ? "" : "\n") + warning;
+        if (setup_.sheets.warn) {
+            setup_.sheets.warn("第" + std::to_string(pending.row) + "行，计算书" +
+                               inQuotes(pending.sheetCell) + "：" + warning);
         }
     }
 

@@ -124,6 +124,12 @@ class ProgressLine {
         }
     }
 
+    // A line of its own between the updates.
+    void note(const std::string& text) {
+        done();
+        std::cerr << "wallcalc-cli：" << text << '\n';
+    }
+
     // Clears the updating line before the summary.
     void done() {
         if (updated_) std::cerr << "\r\033[K" << std::flush;
@@ -179,6 +185,7 @@ int runBatchCommand(const char* program, const CommandLine& line) {
 
     CsvReader reader([&input](char* buffer, std::size_t size) { return input.read(buffer, size); });
     ProgressLine progress(input);
+    setup.sheets.warn = [&progress](const std::string& warning) { progress.note(warning); };
     BatchOutcome outcome;
     try {
         outcome = runBatch(

@@ -149,9 +149,9 @@ int once(const char* program, const CommandLine& line) {
         return kEndedEarly;
     }
     if (sheet) {
-        if (const auto failed = sheet->write(press, "", project, *line.value("pdf"))) {
-            return refuse(kEndedEarly, *failed);
-        }
+        const SheetOutcome written = sheet->write(press, "", project, *line.value("pdf"));
+        if (written.failure) return refuse(kEndedEarly, *written.failure);
+        if (!written.warning.empty()) std::cerr << "wallcalc-cli：" << written.warning << '\n';
     }
     if (press.verdict && !press.verdict->ok()) {
         return refuse(kNotSatisfied, "设计不满足规范要求：" + press.verdict->names());

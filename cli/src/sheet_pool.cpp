@@ -17,8 +17,8 @@ SheetPool::~SheetPool() {
         t.join();
 }
 
-std::future<std::optional<std::string>> SheetPool::submit(SheetOrder order) {
-    std::packaged_task<std::optional<std::string>()> task([this, order = std::move(order)] {
+std::future<SheetOutcome> SheetPool::submit(SheetOrder order) {
+    std::packaged_task<SheetOutcome()> task([this, order = std::move(order)] {
         return writer_.write(order.press, order.name, order.project, order.path);
     });
     auto written = task.get_future();
@@ -32,7 +32,7 @@ std::future<std::optional<std::string>> SheetPool::submit(SheetOrder order) {
 
 void SheetPool::work() {
     for (;;) {
-        std::packaged_task<std::optional<std::string>()> task;
+        std::packaged_task<SheetOutcome()> task;
         {
             std::unique_lock lock(mutex_);
             ordered_.wait(lock, [this] { return closing_ || !orders_.empty(); });

@@ -27,9 +27,8 @@ class SheetPool {
     SheetPool(const SheetPool&) = delete;
     SheetPool& operator=(const SheetPool&) = delete;
 
-    // The sheet is written as soon as a thread is free; the future tells why it could not
-    // be, or nothing.
-    std::future<std::optional<std::string>> submit(SheetOrder order);
+    // The sheet is written as soon as a thread is free; the future tells what became of it.
+    std::future<SheetOutcome> submit(SheetOrder order);
 
   private:
     void work();
@@ -37,7 +36,7 @@ class SheetPool {
     SheetWriter& writer_;
     std::mutex mutex_;
     std::condition_variable ordered_;
-    std::deque<std::packaged_task<std::optional<std::string>()>> orders_;
+    std::deque<std::packaged_task<SheetOutcome()>> orders_;
     bool closing_ = false;
     std::vector<std::thread> threads_;
 };

@@ -61,17 +61,26 @@ class QtSheetWriter final : public SheetWriter {
         if (date_.empty()) date_ = sheet::today();
     }
 
-    std::optional<std::string> write(const PressResult& press, std::string_view name,
-                                     const ProjectInfo& project, const std::string& path) override {
+    SheetOutcome write(const PressResult& press, std::string_view name, const ProjectInfo& project,
+                       const std::string& path) override {
         sheet::CalculationSheet s = sheet::sheetOf(press);
         s.name = name;
         s.project = project;
         s.date = date_;
-        if (const auto failed = sheet::writeSheetPdf(s, path)) {
-            return "无法写入" + inQuotes(failed->file) + "：" +
-                   reasonFor(failed->file, failed->reason);
+        const sheet::SheetPdfWritten written = sheet::writeSheetPdf(s, path);
+        if (const auto& failed = written.failure) {
+            return {"无法写入" + inQuotes(failed->file) + "：" +
+                        reasonFor(failed->file, failed->reason),
+                    {}};
         }
-        return std::nullopt;
+        SheetOutcome outcome;
+        if (!written.unprintable.empty())
+            outcome.warning = sheet::unprintableMessage(written.unprintable);
+        for (const std::string& left : written.notWritten) {
+            if (!outcome.warning.empty()) outcome.warning += "；";
+            outcome.warning += "计算书中有未能写入PDF的绘制（" + left + "）";
+        }
+        return outcome;
     }
 
   private:

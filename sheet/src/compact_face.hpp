@@ -6,6 +6,8 @@
 // is hinted, and that was half the time of writing a sheet. The copy maps only the
 // characters it is given and drops the hinting instructions (which Qt leaves out of the PDF
 // anyway); outlines, advances, kerning and the face's measures stay those of the face.
+// Qt's PDF engine still prints the sheet through QPrinter; the program's own PDF writer
+// cuts each sheet's font from the copy, which is quicker to cut than the whole face.
 #include <QByteArray>
 #include <QString>
 #include <vector>

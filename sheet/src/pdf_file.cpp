@@ -2,47 +2,79 @@
 
 #include <QDate>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <cerrno>
 
+#include "pdf/pdf_device.hpp"
+#include "sheet_style.hpp"
 #include "wallcalc/sheet/sheet_rendering.hpp"
 
 namespace wallcalc::sheet {
+namespace {
 
-std::optional<WriteFailure> writeSheetPdf(const CalculationSheet& sheet, const std::string& path) {
+// The device's pixels per inch: those of the QPdfWriter the sheets were written with before,
+// so that the page's paintable area (a whole number of pixels) stands where it stood.
+constexpr int kPdfDpi = 600;
+
+// The sheet drawn into a PDF in memory: the file's bytes, or why there are none.
+std::optional<std::string> drawnSheet(const CalculationSheet& sheet, SheetPdfWritten& written,
+                                      std::string& bytes) {
+    pdf::PdfDevice device(sheetFaces(), sheetPageLayout(), kPdfDpi);
+    std::optional<std::string> failed =
+        renderSheet(sheet, device, [&device] { return device.newPage(); });
+    std::string failure;
+    if (!failed) {
+        const std::string title = sheet.name.empty() ? sheet.title : sheet.title + " " + sheet.name;
+        bytes = device.finish(QString::fromStdString(title), failure);
+        if (!failure.empty()) failed = failure;
+    }
+    written.unprintable = device.missingCharacters();
+    written.notWritten = device.notWritten();
+    return failed;
+}
+
+}  // namespace
+
+SheetPdfWritten writeSheetPdf(const CalculationSheet& sheet, const std::string& path) {
+    SheetPdfWritten written;
     // QSaveFile writes to a temporary file beside the target and renames it on commit;
     // on any failure the temporary file is removed and the target left as it was.
     // A folder in the way is named as such (Qt gives no error code for it).
     if (QFileInfo(QString::fromStdString(path)).isDir()) {
-        return WriteFailure{path, "这是一个文件夹，不是文件", EISDIR};
+        written.failure = WriteFailure{path, "这是一个文件夹，不是文件", EISDIR};
+        return written;
     }
     QSaveFile file(QString::fromStdString(path));
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         const int error = errno;
-        return WriteFailure{path, file.errorString().toStdString(), error};
+        written.failure = WriteFailure{path, file.errorString().toStdString(), error};
+        return written;
     }
-    std::optional<std::string> failed;
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(QString::fromStdString(
-            sheet.name.empty() ? sheet.title : sheet.title + " " + sheet.name));
-        writer.setCreator(QStringLiteral("wallcalc"));
-        writer.setResolution(600);
-        setUpSheetPage(writer);
-        failed = renderSheet(sheet, writer);
-    }
-    if (failed) {
+    std::string bytes;
+    if (const auto failed = drawnSheet(sheet, written, bytes)) {
         file.cancelWriting();
-        return WriteFailure{path, *failed};
+        written.failure = WriteFailure{path, *failed};
+        return written;
     }
     errno = 0;
-    if (!file.commit()) {
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size || !file.commit()) {
         const int error = errno;
-        return WriteFailure{path, file.errorString().toStdString(), error};
+        written.failure = WriteFailure{path, file.errorString().toStdString(), error};
     }
-    return std::nullopt;
+    return written;
+}
+
+std::string unprintableMessage(const std::vector<char32_t>& characters) {
+    QString named;
+    for (const char32_t c : characters) {
+        if (!named.isEmpty()) named += QStringLiteral("、");
+        const QString code = QString::number(static_cast<uint>(c), 16).toUpper();
+        named += QStringLiteral("U+%1“%2”")
+                     .arg(code.rightJustified(4, QLatin1Char('0')), QString::fromUcs4(&c, 1));
+    }
+    return "计算书中有已安装的字体都没有的字符，未能印出：" + named.toStdString();
 }
 
 std::string today() {

@@ -61,12 +61,21 @@ void paintPageFrame(QPainter& p, const SheetStyle& style, const CalculationSheet
 
 }  // namespace
 
+QPageLayout sheetPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 15, 20, 12),
+                       QPageLayout::Millimeter);
+}
+
 void setUpSheetPage(QPagedPaintDevice& device) {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(20, 15, 20, 12), QPageLayout::Millimeter));
+    device.setPageLayout(sheetPageLayout());
 }
 
 std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPaintDevice& device) {
+    return renderSheet(sheet, device, [&device] { return device.newPage(); });
+}
+
+std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPaintDevice& device,
+                                       const NewPage& newPage) {
     QPainter p;
     if (!p.begin(&device)) return "无法开始在打印机或文件上绘制";
     // The sheet's units onto the device's pixels.
@@ -85,7 +94,7 @@ std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPain
 
     std::size_t next = 0;
     for (int number = 0; number < pages; ++number) {
-        if (number > 0 && !device.newPage()) {
+        if (number > 0 && !newPage()) {
             p.end();
             return "无法开始新的一页";
         }

@@ -5,11 +5,13 @@
 #include <QRawFont>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <unordered_map>
 #include <utility>
 
 #include "compact_face.hpp"
 #include "face_repertoire.hpp"
+#include "pdf/pdf_faces.hpp"
 #include "wallcalc/sheet/sheet_rendering.hpp"
 
 namespace wallcalc::sheet {
@@ -43,31 +45,71 @@ qreal measured(Measured& m, const QFont& font, QStringView text) {
     return *m.texts.insert(key, QFontMetricsF(font).horizontalAdvance(key));
 }
 
-// The compact copy of the installed face, added to the application's faces; its family,
-// or nothing when it could not be made.
-QString registeredCompactCopy(const QString& installed) {
+// The compact copy of the installed face, added to the application's faces: its family
+// and its bytes, or nothing when it could not be made.
+std::pair<QString, QByteArray> registeredCompactCopy(const QString& installed) {
     const QString family = installed + QStringLiteral(" wallcalc");
-    const QByteArray face =
-        compactFace(QRawFont::fromFont(QFont(installed)), sheetRepertoire(), family);
+    QByteArray face = compactFace(QRawFont::fromFont(QFont(installed)), sheetRepertoire(), family);
     if (face.isEmpty()) return {};
     const int id = QFontDatabase::addApplicationFontFromData(face);
-    return QFontDatabase::applicationFontFamilies(id).contains(family) ? family : QString();
+    if (!QFontDatabase::applicationFontFamilies(id).contains(family)) return {};
+    return {family, std::move(face)};
+}
+
+// The sheet's face (WenQuanYi Micro Hei) and the faces installed with the program for the
+// characters it lacks (fonts-hanazono: HanaMinA for the Basic Multilingual Plane and CJK
+// Extension A, HanaMinB for Extensions B to F), each with what the PDF writer reads.
+struct SheetFaceSet {
+    QStringList families;
+    std::unique_ptr<pdf::Faces> faces;
+};
+
+void addInstalled(SheetFaceSet& set, std::vector<std::unique_ptr<pdf::Face>>& faces,
+                  const QString& family, bool fallback) {
+    set.families << family;
+    const auto [file, index] = pdf::installedFile(family);
+    if (file.isEmpty()) return;
+    if (auto face = pdf::Face::fromFile(family, file, index, fallback))
+        faces.push_back(std::move(face));
+}
+
+const SheetFaceSet& sheetFaceSet() {
+    static const SheetFaceSet set = [] {
+        SheetFaceSet out;
+        std::vector<std::unique_ptr<pdf::Face>> faces;
+        const QString installed = QStringLiteral("WenQuanYi Micro Hei");
+        if (QFontDatabase::hasFamily(installed)) {
+            const auto [compact, bytes] = registeredCompactCopy(installed);
+            if (!compact.isEmpty()) {
+                out.families << compact;
+                if (auto face = pdf::Face::fromBytes(compact, bytes, false))
+                    faces.push_back(std::move(face));
+            }
+            addInstalled(out, faces, installed, false);
+        } else {
+            addInstalled(out, faces, QFont().family(), false);
+        }
+        for (const QString& fallback : {QStringLiteral("HanaMinA"), QStringLiteral("HanaMinB")}) {
+            if (QFontDatabase::hasFamily(fallback)) addInstalled(out, faces, fallback, true);
+        }
+        out.faces = std::make_unique<pdf::Faces>(std::move(faces));
+        return out;
+    }();
+    return set;
 }
 
 }  // namespace
 
 QStringList sheetFamilies() {
-    static const QStringList families = [] {
-        const QString installed = QStringLiteral("WenQuanYi Micro Hei");
-        if (!QFontDatabase::hasFamily(installed)) return QStringList{QFont().family()};
-        const QString compact = registeredCompactCopy(installed);
-        return compact.isEmpty() ? QStringList{installed} : QStringList{compact, installed};
-    }();
-    return families;
+    return sheetFaceSet().families;
+}
+
+const pdf::Faces& sheetFaces() {
+    return *sheetFaceSet().faces;
 }
 
 void prepareSheetFaces() {
-    sheetFamilies();
+    sheetFaceSet();
 }
 
 QFont sheetFont(qreal points, bool bold) {

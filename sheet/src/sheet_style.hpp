@@ -39,9 +39,16 @@ class SheetStyle {
 
 // The faces the sheet is set in, in the order they are tried for a character: where
 // WenQuanYi Micro Hei is installed, a compact copy of it made for the sheets (see
-// compact_face.hpp) and then the face itself; else Qt's default face (whose Chinese glyphs
-// then come from the font fallback). Made and looked up once, on first use.
+// compact_face.hpp) and then the face itself, else Qt's default face; then the faces
+// installed with the program for the characters the sheet's face lacks (HanaMinA and
+// HanaMinB, of fonts-hanazono). Made and looked up once, on first use.
 QStringList sheetFamilies();
+
+namespace pdf {
+class Faces;
+}
+// The same faces as the program's PDF writer reads them (those it found files for).
+const pdf::Faces& sheetFaces();
 
 // A face of the sheet at `points`, sized in the sheet's units.
 QFont sheetFont(qreal points, bool bold = false);

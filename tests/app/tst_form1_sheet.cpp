@@ -344,6 +344,22 @@ class Form1Sheet : public QObject, private wallcalc::app::testing::WindowUnderTe
         QVERIFY(form_->model().project() == project);
     }
 
+    // A character of the title block that no installed face has: the sheet is written and
+    // the window says which character did not print.
+    void unprintableCharacterIsSaid() {
+        MessageCatcher catcher;
+        computeOrdinary();
+        form_->setProject({"轴线\uE000外墙", "", "", "", ""});
+        const QString file = path("unprintable.pdf");
+        QVERIFY(form_->exportSheetTo(file, QDate(2024, 5, 1)));
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(catcher.seen().size(), 1);
+        QCOMPARE(catcher.seen().first().text,
+                 QString("计算书已写入“%1”。\n计算书中有已安装的字体都没有的字符，未能印出："
+                         "U+E000“\uE000”")
+                     .arg(file));
+    }
+
     // Printing and exporting draw the same sheet.
     void printedSheetIsTheExportedOne() {
         MessageCatcher catcher;

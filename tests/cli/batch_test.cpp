@@ -263,16 +263,17 @@ TEST(Batch, WithoutAModeColumnEachRowIsAWindowWithNoOptionClicked) {
     EXPECT_EQ(out[1].back(), "注意人防选择，搞结构的要细心哟！");
 }
 
-// Stands in for the PDF writer: refuses the walls named "refused", and remembers what it
-// was handed (from several threads).
+// Stands in for the PDF writer: refuses the walls named "refused", writes those named
+// "Ⓐ" with a warning, and remembers what it was handed (from several threads).
 class RecordingWriter : public SheetWriter {
   public:
-    std::optional<std::string> write(const PressResult& press, std::string_view name,
-                                     const ProjectInfo& project, const std::string& path) override {
+    SheetOutcome write(const PressResult& press, std::string_view name, const ProjectInfo& project,
+                       const std::string& path) override {
         std::lock_guard lock(mutex_);
         written[std::string(name)] = {path, project.designer, press.text(Box::Text6)};
-        if (name == "refused") return "无法写入“" + path + "”：没有访问权限";
-        return std::nullopt;
+        if (name == "refused") return {"无法写入“" + path + "”：没有访问权限", {}};
+        if (name == "Ⓐ") return {std::nullopt, "未能印出：U+24B6“Ⓐ”"};
+        return {};
     }
     struct Sheet {
         std::string path, designer, MBk;
@@ -326,6 +327,22 @@ TEST(BatchSheets, AFolderThatCannotHoldSheetsIsSaidInEveryCompletedRow) {
     EXPECT_EQ(out[4].back(), "未写出：“x”是一个文件，不是文件夹");
     EXPECT_EQ(result.outcome.counts.sheetsFailed, 3u);
     EXPECT_TRUE(writer.written.empty());
+}
+
+// A sheet written with something to say: the row's messages say it after the press's own,
+// and the host hears it with the row and the file.
+TEST(BatchSheets, AWarningOfASheetWrittenEndsTheRowsMessagesAndReachesTheHost) {
+    RecordingWriter writer;
+    std::vector<std::string> heard;
+    BatchSetup setup;
+    setup.sheets = {&writer, "out", "", 2, [&heard](const std::string& w) { heard.push_back(w); }};
+    const auto out = readAll(runBatch("name,mode\nfirst,ordinary\nⒶ,ordinary\n", setup).csv);
+    ASSERT_EQ(out.size(), 3u);
+    const std::string& firstMessages = out[1][out[1].size() - 2];
+    EXPECT_EQ(out[2][out[2].size() - 2],
+              firstMessages + (firstMessages.empty() ? "" : "\n") + "未能印出：U+24B6“Ⓐ”");
+    EXPECT_EQ(out[2].back(), "Ⓐ.pdf");
+    EXPECT_EQ(heard, std::vector<std::string>{"第3行，计算书“Ⓐ.pdf”：未能印出：U+24B6“Ⓐ”"});
 }
 
 // Many sheets on several threads: the rows come out in their order.

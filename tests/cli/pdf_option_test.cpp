@@ -53,6 +53,34 @@ TEST(PdfOption, WorksWithoutADisplay) {
     EXPECT_TRUE(isPdf(folder + "/wall.pdf"));
 }
 
+// A character no installed face has (a private-use one): the sheet is written, and standard
+// error says which character did not print; in a batch, with the row, and the row's
+// messages end with it.
+TEST(PdfOption, ACharacterNoFaceHasIsSaid) {
+    const std::string folder = scratchFolder("pdf-unprintable");
+    const std::string said = "未能印出：U+E000“\uE000”";
+    const auto one =
+        runCli({"--mode", "ordinary", "--project", "轴线\uE000", "--pdf", folder + "/wall.pdf"});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_TRUE(isPdf(folder + "/wall.pdf"));
+    EXPECT_NE(one.err.find(said), std::string::npos) << one.err;
+
+    std::ofstream(folder + "/walls.csv") << "name,mode\nW1,ordinary\nW2,ordinary\n";
+    const auto batch = runCli({"--batch", folder + "/walls.csv", "--project", "轴线\uE000",
+                               "--pdf-dir", folder + "/sheets"});
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    EXPECT_NE(batch.err.find("第3行，计算书“W2.pdf”：计算书中有已安装的字体都没有的字符，" + said),
+              std::string::npos)
+        << batch.err;
+    CsvReader rows(batch.out);
+    rows.next();  // the header
+    for (int row = 0; row < 2; ++row) {
+        const auto cells = rows.next();
+        ASSERT_TRUE(cells.has_value());
+        EXPECT_TRUE(cells->at(cells->size() - 2).ends_with(said)) << cells->at(cells->size() - 2);
+    }
+}
+
 struct RefusedRow {
     const char* check;
     std::vector<std::string> args;

@@ -1,8 +1,10 @@
 #include "pdf_tools.hpp"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace wallcalc::testing {
 namespace {
@@ -71,6 +73,36 @@ QList<PdfWord> pdfWords(const QString& path) {
         at = nextWord.capturedEnd();
     }
     return words;
+}
+
+bool qpdfInstalled() {
+    return !QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty();
+}
+
+bool qpdfFindsNoFault(const QString& path, QString* report) {
+    QProcess process;
+    process.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
+    const bool finished = process.waitForFinished(60000);
+    if (report != nullptr)
+        *report =
+            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    // Exit status 0: no errors and no warnings.
+    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QList<QImage> pdfPageImages(const QString& path, int dpi) {
+    QTemporaryDir dir;
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"),
+                                               QString::number(dpi), path, dir.filePath("page")});
+    QList<QImage> pages;
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return pages;
+    // page-1.pgm, page-2.pgm … (numbered with as many digits as the last page has)
+    QStringList files = QDir(dir.path()).entryList({QStringLiteral("page-*.pgm")}, QDir::Files);
+    files.sort();
+    for (const QString& file : files)
+        pages.append(QImage(dir.filePath(file)).convertToFormat(QImage::Format_Grayscale8));
+    return pages;
 }
 
 QString withoutBlanks(QString text) {

@@ -2,6 +2,7 @@
 // Poppler's command-line tools (poppler-utils) on a PDF, for the tests that read back
 // what a calculation sheet printed: its text, its pages, its fonts and where each word
 // stands. Tests skip these checks when the tools are not installed.
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -27,6 +28,14 @@ struct PdfWord {
     QRectF page;
 };
 QList<PdfWord> pdfWords(const QString& path);
+
+// qpdf --check: whether the file's structure and streams are sound (true when qpdf is not
+// installed, which qpdfInstalled tells).
+bool qpdfInstalled();
+bool qpdfFindsNoFault(const QString& path, QString* report = nullptr);
+
+// pdftoppm -gray: every page rendered at `dpi`, in shades of grey.
+QList<QImage> pdfPageImages(const QString& path, int dpi);
 
 // The text with every blank and line break taken out: wrapped lines and the columns of
 // a table then compare as the characters they are.

@@ -30,6 +30,9 @@ struct BatchSheets {
     // completed row then says so in its "sheet" cell, and the rows are computed all the same.
     std::string folderProblem;
     unsigned threads = 1;
+    // Says what must be said of a row's sheet that was written (characters it could not
+    // print), naming the row; the row's messages say it as well.
+    std::function<void(const std::string& warning)> warn;
 };
 
 struct BatchSetup {

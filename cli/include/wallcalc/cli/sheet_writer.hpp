@@ -11,15 +11,20 @@
 
 namespace wallcalc::cli {
 
+// What became of one sheet: why it was not written, naming the file; or, for a sheet that
+// was written, what must still be said of it (characters it could not print), else empty.
+struct SheetOutcome {
+    std::optional<std::string> failure;
+    std::string warning;
+};
+
 class SheetWriter {
   public:
     virtual ~SheetWriter() = default;
     // Writes the sheet of the press to `path`, with the wall's `name` (empty for none) and
-    // the title block of `project`. May be called from several threads at once. Returns
-    // why it could not, naming the file, or nothing.
-    virtual std::optional<std::string> write(const PressResult& press, std::string_view name,
-                                             const ProjectInfo& project,
-                                             const std::string& path) = 0;
+    // the title block of `project`. May be called from several threads at once.
+    virtual SheetOutcome write(const PressResult& press, std::string_view name,
+                               const ProjectInfo& project, const std::string& path) = 0;
 };
 
 // Starts what writing sheets needs (a Qt application, on the offscreen platform when

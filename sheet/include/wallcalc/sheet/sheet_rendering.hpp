@@ -3,12 +3,15 @@
 // wall figure, the results and the whole calculation text, page numbers at the foot of
 // every page. One renderer for every paged device, so that the window's print-out, its
 // PDF and the command line's PDF are the same sheet.
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
+class QPageLayout;
 class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace wallcalc::sheet {
 
@@ -17,11 +20,20 @@ namespace wallcalc::sheet {
 // host that writes sheets on several threads calls it first, on its application's thread.
 void prepareSheetFaces();
 
-// Sets the device to the sheet's page: A4 portrait with its margins.
+// The sheet's page: A4 portrait with its margins.
+QPageLayout sheetPageLayout();
+// Sets the device to the sheet's page.
 void setUpSheetPage(QPagedPaintDevice& device);
 
-// Draws the sheet onto `device` (a QPdfWriter, a QPrinter), starting with its first page.
-// Returns why it could not, or nothing when every page was drawn.
+// Ends the page being drawn and starts the next; false when it could not.
+using NewPage = std::function<bool()>;
+
+// Draws the sheet onto `device`, starting with its first page, whose origin is the top
+// left of the page's paintable area; `newPage` starts each page after the first. Returns
+// why it could not, or nothing when every page was drawn.
+std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPaintDevice& device,
+                                       const NewPage& newPage);
+// The same onto a printer (or any paged device), by its own newPage().
 std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPaintDevice& device);
 
 }  // namespace wallcalc::sheet
