@@ -20,14 +20,29 @@ inline std::string libraryPressJson(const PressResult& press) {
         messages.push_back(Json{{"title", m.title}, {"text", m.text}});
     }
     out["messages"] = std::move(messages);
-    out["results"] = Json{
+    const Json boxes = Json{
         {"MBk", press.text(Box::Text6)},   {"As", press.text(Box::Text7)},
         {"bars", press.text(Box::Text19)}, {"crackAs", press.text(Box::Text9)},
         {"Wmax", press.text(Box::Text11)}, {"crackBars", press.text(Box::Text18)},
     };
+    if (press.completed()) {
+        out["results"] = boxes;
+    } else {
+        out["results"] = nullptr;
+        out["boxes"] = boxes;
+    }
     out["report"] = press.report();
     // The supplementary design is written through the JSON library already.
     out["checks"] = Json::parse(cli::checksJson(press));
+    if (press.verdict) {
+        Json failed = Json::array();
+        for (const design::Failure& f : press.verdict->failed) {
+            failed.push_back(Json{{"check", design::checkName(f.check).key}, {"text", f.text}});
+        }
+        out["verdict"] = Json{{"ok", press.verdict->ok()}, {"failed", std::move(failed)}};
+    } else {
+        out["verdict"] = nullptr;
+    }
     return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

@@ -56,13 +56,18 @@ done
 
 # The installed command line on the window's defaults, without a display.
 cli() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/wallcalc-cli" "$@"; }
-out=$(cli --mode ordinary)
+# The default wall does not carry its shear: the design is not satisfied (exit status 3).
+status=0
+out=$(cli --mode ordinary) || status=$?
+[[ $status == 3 ]] || fail "wallcalc-cli --mode ordinary ended with $status, not 3 (shear)"
+grep -qF "结论：不满足（受剪）" <<<"$out" || fail "wallcalc-cli --mode ordinary gives no verdict"
+
 for result in "MBk（kN.m）：106.067" "As（mm2）：2602.286" "选用钢筋（mm）：20" \
   "As（mm2）：3463.606" "Wmax（mm）：0.165" "选用钢筋（mm）：21"; do
   grep -qxF "  $result" <<<"$out" || fail "wallcalc-cli --mode ordinary does not show $result"
 done
 echo "wallcalc-cli --mode ordinary: 106.067, 2602.286, 20, 3463.606, 0.165, 21"
-cli --mode ordinary --pdf "$scratch/sheet.pdf" >/dev/null
+cli --mode ordinary --h5 400 --pdf "$scratch/sheet.pdf" >/dev/null
 [[ $(head -c 5 "$scratch/sheet.pdf") == "%PDF-" ]] || fail "wallcalc-cli --pdf wrote no PDF"
 echo "wallcalc-cli --pdf: $(wc -c <"$scratch/sheet.pdf") bytes"
 

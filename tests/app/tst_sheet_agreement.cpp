@@ -128,7 +128,9 @@ class SheetAgreement : public QObject {
         run.start(WALLCALC_CLI, cli << "--pdf" << cliPdf << "--date"
                                     << "2024-05-01");
         QVERIFY(run.waitForFinished(30000));
-        QCOMPARE(run.exitCode(), 0);
+        // Written either way: 0 for a wall that satisfies the codes, 3 for one that does not.
+        QVERIFY2(run.exitCode() == 0 || run.exitCode() == 3,
+                 qPrintable(run.readAllStandardError()));
         const QString windowText = wallcalc::testing::pdfText(windowPdf, true);
         QVERIFY(windowText.contains("地下室外墙配筋计算书"));
         QCOMPARE(wallcalc::testing::pdfText(cliPdf, true), windowText);

@@ -145,10 +145,11 @@ TEST(BatchAgainstSingleRuns, AThousandRowsMatchRowByRow) {
               "name,mode,case,concrete,steel,h1,h2,h3,h4,h5,c1,gamma,qfj,eta,spacing,limit,qrf,"
               "MBk,As,bars,crackAs,Wmax,crackBars,member.baseMoment,member.spanMoment,"
               "member.spanDepth,member.topReaction,member.baseShear,span.As,span.bars,xi.base,"
-              "xi.span,xi.limit,minAs,horizontal.As,horizontal.bars,shear.design,shear.capacity,"
+              "xi.span,xi.limit,minAs,horizontal.As,horizontal.bars,horizontal.innerAs,"
+              "horizontal.innerBars,shear.design,shear.capacity,"
               "strengthBarsCrack.area,strengthBarsCrack.Wmax,strengthBarsCrack.meets,"
               "plainBarsCrack.Wmax,plainBarsCrack.meets,governing.As,governing.bars,"
-              "governing.from,warnings,status,messages");
+              "governing.from,warnings,verdict,failed,status,messages");
     EXPECT_TRUE(raw.ends_with("\r\n"));
     EXPECT_NE(raw.find("\r\n\"W,\"\"9\"\"\n第二行\","), std::string::npos)
         << "a name with a comma, quotes and a line break is quoted, quotes doubled";
@@ -177,13 +178,28 @@ TEST(BatchAgainstSingleRuns, AThousandRowsMatchRowByRow) {
         }
         const auto press = nlohmann::json::parse(single.out);
         EXPECT_EQ(status, press["completed"].get<bool>() ? "completed" : "ended");
-        EXPECT_EQ(single.status, press["completed"].get<bool>() ? 0 : 1);
+        const bool satisfied = !press["verdict"].is_null() && press["verdict"]["ok"].get<bool>();
+        EXPECT_EQ(single.status, press["completed"].get<bool>() ? (satisfied ? 0 : 3) : 1);
         const char* keys[] = {"MBk", "As", "bars", "crackAs", "Wmax", "crackBars"};
         for (std::size_t k = 0; k < 6; ++k) {
             // A box left showing a blank (crack control in civil-defence works) is empty.
-            const std::string box = press["results"][keys[k]];
+            const auto& boxes = press["results"].is_null() ? press["boxes"] : press["results"];
+            const std::string box = boxes[keys[k]];
             EXPECT_EQ(got[kHeader.size() + k], box == " " ? "" : box) << keys[k];
         }
+        // The verdict's columns: 满足 or 不满足：…, and the keys of the checks that failed.
+        std::string failed;
+        if (!press["verdict"].is_null()) {
+            for (const auto& f : press["verdict"]["failed"]) {
+                const std::string key = f["check"];
+                if ((";" + failed + ";").find(";" + key + ";") == std::string::npos)
+                    failed += (failed.empty() ? "" : ";") + key;
+            }
+        }
+        EXPECT_EQ(got[got.size() - 3], failed);
+        const std::string verdict = got[got.size() - 4];
+        EXPECT_EQ(verdict.empty(), press["verdict"].is_null());
+        EXPECT_EQ(verdict == "满足", satisfied) << verdict;
         std::string messages;
         for (const auto& m : press["messages"])
             messages += (messages.empty() ? "" : "\n") + m["text"].get<std::string>();

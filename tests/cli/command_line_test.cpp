@@ -18,8 +18,11 @@ using wallcalc::testing::scratchFolder;
 
 TEST(CommandLine, DefaultsInOrdinaryWorks) {
     const auto r = runCli({"--mode", "ordinary"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 3) << "the default wall does not carry its shear";
     EXPECT_NE(r.out.find("MBk（kN.m）：106.067\n"), std::string::npos);
+    EXPECT_NE(r.out.find("结论：不满足（受剪）\n  B处受剪：V=204.639(kN)>Vc=191.1(kN)"),
+              std::string::npos);
+    EXPECT_NE(r.err.find("设计不满足规范要求：受剪"), std::string::npos);
     EXPECT_NE(r.out.find("Wmax（mm）：0.165\n"), std::string::npos);
     EXPECT_NE(r.out.find("\r\n    则实际所配钢筋为 18@200+20@200（依次类推）\n"),
               std::string::npos);
@@ -28,9 +31,14 @@ TEST(CommandLine, DefaultsInOrdinaryWorks) {
 TEST(CommandLine, ExitStatus) {
     EXPECT_EQ(runCli({}).status, 1) << "no option clicked: the reminder";
     EXPECT_EQ(runCli({"--mode", "ordinary", "--case", "C"}).status, 1) << "elevations do not fit";
-    EXPECT_EQ(
-        runCli({"--mode", "civil-defence", "--qrf", "50", "--case", "C", "--h2", "-7"}).status, 0);
+    EXPECT_EQ(runCli({"--mode", "civil-defence", "--qrf", "50", "--h5", "400", "--concrete", "C30",
+                      "--steel", "HRB335"})
+                  .status,
+              0)
+        << "completed and satisfied";
     EXPECT_EQ(runCli({"--mode=ordinary", "--h5=400"}).status, 0) << "a value after =";
+    EXPECT_EQ(runCli({"--mode", "ordinary", "--h5", "200"}).status, 3)
+        << "completed, the design does not satisfy the codes";
 }
 
 // A press that ends at the civil-defence reminder says, after it, which option it lacks;
@@ -82,8 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
             "ModeGivenButElevationsDoNotFit", {"--mode", "ordinary", "--case", "C"}, "", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A batch's exit status: 0 when every row completed, 1 when any did not (ended early, not
-// understood, cut short), 2 when the file itself is not understood.
+// A batch's exit status: 0 when every row completed and satisfies the codes, 3 when every
+// row completed but some design does not satisfy them, 1 when any row did not complete
+// (ended early, not understood, cut short), 2 when the file itself is not understood.
 struct BatchStatusRow {
     const char* name;
     const char* file;
@@ -101,7 +110,11 @@ TEST_P(BatchStatus, SaysWhetherEveryRowCompleted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BatchStatus,
-    testing::Values(BatchStatusRow{"EveryRowCompleted", "mode,h5\nordinary,300\n人防,400\n", 0},
+    testing::Values(BatchStatusRow{"EveryRowCompletedAndSatisfied",
+                                   "mode,h5,concrete\nordinary,300,C30\n人防,400,C15\n", 0},
+                    BatchStatusRow{"ARowNotSatisfied", "mode,h5\nordinary,400\nordinary,300\n", 3},
+                    BatchStatusRow{"ARowEndedEarlyBesideOneNotSatisfied",
+                                   "mode,h5\nordinary,300\nordinary,abc\n", 1},
                     BatchStatusRow{"HeaderOnly", "mode,h5\n", 0},
                     BatchStatusRow{"ARowEndedEarly", "mode,h5\nordinary,300\nordinary,abc\n", 1},
                     BatchStatusRow{"ARowNotUnderstood", "mode,h5\nordinary,300\nboth,300\n", 1},
@@ -113,8 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLine, JsonOfOnePress) {
     const auto r = runCli(
         {"--mode", "civil-defence", "--qrf", "50", "--case", "B", "--h2", "-3.45", "--json"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 3) << "shear at the base";
     EXPECT_NE(r.out.find(R"("MBk":"179.662")"), std::string::npos);
+    EXPECT_NE(r.out.find(R"("verdict":{"ok":false,"failed":[{"check":"shear")"), std::string::npos);
     EXPECT_NE(r.out.find(R"("crackAs":" ")"), std::string::npos);
 }
 
