@@ -36,7 +36,10 @@ double PiecewiseLoad::total() const {
 }
 
 bool PiecewiseLoad::operator==(const PiecewiseLoad& other) const {
-    return std::ranges::equal(pieces(), other.pieces());
+    // std::equal, not the ranges form: the web edition's library has no ranges::equal.
+    const auto& mine = pieces();
+    const auto& theirs = other.pieces();
+    return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end());
 }
 
 }  // namespace wallcalc::model
