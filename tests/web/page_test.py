@@ -280,6 +280,12 @@ class Window(PageTest):
         self.assertEqual(lines[0], "1.荷载计算：")
         self.assertEqual(lines[21], "αs=MB*10^6/(Fc*1000*h0^2)=143.19*10^6/(7.2*1000*300^2)=0.221")
         self.assertEqual(lines[-1], "    则实际所配钢筋为 18@200+20@200（依次类推）")
+        # The verdict as the session answers it, in red; its tooltip says what failed.
+        self.assertEqual([f["check"] for f in expected["verdict"]["failed"]], ["shear"])
+        verdict = self.el("VerdictLine")
+        self.assertEqual(verdict.text, "结论：不满足（受剪）")
+        self.assertIn("failed", verdict.get_attribute("class"))
+        self.assertEqual(verdict.get_attribute("title"), expected["verdict"]["failed"][0]["text"])
         WebDriverWait(self.browser, 5).until(lambda b: self.value("TextChecks") != "")
         self.assertEqual(self.value("TextChecks"),
                          self.js("return window.wallcalc.supplementaryText()").replace("\r\n", "\n"))
@@ -750,7 +756,7 @@ SOUND = {"h1": (-0.6, 0.3, 2), "h2": (-1.4, -0.65, 2), "h3": (-3.2, -1.5, 2), "h
          "qrf": (0, 120, 1), "h5": (200, 600, 0), "c1": (15, 70, 0), "c2": (15, 50, 0),
          "gamma": (15, 21, 1), "qfj": (0, 30, 1), "eta": (1.0, 1.5, 2), "spacing": (80, 250, 0),
          "limit": (0.1, 0.4, 2), "gammaG": (1.0, 1.35, 2), "gammaQ": (1.0, 1.5, 2),
-         "psiq": (0.0, 1.0, 1)}
+         "psiq": (0.0, 1.0, 1), "gamma0": (0.9, 1.1, 1)}
 
 # Ground water of each loading case within the elevations above: A between h1 and h3, B
 # between h3 and h4, C below h4.

@@ -75,7 +75,13 @@
     const messages = Array.from({ length: next() }, () => ({ title: text(), text: text() }));
     const results = {};
     for (const result of window1.results) results[result.key] = text();
-    return { completed, messages, results, report: text() };
+    const report = text();
+    const hasVerdict = next() === 1;
+    const ok = next() === 1;
+    const line = text();
+    const failed = text();
+    const verdict = hasVerdict ? { ok, line, failed } : null;
+    return { completed, messages, results, report, verdict };
   }
 
   // ---- Building the window from its description.
@@ -174,6 +180,13 @@
       note.setAttribute("role", "status");
       note.textContent = c.caption;
       return note;
+    },
+    verdict(c) {
+      const line = document.createElement("div");
+      line.id = c.name;
+      line.setAttribute("role", "status");
+      line.setAttribute("aria-label", c.caption);
+      return line;
     },
   };
 
@@ -278,10 +291,21 @@
     report.value = press.report;
     report.scrollTop = 0;
     report.scrollLeft = 0;
+    showVerdict(press.verdict);
     // The supplementary design once the press is drawn.
     if (press.completed) setTimeout(showChecks, 0);
     if (firstResultAt === null && press.completed) firstResultAt = performance.now();
     showMessages(press.messages);
+  }
+
+  // The verdict of the press: green 满足, red 不满足 with the failed checks in its tooltip;
+  // nothing for a press that did not complete.
+  function showVerdict(verdict) {
+    const line = byId("VerdictLine");
+    line.textContent = verdict ? verdict.line : "";
+    line.title = verdict ? verdict.failed : "";
+    line.classList.toggle("satisfied", verdict !== null && verdict.ok);
+    line.classList.toggle("failed", verdict !== null && !verdict.ok);
   }
 
   // The supplementary design of the last press, formula by formula, when it has one. A

@@ -5,6 +5,8 @@
 // the page.
 #include <nlohmann/json.hpp>
 
+#include <iterator>
+
 #include "help_text.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "wallcalc/engine/project.hpp"
@@ -17,8 +19,11 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result", "list",
-                                           "option", "button", "report", "figure", "note"};
+// The page's name of each kind of control, in the order of ControlKind.
+constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result", "list",   "option",
+                                           "button", "report", "figure", "note",   "verdict"};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Verdict) + 1,
+              "every kind of control has its name on the page");
 
 Json rectJson(const Twips& r) {
     return {r.left, r.top, r.width, r.height};

@@ -33,8 +33,10 @@ const char* answer(std::string text) {
 
 // A press's outcome as the page reads it straight from memory, without JSON: whether it
 // completed, the number of messages and each message's title and text, the result boxes
-// in the order the window shows them and the calculation text; each text as its address
-// and length in bytes. It refers to the press the window keeps until its next press.
+// in the order the window shows them, the calculation text, and the verdict (whether
+// there is one, whether it is satisfied, its line and the failed checks' texts, one a
+// line); each text as its address and length in bytes. It refers to the press the window
+// keeps until its next press.
 const std::uint32_t* pressTable(const wallcalc::PressResult& press) {
     static std::vector<std::uint32_t> table;
     table.clear();
@@ -51,6 +53,19 @@ const std::uint32_t* pressTable(const wallcalc::PressResult& press) {
     for (const wallcalc::ResultBox& r : wallcalc::resultBoxesAsShown())
         put(press.text(r.box));
     put(press.report());
+    static std::string verdictLine;
+    static std::string failedTexts;
+    verdictLine.clear();
+    failedTexts.clear();
+    if (press.verdict) {
+        verdictLine = "结论：" + press.verdict->line();
+        for (const wallcalc::design::Failure& f : press.verdict->failed)
+            failedTexts += (failedTexts.empty() ? "" : "\n") + f.text;
+    }
+    table.push_back(press.verdict ? 1 : 0);
+    table.push_back(press.verdict && press.verdict->ok() ? 1 : 0);
+    put(verdictLine);
+    put(failedTexts);
     return table.data();
 }
 
