@@ -20,8 +20,9 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // The page's name of each kind of control, in the order of ControlKind.
-constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result", "list",   "option",
-                                           "button", "report", "figure", "note",   "verdict"};
+constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result",
+                                           "list",   "option", "button", "report",
+                                           "figure", "note",   "verdict"};
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Verdict) + 1,
               "every kind of control has its name on the page");
 
