@@ -98,7 +98,7 @@ double BandCholesky::sumOfProducts(int i, int j, int from, int to) const {
 void BandCholesky::factoriseLeftOf(int top) {
     const int last = top + kRowsTogether - 1;
     const int common = firstColumn(last);
-    for (int j = firstColumn(top); j < common; ++j)
+    for (int j = firstColumn(top); j < std::min(common, top); ++j)
         for (int i = top; i < last && firstColumn(i) <= j; ++i)
             a_[index(i, j)] =
                 (a_[index(i, j)] - sumOfProducts(i, j, std::max(firstColumn(i), j - band_), j)) /
