@@ -89,7 +89,25 @@ INSTANTIATE_TEST_SUITE_P(Rows, Refused, ::testing::Values(
     BadInput{"PanelWithoutWidth", [](WallModel& m) { m.panel = Panel{0, "fixed", "free"}; },
              {"panel.width"}},
     BadInput{"PanelEdgeUnknown", [](WallModel& m) { m.panel = Panel{6, "clamped", "pinned"}; },
-             {"panel.left"}}),
+             {"panel.left"}},
+    BadInput{"PanelHeldOneSideFree", [](WallModel& m) { m.panel = Panel{6, "free", "fixed"}; },
+             {}},
+    BadInput{"PanelWidthNegative", [](WallModel& m) { m.panel = Panel{-6, "fixed", "fixed"}; },
+             {"panel.width"}},
+    BadInput{"PanelWidthNotANumber", [](WallModel& m) { m.panel = Panel{kNaN, "pinned", "free"}; },
+             {"panel.width"}},
+    BadInput{"PanelRightEdgeUnknown", [](WallModel& m) { m.panel = Panel{6, "fixed", "hinged"}; },
+             {"panel.right"}},
+    BadInput{"PanelEdgesNotGiven", [](WallModel& m) { m.panel = Panel{6, "", ""}; },
+             {"panel.left", "panel.right"}},
+    // Both sides and the top free over a pinned base: the one storey turns about its base.
+    BadInput{"PanelFreeSidesFreeTopOverPinnedBase", [](WallModel& m) {
+                 m.slabs = {0, -4};
+                 m.storeys.resize(1);
+                 m.top = "free";
+                 m.base = "pinned";
+                 m.panel = Panel{6, "free", "free"};
+             }, {"base"}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

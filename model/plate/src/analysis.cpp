@@ -18,7 +18,7 @@ namespace {
 // by the minimum steel, and relative to themselves they need not settle as closely.
 constexpr double kSmallestReference = 0.05;
 
-PanelResult solveOnMesh(const Panel& panel, int level) {
+PanelResult solveOnMesh(const Panel& panel, int level, bool mirror) {
     const detail::MeshLines lines = detail::meshLines(panel, level);
     const detail::PlateOperators ops = detail::plateOperators(panel, lines);
     const detail::HeldIndices held = detail::heldIndices(panel, lines);
@@ -29,9 +29,11 @@ PanelResult solveOnMesh(const Panel& panel, int level) {
     result.field.firstRowOfStorey = lines.firstRowOfStorey;
     result.field.rigidity_kNm = ops.rigidity_kNm;
     result.field.poisson = panel.poisson;
-    result.field.dof = detail::solveDeflections(ops, held, result.mesh.unknowns);
+    result.field.dof = detail::solveDeflections(
+        ops, lines, held, mirror && panel.left == panel.right, result.mesh.unknowns);
 
     result.mesh.level = level;
+    result.mesh.refinement = detail::refinementOf(level);
     result.mesh.across = result.field.columns();
     for (std::size_t s = 0; s + 1 < lines.firstRowOfStorey.size(); ++s)
         result.mesh.perStorey.push_back(lines.firstRowOfStorey[s + 1] - lines.firstRowOfStorey[s]);
@@ -58,32 +60,53 @@ std::vector<double> governingValues(const PanelResult& r) {
 // a few hundred megabytes.
 constexpr int kMostUnknowns = 60000;
 
-bool tooFine(const Panel& panel, int level, int most) {
-    return detail::nodeUnknowns(detail::meshLines(panel, level)) > std::min(most, kMostUnknowns);
+constexpr int kFirstLevel = 1;
+
+// The unknowns solved for: those of the panel's half where its sides are equal.
+bool tooFine(const Panel& panel, int level, int most, bool mirror) {
+    const int unknowns = detail::nodeUnknowns(detail::meshLines(panel, level));
+    const int solved = mirror && panel.left == panel.right ? unknowns / 2 : unknowns;
+    return solved > std::min(most, kMostUnknowns);
 }
 
-// The rate a governing moment converges at, the ratio of its last two changes, is taken
-// between these: the element's recovered moments converge at second to third order, their
-// changes shrinking 4 to 8 times a level. Where the last two changes differ in sign the
-// coarser mesh was not yet converging steadily, and second order is assumed.
-constexpr double kSlowestRate = 4;
-constexpr double kFastestRate = 8;
+// The order p a governing moment converges at (its error shrinking as hᵖ, h the element
+// size), from its last two changes, is taken between these: the element's recovered moments
+// converge at second to third order. Where the last two changes differ in sign the coarser
+// meshes were not yet converging steadily, and second order is assumed.
+constexpr double kSlowestOrder = 2;
+constexpr double kFastestOrder = 3;
 
-double convergenceRate(double before, double last) {
-    if (last == 0) return kFastestRate;
-    if (before * last <= 0) return kSlowestRate;
-    return std::clamp(before / last, kSlowestRate, kFastestRate);
+// Meshes split each coarsest element into a, b and c (a < b < c): with the error C·hᵖ the
+// changes are C·(a⁻ᵖ − b⁻ᵖ) and C·(b⁻ᵖ − c⁻ᵖ), whose ratio grows with p.
+double changeRatio(double p, double a, double b, double c) {
+    return (std::pow(a, -p) - std::pow(b, -p)) / (std::pow(b, -p) - std::pow(c, -p));
+}
+
+double convergenceOrder(double before, double last, const double (&split)[3]) {
+    const auto [a, b, c] = split;
+    if (last == 0) return kFastestOrder;
+    if (before * last <= 0) return kSlowestOrder;
+    const double ratio = before / last;
+    double low = kSlowestOrder, high = kFastestOrder;
+    if (ratio <= changeRatio(low, a, b, c)) return low;
+    if (ratio >= changeRatio(high, a, b, c)) return high;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (low + high) / 2;
+        (changeRatio(mid, a, b, c) < ratio ? low : high) = mid;
+    }
+    return (low + high) / 2;
 }
 
 // The change from the mesh before and the estimated change still to come, from the
-// governing moments of the last three meshes.
+// governing moments of the last three meshes: the error left on the last mesh is
+// C·c⁻ᵖ = last change / ((c/b)ᵖ − 1).
 struct Convergence {
     double change = 0;
     double remaining = 0;
 };
 
 Convergence convergence(const std::vector<double>& first, const std::vector<double>& second,
-                        const std::vector<double>& third) {
+                        const std::vector<double>& third, const double (&split)[3]) {
     double largest = 0;
     for (double m : third)
         largest = std::max(largest, std::abs(m));
@@ -92,9 +115,10 @@ Convergence convergence(const std::vector<double>& first, const std::vector<doub
     for (std::size_t i = 0; i < third.size(); ++i) {
         const double before = second[i] - first[i], last = third[i] - second[i];
         const double reference = std::max(std::abs(third[i]), kSmallestReference * largest);
+        const double p = convergenceOrder(before, last, split);
         c.change = std::max(c.change, std::abs(last) / reference);
-        c.remaining =
-            std::max(c.remaining, std::abs(last) / (convergenceRate(before, last) - 1) / reference);
+        c.remaining = std::max(c.remaining,
+                               std::abs(last) / (std::pow(split[2] / split[1], p) - 1) / reference);
     }
     return c;
 }
@@ -105,28 +129,37 @@ void rejectBadInput(const Panel& panel) {
 
 }  // namespace
 
-PanelResult analysePanelOnMesh(const Panel& panel, int level) {
+PanelResult analysePanelOnMesh(const Panel& panel, int level, const PanelOptions& options) {
     rejectBadInput(panel);
-    if (level < 0 || level > 10 || tooFine(panel, level, kMostUnknowns))
+    if (level < 0 || level >= detail::kLevels ||
+        tooFine(panel, level, kMostUnknowns, options.mirrorEqualSides))
         throw std::invalid_argument("no mesh of level " + std::to_string(level) +
                                     " for this panel: too fine or below 0");
-    return solveOnMesh(panel, level);
+    return solveOnMesh(panel, level, options.mirrorEqualSides);
 }
 
 PanelResult analysePanel(const Panel& panel, const PanelOptions& options) {
     rejectBadInput(panel);
     std::vector<std::vector<double>> governing;
     PanelResult result;
-    for (int level = 0;; ++level) {
-        if (level > 0 && tooFine(panel, level, options.maxUnknowns)) {
+    // Level 0 is too coarse for the rate of convergence to show; the first three meshes
+    // split its elements in 2, 3 and 4.
+    for (int level = kFirstLevel;; ++level) {
+        if (level >= detail::kLevels ||
+            (level > kFirstLevel &&
+             tooFine(panel, level, options.maxUnknowns, options.mirrorEqualSides))) {
             if (governing.size() < 3) result.change = result.remaining = HUGE_VAL;
             return result;
         }
-        result = solveOnMesh(panel, level);
+        result = solveOnMesh(panel, level, options.mirrorEqualSides);
         governing.push_back(governingValues(result));
         if (governing.size() < 3) continue;
         const std::size_t n = governing.size();
-        const Convergence c = convergence(governing[n - 3], governing[n - 2], governing[n - 1]);
+        const double split[3] = {static_cast<double>(detail::refinementOf(level - 2)),
+                                 static_cast<double>(detail::refinementOf(level - 1)),
+                                 static_cast<double>(detail::refinementOf(level))};
+        const Convergence c =
+            convergence(governing[n - 3], governing[n - 2], governing[n - 1], split);
         result.change = c.change;
         result.remaining = c.remaining;
         if (c.remaining <= options.tolerance) {
@@ -134,6 +167,12 @@ PanelResult analysePanel(const Panel& panel, const PanelOptions& options) {
             return result;
         }
     }
+}
+
+int meshRefinement(int level) {
+    if (level < 0 || level >= detail::kLevels)
+        throw std::invalid_argument("no mesh of level " + std::to_string(level));
+    return detail::refinementOf(level);
 }
 
 }  // namespace wallcalc::plate

@@ -24,6 +24,11 @@ class BandCholesky {
     void solve(std::vector<double>& b) const;
 
   private:
+    int firstColumn(int i) const;
+    // Σk L(i, k)·L(j, k) over from ≤ k < to.
+    double sumOfProducts(int i, int j, int from, int to) const;
+    void factoriseLeftOf(int top);
+    void factoriseWithin(int top, int end);
     std::size_t index(int i, int j) const {
         return static_cast<std::size_t>(i) * (band_ + 1) + (j - i + band_);
     }

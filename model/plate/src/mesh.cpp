@@ -8,6 +8,8 @@ namespace wallcalc::plate::detail {
 
 namespace {
 
+constexpr int kRefinements[kLevels] = {1, 2, 3, 4, 5, 6, 8, 10, 12, 16, 20, 24, 32};
+
 // Level 0 has elements about a quarter of the panel's smaller dimension (the width or the
 // lowest storey), at least kFewest and at most kMost along the width and down each storey.
 constexpr int kFewest = 4;
@@ -24,7 +26,7 @@ int elementsAlong(double length_m, double size_m) {
 }
 
 // Interior lines of [from, to] split in `elements`, graded toward both ends:
-// s ↦ s − g·sin(2πs)/(2π) keeps the lines of a coarser level on the same places.
+// s ↦ s − g·sin(2πs)/(2π), the same map at every level.
 void appendGraded(std::vector<double>& lines, double from, double to, int elements,
                   double grading) {
     for (int i = 1; i <= elements; ++i) {
@@ -36,22 +38,37 @@ void appendGraded(std::vector<double>& lines, double from, double to, int elemen
     }
 }
 
+// Equal sides: an even number of elements across, the lines mirrored about mid-width, so that
+// the panel's half can be solved for the whole.
+void mirrorAcross(std::vector<double>& x_m, double width_m) {
+    const std::size_t n = x_m.size() - 1;
+    for (std::size_t i = n / 2 + 1; i <= n; ++i)
+        x_m[i] = width_m - x_m[n - i];
+}
+
 }  // namespace
+
+int refinementOf(int level) {
+    return kRefinements[level];
+}
 
 MeshLines meshLines(const Panel& panel, int level) {
     double smallest = panel.width_m;
     for (const PanelStorey& s : panel.storeys)
         smallest = std::min(smallest, s.height_m);
     const double size = smallest / 4;
-    const int refine = 1 << level;
+    const int refine = refinementOf(level);
+    const bool mirrored = panel.left == panel.right;
 
     MeshLines lines;
     lines.x_m = {0.0};
     const bool freeSide = panel.left == Edge::free || panel.right == Edge::free;
     const double acrossGrading = panel.top == Edge::free ? kGradingAtFreeCorners : kGrading;
     const double downGrading = freeSide ? kGradingAtFreeCorners : kGrading;
-    appendGraded(lines.x_m, 0, panel.width_m, elementsAlong(panel.width_m, size) * refine,
+    const int across = elementsAlong(panel.width_m, size) * refine;
+    appendGraded(lines.x_m, 0, panel.width_m, mirrored ? across + across % 2 : across,
                  acrossGrading);
+    if (mirrored) mirrorAcross(lines.x_m, panel.width_m);
     lines.z_m = {0.0};
     lines.firstRowOfStorey = {0};
     for (const PanelStorey& s : panel.storeys) {

@@ -1,8 +1,12 @@
 #pragma once
 // The finite-element grid of a panel: lines across the width and down each storey, graded
-// toward the supports and the slab lines where the moments peak, every slab on a line.
-// Each level halves every element of the level before, so meshes of successive levels are
-// nested and their governing moments converge steadily.
+// toward the supports and the slab lines where the moments peak, every slab on a line; with
+// equal sides an even number of elements across, mirrored about mid-width.
+// A level splits every element of level 0 into refinementOf(level) along each direction:
+// 1, 2, 3, 4, 5, 6, 8, … elements, about a quarter to a half more at each level, so that the
+// analysis can stop on the first mesh fine enough instead of one twice as fine as needed.
+// The grading is a smooth map of evenly spaced lines, the same at every level, so the
+// governing moments of successive levels converge steadily whether or not their lines nest.
 #include <vector>
 
 #include "wallcalc/plate/panel.hpp"
@@ -14,6 +18,10 @@ struct MeshLines {
     std::vector<double> z_m;            // below the panel's top
     std::vector<int> firstRowOfStorey;  // storeyCount + 1 entries, the last = element rows
 };
+
+// The number of levels and each level's split; refinementOf(level) for 0 ≤ level < kLevels.
+inline constexpr int kLevels = 13;
+int refinementOf(int level);
 
 MeshLines meshLines(const Panel& panel, int level);
 

@@ -77,9 +77,7 @@ Numbering numberUnknowns(const HeldIndices& held) {
 }
 
 // K(gz, gx; hz, hx) = Σt Zt(gz, hz)·Xt(gx, hx) into the band, lower half.
-void assemble(BandCholesky& K, const PlateOperators& ops, const Numbering& n) {
-    const LineOperators& X = ops.width;
-    const LineOperators& Z = ops.depth;
+void assemble(BandCholesky& K, const LineOperators& X, const LineOperators& Z, const Numbering& n) {
     const int nx = X.terms[0].size(), nz = Z.terms[0].size();
     for (int gz = 0; gz < nz; ++gz) {
         const CoupledRange down = coupledWith(gz, nz);
@@ -102,17 +100,19 @@ void assemble(BandCholesky& K, const PlateOperators& ops, const Numbering& n) {
 
 }  // namespace
 
-std::vector<double> solveDeflections(const PlateOperators& ops, const HeldIndices& held,
-                                     int& unknowns) {
+namespace {
+
+std::vector<double> solveGrid(const LineOperators& width, const LineOperators& depth,
+                              const HeldIndices& held, int& unknowns) {
     const Numbering n = numberUnknowns(held);
     unknowns = n.count;
     const int nx = static_cast<int>(held.x.size());
     std::vector<double> u(static_cast<std::size_t>(n.count));
     for (std::size_t i = 0; i < n.number.size(); ++i)
-        if (n.number[i] >= 0) u[n.number[i]] = ops.depth.load[i / nx] * ops.width.load[i % nx];
+        if (n.number[i] >= 0) u[n.number[i]] = depth.load[i / nx] * width.load[i % nx];
 
     BandCholesky K(n.count, n.band);
-    assemble(K, ops, n);
+    assemble(K, width, depth, n);
     K.factorise();
     K.solve(u);
 
@@ -120,6 +120,36 @@ std::vector<double> solveDeflections(const PlateOperators& ops, const HeldIndice
     for (std::size_t i = 0; i < n.number.size(); ++i)
         if (n.number[i] >= 0) dof[i] = u[n.number[i]];
     return dof;
+}
+
+// The left half up to the middle line, held there against slope across, solved; the right
+// half mirrored: w and w,z alike, w,x and w,xz of opposite sign.
+std::vector<double> solveHalf(const PlateOperators& ops, const MeshLines& lines,
+                              const HeldIndices& held, int& unknowns) {
+    const int columns = static_cast<int>(lines.x_m.size()) - 1, middle = columns / 2;
+    const int nxHalf = 2 * (middle + 1), nx = 2 * (columns + 1);
+    const LineOperators width = widthOperators({lines.x_m.begin(), lines.x_m.begin() + middle + 1});
+    HeldIndices half{{held.x.begin(), held.x.begin() + nxHalf}, held.z};
+    half.x[2 * middle + 1] = 1;
+    const std::vector<double> left = solveGrid(width, ops.depth, half, unknowns);
+
+    std::vector<double> dof(static_cast<std::size_t>(nx) * held.z.size());
+    for (std::size_t gz = 0; gz < held.z.size(); ++gz)
+        for (int gx = 0; gx < nx; ++gx) {
+            const int node = gx / 2, slope = gx % 2;
+            const int from = node <= middle ? gx : 2 * (columns - node) + slope;
+            const double sign = node > middle && slope == 1 ? -1 : 1;
+            dof[gz * nx + gx] = sign * left[gz * nxHalf + from];
+        }
+    return dof;
+}
+
+}  // namespace
+
+std::vector<double> solveDeflections(const PlateOperators& ops, const MeshLines& lines,
+                                     const HeldIndices& held, bool mirrored, int& unknowns) {
+    if (mirrored) return solveHalf(ops, lines, held, unknowns);
+    return solveGrid(ops.width, ops.depth, held, unknowns);
 }
 
 }  // namespace wallcalc::plate::detail

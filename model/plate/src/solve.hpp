@@ -19,8 +19,12 @@ struct PlateOperators {
 PlateOperators plateOperators(const Panel& panel, const MeshLines& lines);
 
 // The node unknowns in PlateField's layout, the held ones zero; `unknowns` receives the
-// number solved for.
-std::vector<double> solveDeflections(const PlateOperators& ops, const HeldIndices& held,
-                                     int& unknowns);
+// number solved for. With `mirrored` (equal sides, lines mirrored about mid-width, an even
+// number of elements across) only the left half is solved, its middle line held against
+// slope across (w,x = w,xz = 0), and the right half is its mirror image: the half's equations
+// are the whole's restricted to symmetric deflections, so the result is the same, for an
+// eighth of the factorisation's work.
+std::vector<double> solveDeflections(const PlateOperators& ops, const MeshLines& lines,
+                                     const HeldIndices& held, bool mirrored, int& unknowns);
 
 }  // namespace wallcalc::plate::detail

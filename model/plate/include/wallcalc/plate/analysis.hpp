@@ -52,9 +52,11 @@ struct StoreyResult {
 };
 
 // The mesh the results come from: elements across the width and down each storey, its
-// refinement level (each level halves every element of the one before) and unknowns.
+// level and how many elements it has in place of each element of level 0 along each
+// direction (1, 2, 3, 4, 5, 6, 8, … by level), and its unknowns.
 struct PanelMesh {
     int level = 0;
+    int refinement = 1;
     int across = 0;
     std::vector<int> perStorey;
     int unknowns = 0;
@@ -64,9 +66,12 @@ struct PanelOptions {
     // The largest estimated change of a governing moment that further refinement would still
     // bring, relative, at which the mesh is taken as converged.
     double tolerance = 0.005;
-    // No mesh beyond this many node unknowns (and never beyond 60000); the result then says
-    // it did not converge.
+    // No mesh beyond this many node unknowns solved for (those of the half where the sides
+    // are equal; never beyond 60000); the result then says it did not converge.
     int maxUnknowns = 30000;
+    // With equal sides, solve the panel's half against its mirror image about mid-width (the
+    // same deflections for an eighth of the work); off to solve the whole, as a check.
+    bool mirrorEqualSides = true;
 };
 
 // Changes of the governing moments are taken relative to each moment, or to 5 % of the
@@ -77,9 +82,10 @@ struct PanelResult {
     // The largest change of a governing moment from the mesh before.
     double change = 0;
     // The estimated change further refinement would still bring: the last change divided by
-    // (r − 1), r the ratio of the last two changes of that moment taken between 4 and 8 (the
-    // element's recovered moments converge at second to third order), 4 where the two
-    // changes differ in sign.
+    // ((c/b)ᵖ − 1), b and c the refinements of the last two meshes and p the order the ratio
+    // of the last two changes of that moment shows, taken between 2 and 3 (the element's
+    // recovered moments converge at second to third order), 2 where the two changes differ in
+    // sign.
     double remaining = 0;
     bool converged = false;
     double totalLoad_kN = 0;  // the pressure integrated over the panel
@@ -94,7 +100,7 @@ class PanelRejected : public std::invalid_argument {
     std::string key;
 };
 
-// Meshes of levels 0, 1, 2, … until the estimated remaining change of the governing moments
+// Meshes of levels 1, 2, 3, … until the estimated remaining change of the governing moments
 // is within the tolerance (at least three meshes, so that the rate is seen), or the mesh limit
 // is reached; the results are the finest mesh's.
 PanelResult analysePanel(const Panel& panel, const PanelOptions& options = {});
@@ -102,6 +108,10 @@ PanelResult analysePanel(const Panel& panel, const PanelOptions& options = {});
 // One mesh of the given level (0 the coarsest), for checking convergence; change and
 // remaining are left 0, converged false. std::invalid_argument for a level below 0 or one
 // whose mesh would exceed 60000 node unknowns.
-PanelResult analysePanelOnMesh(const Panel& panel, int level);
+PanelResult analysePanelOnMesh(const Panel& panel, int level, const PanelOptions& options = {});
+
+// How many elements a mesh of the level has in place of each element of level 0 along each
+// direction; std::invalid_argument for no such level.
+int meshRefinement(int level);
 
 }  // namespace wallcalc::plate
