@@ -281,12 +281,13 @@ class Setter {
         group_ = true;
     }
 
+    // A unit in half-width brackets after a value stands a blank apart ("8.1 (kN/m)");
+    // after a name it is a label's ("h₁(m)").
     void unit(const Token& t) {
         const UnitForm* u = unitNamed(t.text);
         const bool halfWidth = t.open == "(";
         if (halfWidth && previous_ != nullptr &&
-            (previous_->kind == Tok::Number || previous_->kind == Tok::Name ||
-             previous_->kind == Tok::Close)) {
+            (previous_->kind == Tok::Number || previous_->kind == Tok::Close)) {
             add({" "});
         }
         if (!t.open.empty()) add({std::string(t.open)});

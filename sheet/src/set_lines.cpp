@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "sheet_style.hpp"
@@ -62,7 +63,11 @@ bool closingProse(QStringView g) {
 
 class Atoms {
   public:
-    explicit Atoms(const SetFonts& fonts) : fonts_(fonts) {}
+    explicit Atoms(const SetFonts& fonts)
+        : fonts_(fonts),
+          measures_{SheetStyle::measure(fonts.body), SheetStyle::measure(fonts.script),
+                    SheetStyle::measure(fonts.fraction),
+                    SheetStyle::measure(fonts.fractionScript)} {}
 
     std::vector<Atom> of(const report::TypesetLine& line) {
         for (const report::Item& item : line.items) {
@@ -89,7 +94,7 @@ class Atoms {
 
   private:
     qreal advance(SetSize size, const QString& text) const {
-        return SheetStyle::advance(fonts_.font(size), text);
+        return measures_[static_cast<std::size_t>(size)](text);
     }
 
     // A run as pieces from x = 0 at the given sizes; its width.
@@ -186,6 +191,7 @@ class Atoms {
     }
 
     const SetFonts& fonts_;
+    std::array<Advance, 4> measures_;  // of each size, in the order of SetSize
     std::vector<Atom> atoms_;
 };
 
@@ -294,21 +300,22 @@ std::vector<SetLine> setLine(const report::TypesetLine& line, const SetFonts& fo
     std::vector<SetLine> lines;
     std::size_t from = 0;
     qreal room = firstWidth;
+    qreal rest = 0;  // the width of the atoms from `from` on
+    for (const Atom& a : atoms)
+        rest += a.width;
     while (from < atoms.size()) {
         if (!lines.empty()) {
             while (from < atoms.size() && atoms[from].blank)
-                ++from;
+                rest -= atoms[from++].width;
             if (from == atoms.size()) break;
         }
-        qreal rest = 0;
-        for (std::size_t i = from; i < atoms.size(); ++i)
-            rest += atoms[i].width;
         if (rest <= room) {
             lines.push_back(lineOf(atoms, from, atoms.size()));
             break;
         }
         const std::size_t last = lastOfLine(atoms, from, room);
         lines.push_back(lineOf(atoms, from, last + 1));
+        rest -= lines.back().width;
         from = last + 1;
         room = nextWidth;
     }

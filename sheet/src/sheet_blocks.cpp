@@ -2,6 +2,7 @@
 #include "sheet_blocks.hpp"
 
 #include <QPainter>
+#include <memory>
 
 #include "line_wrapping.hpp"
 #include "set_lines.hpp"
@@ -127,16 +128,18 @@ bool introduces(const report::TypesetLine& line) {
     return false;
 }
 
-Block setBlock(SetLine line, const SetFonts& fonts, const SheetStyle& style, qreal indent) {
+// The faces are shared by the blocks of a section rather than copied into each.
+Block setBlock(SetLine line, const std::shared_ptr<const SetFonts>& fonts, const SheetStyle& style,
+               qreal indent) {
     Block b;
-    const qreal extra = line.tall ? tallExtra(fonts) : 0;
-    b.height = style.lineHeight(fonts.body) + extra;
-    const qreal baseline = baselineIn(style, fonts.body, b.height - extra) + extra / 2;
+    const qreal extra = line.tall ? tallExtra(*fonts) : 0;
+    b.height = style.lineHeight(fonts->body) + extra;
+    const qreal baseline = baselineIn(style, fonts->body, b.height - extra) + extra / 2;
     b.paint = [line = std::move(line), fonts, baseline, indent](QPainter& p, const QRectF& box,
                                                                 const BlockPlace&) {
         p.save();
         p.setPen(Qt::black);
-        paintSetLine(p, QPointF(box.left() + indent, box.top() + baseline), line, fonts);
+        paintSetLine(p, QPointF(box.left() + indent, box.top() + baseline), line, *fonts);
         p.restore();
     };
     return b;
@@ -146,13 +149,13 @@ Block setBlock(SetLine line, const SetFonts& fonts, const SheetStyle& style, qre
 
 std::vector<Block> typesetBlocks(const report::TypesetText& lines, const SheetStyle& style,
                                  qreal width) {
-    const SetFonts fonts(style);
+    const auto fonts = std::make_shared<const SetFonts>(style);
     const qreal indent = style.mm(8);
     // A little room to spare, as for plain lines.
     const qreal room = width * 0.985;
     std::vector<Block> blocks;
     for (const report::TypesetLine& line : lines) {
-        std::vector<SetLine> pieces = setLine(line, fonts, room, room - indent);
+        std::vector<SetLine> pieces = setLine(line, *fonts, room, room - indent);
         for (std::size_t i = 0; i < pieces.size(); ++i) {
             Block b = setBlock(std::move(pieces[i]), fonts, style, i == 0 ? 0 : indent);
             b.keepWithNext = i + 1 < pieces.size();

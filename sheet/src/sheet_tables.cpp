@@ -1,6 +1,7 @@
 // Ruled tables of the sheet: the inputs and the results.
 #include <QPainter>
 #include <algorithm>
+#include <memory>
 
 #include "line_wrapping.hpp"
 #include "set_lines.hpp"
@@ -73,7 +74,7 @@ std::vector<SetLine> cellLines(const TableCell& cell, qreal room, const SetFonts
 std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vector<qreal>& columns,
                                const SheetStyle& style) {
     const QFont font = style.body;
-    const SetFonts fonts(style);
+    const auto fonts = std::make_shared<const SetFonts>(style);  // shared by the blocks
     const QFontMetricsF fm = style.metrics(font);
     RowMeasures m{style.mm(1.5), style.mm(1.0), style.lineHeight(font), 0};
     m.ascentOffset = (m.lineHeight - fm.height()) / 2 + fm.ascent();
@@ -90,7 +91,7 @@ std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vec
             for (int s = 0; s < cell.span && column < columns.size(); ++s)
                 width += columns[column++];
             const qreal room = std::max<qreal>(width - 2 * m.padX, 1);
-            LaidCell laid{x, width, cellLines(cell, room, fonts, advance), cell.label};
+            LaidCell laid{x, width, cellLines(cell, room, *fonts, advance), cell.label};
             lines = std::max(lines, static_cast<int>(laid.lines.size()));
             cells.push_back(std::move(laid));
             x += width;
@@ -102,7 +103,7 @@ std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vec
             b.keepWithNext = true;  // a short table is read as one; see below
             b.paint = [cells, line, lines, fonts, m](QPainter& p, const QRectF& box,
                                                      const BlockPlace& place) {
-                paintSlice(p, box, place, cells, line, lines, fonts, m);
+                paintSlice(p, box, place, cells, line, lines, *fonts, m);
             };
             blocks.push_back(std::move(b));
         }

@@ -76,6 +76,8 @@ const Row kRows[] = {
      "As,min=max(0.2%,45*ft/fy%)*1000*h5={A}(mm2)",
      {{"A", 700.0}},
      "A_{s,min}=max(0.2%, 45×\\frac{f_{t}}{f_{y}}%)×1000×h_{5}=700 (mm^{2})"},
+    {"a label's unit in half-width brackets after a name, no blank before it",
+     "h1(m)，土容重(kN/m3)", {}, "h_{1}(m)，土容重(kN/m^{3})"},
     {"a label's unit in full-width brackets",
      "附加荷载(kN/m2)，墙厚度h5（mm），MBk（kN.m）",
      {},
