@@ -72,7 +72,11 @@ SummaryRow vertical2002(std::string_view position, const Writer& w, const Checks
         return row;
     }
     placed2002(row, w, f.placed, c);
-    row.required = single(std::max(f.strength.Aas, c.minimum.As));
+    // The crack-controlled area where the crack check raised the steel and met the limit,
+    // as the results show it.
+    const bool cracked = f.crack && f.crack->end == CrackEnd::Met && f.crack->passes > 1;
+    const float needed = cracked ? std::max(f.crack->Aas, f.strength.Aas) : f.strength.Aas;
+    row.required = single(std::max(needed, c.minimum.As));
     row.crackWidth = crack2002(f, strength);
     return row;
 }
@@ -124,7 +128,10 @@ SummaryRow vertical2010(std::string_view position, const Writer& w, const Checks
         return row;
     }
     placed2010(row, w, f.placed, c.spacingText);
-    row.required = shown(std::max(f.strength.As, f.AsMin));
+    // Bars grown beyond the strength bars until the crack width held: their area is what
+    // the crack width requires.
+    const bool grown = f.crackMet && f.placed && f.strengthBars && f.placed->d > f.strengthBars->d;
+    row.required = shown(grown ? f.placed->area : std::max(f.strength.As, f.AsMin));
     row.crackWidth = f.crack ? shown(f.crack->w) : std::string(kNoValue);
     return row;
 }

@@ -78,7 +78,7 @@ struct SummaryRow {
     std::string position;    // "迎水面竖向（墙底B处）"
     std::string bars;        // "C14@100", or "太大了" where none of the bars fits
     std::string provided;    // As of the bars (mm²/m)
-    std::string required;    // the larger of the area for strength (or crack) and the minimum
+    std::string required;    // the largest of the areas for strength, crack width and minimum
     std::string crackWidth;  // Wmax of the bars (mm); "—" where none is calculated
     bool operator==(const SummaryRow&) const = default;
 };
