@@ -1,4 +1,5 @@
 // Reading a line's literal text and its values into tokens.
+#include <algorithm>
 #include <array>
 
 #include "line_setter.hpp"
@@ -91,11 +92,18 @@ bool allDigits(std::string_view s) {
     return true;
 }
 
-// Words set upright though they read as names: codes, functions and the steel and concrete
-// grades (HRB400, C30).
+// The longest name of a quantity, in letters (Wmax); a longer run of letters is a word.
+constexpr std::size_t kLongestName = 4;
+
+// Words set upright though they read as names: codes, functions, the steel and concrete
+// grades (HRB400, C30), and a word typed where a number belongs ("thirty").
 bool upright(std::string_view name) {
     for (std::string_view word : {"GB", "JGJ", "max", "min"}) {
         if (name == word) return true;
+    }
+    if (name.size() > kLongestName &&
+        std::all_of(name.begin(), name.end(), [](char c) { return isLatin(c); })) {
+        return true;
     }
     for (std::string_view grade : {"HPB", "HRBF", "HRB", "RRB", "CRB"}) {
         if (name.starts_with(grade)) return allDigits(name.substr(grade.size()));
