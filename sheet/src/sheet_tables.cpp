@@ -97,13 +97,15 @@ std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vec
             x += width;
         }
         if (cells.empty()) continue;
+        // Shared by the slices of the row rather than copied into each.
+        const auto laidCells = std::make_shared<const std::vector<LaidCell>>(std::move(cells));
         for (int line = 0; line < lines; ++line) {
             Block b;
             b.height = m.lineHeight + (line == 0 ? m.padY : 0) + (line == lines - 1 ? m.padY : 0);
             b.keepWithNext = true;  // a short table is read as one; see below
-            b.paint = [cells, line, lines, fonts, m](QPainter& p, const QRectF& box,
-                                                     const BlockPlace& place) {
-                paintSlice(p, box, place, cells, line, lines, *fonts, m);
+            b.paint = [laidCells, line, lines, fonts, m](QPainter& p, const QRectF& box,
+                                                         const BlockPlace& place) {
+                paintSlice(p, box, place, *laidCells, line, lines, *fonts, m);
             };
             blocks.push_back(std::move(b));
         }
