@@ -8,6 +8,7 @@
 #include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/press.hpp"
 #include "wallcalc/engine/rounding.hpp"
+#include "wallcalc/engine/typeset_text.hpp"
 #include "wallcalc/report/filled_line.hpp"
 #include "wallcalc/report/number_text.hpp"
 #include "wallcalc/report/shown_value.hpp"
@@ -487,18 +488,18 @@ void warningsSection(Text& t, const Checks& c) {
 
 }  // namespace
 
-std::string supplementaryText(const PressResult& press) {
-    if (!press.checks) return {};
+namespace {
+
+// The sections after the title line.
+void writeSections(Text& t, const PressResult& press) {
     const Checks& c = *press.checks;
     const CalcState& s = press.state;
-    Text t(press);
-    t.line("补充验算：");
     memberSection(t, c, s);
     if (c.code2010) {
         combinationLines(t, c, s);
         detail::sections2010(t, c, press);
         warningsSection(t, c);
-        return t.out;
+        return;
     }
     spanSection(t, c, s);
     strengthBarsSection(t, c, s);
@@ -509,7 +510,24 @@ std::string supplementaryText(const PressResult& press) {
     plainBarsSection(t, c, s);
     governingSection(t, c);
     warningsSection(t, c);
+}
+
+}  // namespace
+
+std::string supplementaryText(const PressResult& press) {
+    if (!press.checks) return {};
+    Text t(press);
+    t.line("补充验算：");
+    writeSections(t, press);
     return t.out;
+}
+
+report::TypesetText typesetSupplementary(const PressResult& press,
+                                         const report::Notation& notation) {
+    if (!press.checks) return {};
+    Text t(press, &notation);
+    writeSections(t, press);
+    return t.typeset;
 }
 
 }  // namespace wallcalc

@@ -6,14 +6,22 @@
 
 #include "wallcalc/engine/press.hpp"
 #include "wallcalc/report/filled_line.hpp"
+#include "wallcalc/report/typeset.hpp"
 
 namespace wallcalc::detail {
 
+// The supplementary design's lines: written as plain text, or typeset for the sheet from
+// the same forms and values (report/typeset.hpp).
 class Text {
   public:
-    explicit Text(const PressResult& press) : press_(press) {}
+    explicit Text(const PressResult& press, const report::Notation* typeset = nullptr)
+        : press_(press), notation_(typeset) {}
 
     void line(std::string_view form, std::initializer_list<report::Named> values = {}) {
+        if (notation_ != nullptr) {
+            report::appendTypeset(typeset, form, values, *notation_);
+            return;
+        }
         if (!out.empty()) out += "\r\n";
         report::appendFilled(out, form, values);
     }
@@ -24,9 +32,11 @@ class Text {
     std::string_view typed(Input in) const { return press_.text(inputBox(in).box); }
 
     std::string out;
+    report::TypesetText typeset;
 
   private:
     const PressResult& press_;
+    const report::Notation* notation_;
     int section_ = 0;
 };
 

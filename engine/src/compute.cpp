@@ -48,6 +48,7 @@ class Driver {
         if (auto stop = chooseBarsStep()) return stopped(*stop);
         report::CrackSection crack = report::CrackSection::CivilDefence;
         if (auto stop = crackStep(crack)) return stopped(*stop);
+        s().crackSection = crack;
         if (withText_) writeText(crack);
         return RunEnd::Completed;
     }
@@ -237,6 +238,7 @@ class Driver {
         if (!f.strengthBars) host().showMessage(kMessageTitle, kNoBarFits);
         writeResultDiameter(st.d);
         report::CrackSection crack = crackBoxes2010();
+        s().crackSection = crack;
         if (withText_) writeText(crack);
         return RunEnd::Completed;
     }

@@ -6,8 +6,10 @@
 #include <deque>
 #include <vector>
 
+#include "line_setter.hpp"
 #include "line_tables.hpp"
 #include "wallcalc/report/number_text.hpp"
+#include "wallcalc/report/typeset.hpp"
 
 namespace wallcalc::report {
 namespace {
@@ -327,6 +329,26 @@ std::string_view writeCalculationText(std::string& buffer, Basis basis, Mode mod
         }
     }
     return out.text();
+}
+
+// The same lines as writeCalculationText writes, each set from its literal pieces and the
+// values of its slots.
+TypesetText typesetCalculation(Basis basis, Mode mode, Case c, CrackSection crack,
+                               const Values& values, const Notation& notation) {
+    const Layout l = layout(basis, mode, c, crack);
+    TypesetText out;
+    for (int i = 0; i < l.count; ++i) {
+        if (l.parts[i].newSection) out.emplace_back();
+        for (const Line& line : *l.parts[i].lines) {
+            detail::LineSetter setter(notation);
+            for (const Piece& piece : line.pieces) {
+                setter.literal(piece.literal);
+                if (piece.slot != kNoSlot) setter.value(values[piece.slot]);
+            }
+            out.push_back(setter.finish());
+        }
+    }
+    return out;
 }
 
 }  // namespace wallcalc::report

@@ -6,6 +6,7 @@
 #include "sheet_figure.hpp"
 #include "wallcalc/engine/materials.hpp"
 #include "wallcalc/engine/number_input.hpp"
+#include "wallcalc/engine/typeset_text.hpp"
 #include "wallcalc/report/number_text.hpp"
 #include "wallcalc/sheet/design_codes.hpp"
 
@@ -110,6 +111,24 @@ void fillMaterials(CalculationSheet& sheet, const PressResult& press) {
     }
 }
 
+// What an odd diameter of 配筋汇总 stands for, where the notes of the results do not
+// already say it.
+void addSummaryNotes(CalculationSheet& sheet) {
+    for (const SummaryRow& row : sheet.summary) {
+        const std::size_t at = row.bars.find('@');
+        if (at == std::string::npos) continue;
+        const std::string_view bars = row.bars;
+        std::size_t digits = at;
+        while (digits > 0 && bars[digits - 1] >= '0' && bars[digits - 1] <= '9')
+            --digits;
+        const Bars b =
+            barsOf(bars.substr(digits, at - digits), bars.substr(0, digits), bars.substr(at + 1));
+        const auto& notes = sheet.resultNotes;
+        if (!b.note.empty() && std::find(notes.begin(), notes.end(), b.note) == notes.end())
+            sheet.summaryNotes.push_back(b.note);
+    }
+}
+
 }  // namespace
 
 CalculationSheet sheetOf(const PressResult& press) {
@@ -139,6 +158,11 @@ CalculationSheet sheetOf(const PressResult& press) {
     }
     sheet.calculation = textLines(press.report());
     if (press.checks) sheet.supplementary = textLines(supplementaryText(press));
+    sheet.notation = notationOf(press);
+    if (press.completed()) sheet.calculationTypeset = typesetCalculation(press, sheet.notation);
+    sheet.supplementaryTypeset = typesetSupplementary(press, sheet.notation);
+    sheet.summary = summaryOf(press);
+    addSummaryNotes(sheet);
     return sheet;
 }
 

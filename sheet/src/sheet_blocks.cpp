@@ -2,8 +2,10 @@
 #include "sheet_blocks.hpp"
 
 #include <QPainter>
+#include <memory>
 
 #include "line_wrapping.hpp"
+#include "set_lines.hpp"
 #include "wallcalc/sheet/wall_figure_drawing.hpp"
 
 namespace wallcalc::sheet {
@@ -107,6 +109,59 @@ std::vector<Block> textBlocks(const std::vector<std::string>& lines, const Sheet
         // A line that ends in a colon ("(2)水下土压力：", "说明：") introduces the lines
         // after it and is not left alone at the foot of a page.
         if (text.trimmed().endsWith(QStringLiteral("："))) blocks.back().keepWithNext = true;
+    }
+    return blocks;
+}
+
+namespace {
+
+// Whether a typeset line ends in a full-width colon ("(2)水下土压力：", "说明：").
+bool introduces(const report::TypesetLine& line) {
+    for (auto item = line.items.rbegin(); item != line.items.rend(); ++item) {
+        const auto* run = std::get_if<report::Run>(&*item);
+        if (run == nullptr) return false;
+        std::string_view text = run->text;
+        while (text.ends_with(' '))
+            text.remove_suffix(1);
+        if (!text.empty()) return text.ends_with("：");
+    }
+    return false;
+}
+
+// The faces are shared by the blocks of a section rather than copied into each.
+Block setBlock(SetLine line, const std::shared_ptr<const SetFonts>& fonts, const SheetStyle& style,
+               qreal indent) {
+    Block b;
+    const qreal extra = line.tall ? tallExtra(*fonts) : 0;
+    b.height = style.lineHeight(fonts->body) + extra;
+    const qreal baseline = baselineIn(style, fonts->body, b.height - extra) + extra / 2;
+    b.paint = [line = std::move(line), fonts, baseline, indent](QPainter& p, const QRectF& box,
+                                                                const BlockPlace&) {
+        p.save();
+        p.setPen(Qt::black);
+        paintSetLine(p, QPointF(box.left() + indent, box.top() + baseline), line, *fonts);
+        p.restore();
+    };
+    return b;
+}
+
+}  // namespace
+
+std::vector<Block> typesetBlocks(const report::TypesetText& lines, const SheetStyle& style,
+                                 qreal width) {
+    const auto fonts = std::make_shared<const SetFonts>(style);
+    const qreal indent = style.mm(8);
+    // A little room to spare, as for plain lines.
+    const qreal room = width * 0.985;
+    std::vector<Block> blocks;
+    for (const report::TypesetLine& line : lines) {
+        std::vector<SetLine> pieces = setLine(line, *fonts, room, room - indent);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            Block b = setBlock(std::move(pieces[i]), fonts, style, i == 0 ? 0 : indent);
+            b.keepWithNext = i + 1 < pieces.size();
+            blocks.push_back(std::move(b));
+        }
+        if (introduces(line)) blocks.back().keepWithNext = true;
     }
     return blocks;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The blocks a calculation sheet is built from, measured for one page device.
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,11 +12,13 @@
 namespace wallcalc::sheet {
 
 // A cell of a table: its text, how many columns it spans, and whether it is a label
-// (shaded) or a value.
+// (shaded) or a value; `set` where the text is typeset (labels with units, computed
+// values), none where it is printed as typed (inputs, the title block).
 struct TableCell {
     QString text;
     int span = 1;
     bool label = false;
+    std::optional<report::TypesetLine> set = std::nullopt;
 };
 using TableRow = std::vector<TableCell>;
 
@@ -37,9 +40,14 @@ std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vec
 // The figure of the sheet's wall, centred.
 Block figureBlock(const SheetFigure& figure, const SheetStyle& style, qreal width);
 
-// Lines of text (the calculation, notes under a table or a figure) line by line; a line
-// too long for the page continues, indented, on the next.
+// Lines of text (notes under a table or a figure) line by line; a line too long for the
+// page continues, indented, on the next.
 std::vector<Block> textBlocks(const std::vector<std::string>& lines, const SheetStyle& style,
                               qreal width);
+
+// Typeset lines (the calculation, the supplementary design, notes) the same way, broken at
+// operators; a line with a fraction set taller.
+std::vector<Block> typesetBlocks(const report::TypesetText& lines, const SheetStyle& style,
+                                 qreal width);
 
 }  // namespace wallcalc::sheet

@@ -12,6 +12,20 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A text set as the calculation is: units, indices and powers, bars with their symbol.
+TableCell setCell(const std::string& text, const report::Notation& notation, int span = 1,
+                  bool label = false) {
+    return {qs(text), span, label, report::typesetText(text, notation)};
+}
+
+report::TypesetText setTexts(const std::vector<std::string>& lines,
+                             const report::Notation& notation) {
+    report::TypesetText out;
+    for (const std::string& line : lines)
+        out.push_back(report::typesetText(line, notation));
+    return out;
+}
+
 QString joined(const std::vector<std::string>& lines, const QString& separator) {
     QStringList parts;
     for (const std::string& line : lines)
@@ -38,15 +52,22 @@ std::vector<qreal> pairColumns(const CalculationSheet& sheet, const SheetStyle& 
     return {label, value, label, value};
 }
 
-// Entries two to a row: label, value, label, value.
-std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries) {
+// Entries two to a row: label, value, label, value. The labels are typeset, and the
+// values where they are computed (not where they are the texts as typed).
+std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries,
+                               const report::Notation& notation, bool computed) {
     std::vector<TableRow> rows;
     for (std::size_t i = 0; i < entries.size(); i += 2) {
         TableRow row;
         for (std::size_t k = i; k < i + 2; ++k) {
-            const bool present = k < entries.size();
-            row.push_back({present ? qs(entries[k].label) : QString(), 1, present});
-            row.push_back({present ? qs(entries[k].value) : QString()});
+            if (k >= entries.size()) {
+                row.push_back({QString(), 1, false});
+                row.push_back({QString()});
+                continue;
+            }
+            row.push_back(setCell(entries[k].label, notation, 1, true));
+            row.push_back(computed ? setCell(entries[k].value, notation)
+                                   : TableCell{qs(entries[k].value)});
         }
         rows.push_back(std::move(row));
     }
@@ -55,6 +76,7 @@ std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries) {
 
 // The two groups of results side by side, each under its caption.
 std::vector<TableRow> resultRows(const CalculationSheet& sheet) {
+    const report::Notation& notation = sheet.notation;
     std::vector<TableRow> rows(1);
     std::size_t depth = 0;
     for (const SheetGroup& g : sheet.results) {
@@ -64,9 +86,13 @@ std::vector<TableRow> resultRows(const CalculationSheet& sheet) {
     for (std::size_t i = 0; i < depth; ++i) {
         TableRow row;
         for (const SheetGroup& g : sheet.results) {
-            const bool present = i < g.entries.size();
-            row.push_back({present ? qs(g.entries[i].label) : QString(), 1, present});
-            row.push_back({present ? qs(g.entries[i].value) : QString()});
+            if (i >= g.entries.size()) {
+                row.push_back({QString(), 1, false});
+                row.push_back({QString()});
+                continue;
+            }
+            row.push_back(setCell(g.entries[i].label, notation, 1, true));
+            row.push_back(setCell(g.entries[i].value, notation));
         }
         rows.push_back(std::move(row));
     }
@@ -76,10 +102,41 @@ std::vector<TableRow> resultRows(const CalculationSheet& sheet) {
 // The verdict at the head of the results: 结论 and its line, then each failed check.
 std::vector<TableRow> verdictRows(const CalculationSheet& sheet) {
     std::vector<TableRow> rows;
-    rows.push_back({{QStringLiteral("结论"), 1, true}, {qs(sheet.verdict.line)}});
+    rows.push_back(
+        {{QStringLiteral("结论"), 1, true}, setCell(sheet.verdict.line, sheet.notation)});
     for (const std::string& failure : sheet.verdict.failures)
-        rows.push_back({{QString(), 1, true}, {qs(failure)}});
+        rows.push_back({{QString(), 1, true}, setCell(failure, sheet.notation)});
     return rows;
+}
+
+// 配筋汇总: a row of captions, a row a face and position, and the verdict.
+std::vector<TableRow> summaryRows(const CalculationSheet& sheet) {
+    const report::Notation& notation = sheet.notation;
+    std::vector<TableRow> rows(1);
+    for (std::string_view caption : kSummaryColumns)
+        rows[0].push_back(setCell(std::string(caption), notation, 1, true));
+    for (const SummaryRow& r : sheet.summary) {
+        rows.push_back({setCell(r.position, notation, 1, true), setCell(r.bars, notation),
+                        setCell(r.provided, notation), setCell(r.required, notation),
+                        setCell(r.crackWidth, notation)});
+    }
+    rows.push_back(
+        {{QStringLiteral("结论"), 1, true},
+         setCell(sheet.verdict.line, notation, static_cast<int>(std::size(kSummaryColumns)) - 1)});
+    return rows;
+}
+
+// The position's column as wide as its longest text, the rest shared.
+std::vector<qreal> summaryColumns(const CalculationSheet& sheet, const SheetStyle& style,
+                                  qreal width) {
+    qreal position = style.advance(style.body, QStringLiteral("结论"));
+    for (const SummaryRow& r : sheet.summary)
+        position = std::max(position, style.advance(style.body, qs(r.position)));
+    position = std::min(position + style.mm(4), width * 0.4);
+    const qreal rest = (width - position) / static_cast<qreal>(std::size(kSummaryColumns) - 1);
+    std::vector<qreal> columns{position};
+    columns.resize(std::size(kSummaryColumns), rest);
+    return columns;
 }
 
 // The title block: project and wall, the date, the three who sign, and the codes; in
@@ -122,22 +179,32 @@ std::vector<Block> sheetBlocks(const CalculationSheet& sheet, const SheetStyle& 
     const std::vector<qreal> columns = pairColumns(sheet, style, width);
     const SheetHeadings& heading = sheet.headings;
     blocks.push_back(headingBlock(qs(heading.inputs), style));
-    append(tableBlocks(pairRows(sheet.inputs), columns, style));
+    const report::Notation& notation = sheet.notation;
+    append(tableBlocks(pairRows(sheet.inputs, notation, false), columns, style));
     blocks.push_back(headingBlock(qs(heading.materials), style));
-    append(tableBlocks(pairRows(sheet.materials), columns, style));
-    append(textBlocks(sheet.materialNotes, style, width));
+    append(tableBlocks(pairRows(sheet.materials, notation, true), columns, style));
+    append(typesetBlocks(setTexts(sheet.materialNotes, notation), style, width));
     blocks.push_back(headingBlock(qs(heading.figure), style));
     blocks.push_back(figureBlock(sheet.figure, style, width));
-    append(textBlocks(sheet.figure.loadLines, style, width));
+    append(typesetBlocks(setTexts(sheet.figure.loadLines, notation), style, width));
     blocks.push_back(headingBlock(qs(heading.results), style));
     append(tableBlocks(verdictRows(sheet), {columns[0], width - columns[0]}, style));
     append(tableBlocks(resultRows(sheet), columns, style));
-    append(textBlocks(sheet.resultNotes, style, width));
+    append(typesetBlocks(setTexts(sheet.resultNotes, notation), style, width));
+    if (!sheet.summary.empty()) {
+        blocks.push_back(headingBlock(qs(heading.summary), style));
+        append(tableBlocks(summaryRows(sheet), summaryColumns(sheet, style, width), style));
+        append(typesetBlocks(setTexts(sheet.summaryNotes, notation), style, width));
+    }
     blocks.push_back(headingBlock(qs(heading.calculation), style));
-    append(textBlocks(sheet.calculation, style, width));
+    if (sheet.calculationTypeset.empty()) {
+        append(textBlocks(sheet.calculation, style, width));
+    } else {
+        append(typesetBlocks(sheet.calculationTypeset, style, width));
+    }
     if (!sheet.supplementary.empty()) {
         blocks.push_back(headingBlock(qs(heading.supplementary), style));
-        append(textBlocks(sheet.supplementary, style, width));
+        append(typesetBlocks(sheet.supplementaryTypeset, style, width));
     }
     return blocks;
 }

@@ -1,8 +1,10 @@
 // Ruled tables of the sheet: the inputs and the results.
 #include <QPainter>
 #include <algorithm>
+#include <memory>
 
 #include "line_wrapping.hpp"
+#include "set_lines.hpp"
 #include "sheet_blocks.hpp"
 
 namespace wallcalc::sheet {
@@ -15,7 +17,7 @@ const QColor kLabelShade(0xf0, 0xf0, 0xf0);
 struct LaidCell {
     qreal x = 0;
     qreal width = 0;
-    QStringList lines;
+    std::vector<SetLine> lines;
     bool label = false;
 };
 
@@ -23,22 +25,23 @@ struct RowMeasures {
     qreal padX, padY, lineHeight, ascentOffset;
 };
 
-// Slice `line` of a row of `lines` printed lines. Each row draws the rule under it; the
-// rule over it only when nothing above draws one: over the table, at the top of a page.
+// Slice `line` of a row of `lines` printed lines. Each row draws the rule under it, and
+// the rule over it on its first line and at the top of a page.
 void paintSlice(QPainter& p, const QRectF& box, const BlockPlace& place,
-                const std::vector<LaidCell>& cells, int line, int lines, bool firstRow,
-                const QFont& font, const RowMeasures& m) {
+                const std::vector<LaidCell>& cells, int line, int lines, const SetFonts& fonts,
+                const RowMeasures& m) {
     p.save();
     for (const LaidCell& c : cells) {
         if (c.label)
             p.fillRect(QRectF(box.left() + c.x, box.top(), c.width, box.height()), kLabelShade);
     }
-    p.setFont(font);
     p.setPen(Qt::black);
     const qreal baseline = box.top() + (line == 0 ? m.padY : 0) + m.ascentOffset;
     for (const LaidCell& c : cells) {
-        if (line < c.lines.size())
-            p.drawText(QPointF(box.left() + c.x + m.padX, baseline), c.lines[line]);
+        if (static_cast<std::size_t>(line) < c.lines.size()) {
+            paintSetLine(p, QPointF(box.left() + c.x + m.padX, baseline),
+                         c.lines[static_cast<std::size_t>(line)], fonts);
+        }
     }
     p.setPen(QPen(kRule, m.padX / 8));
     for (const LaidCell& c : cells)
@@ -46,7 +49,8 @@ void paintSlice(QPainter& p, const QRectF& box, const BlockPlace& place,
     const LaidCell& end = cells.back();
     const qreal right = box.left() + end.x + end.width;
     p.drawLine(QPointF(right, box.top()), QPointF(right, box.bottom()));
-    if ((line == 0 && firstRow) || place.firstOnPage) {
+    // (A shaded label under a shaded label covers the rule the row above drew under itself.)
+    if (line == 0 || place.firstOnPage) {
         p.drawLine(QPointF(box.left(), box.top()), QPointF(right, box.top()));
     }
     if (line == lines - 1 || place.lastOnPage) {
@@ -55,18 +59,28 @@ void paintSlice(QPainter& p, const QRectF& box, const BlockPlace& place,
     p.restore();
 }
 
+// A cell's printed lines: typeset, or its text as it stands broken to the room.
+std::vector<SetLine> cellLines(const TableCell& cell, qreal room, const SetFonts& fonts,
+                               const Advance& advance) {
+    if (cell.set) return setLine(*cell.set, fonts, room, room);
+    std::vector<SetLine> lines;
+    for (const QString& piece : wrapLine(cell.text, room, room, advance))
+        lines.push_back(plainLine(piece, fonts));
+    return lines;
+}
+
 }  // namespace
 
 std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vector<qreal>& columns,
                                const SheetStyle& style) {
     const QFont font = style.body;
+    const auto fonts = std::make_shared<const SetFonts>(style);  // shared by the blocks
     const QFontMetricsF fm = style.metrics(font);
     RowMeasures m{style.mm(1.5), style.mm(1.0), style.lineHeight(font), 0};
     m.ascentOffset = (m.lineHeight - fm.height()) / 2 + fm.ascent();
     const Advance advance = style.measure(font);
 
     std::vector<Block> blocks;
-    bool firstRow = true;
     for (const TableRow& row : rows) {
         std::vector<LaidCell> cells;
         qreal x = 0;
@@ -77,23 +91,24 @@ std::vector<Block> tableBlocks(const std::vector<TableRow>& rows, const std::vec
             for (int s = 0; s < cell.span && column < columns.size(); ++s)
                 width += columns[column++];
             const qreal room = std::max<qreal>(width - 2 * m.padX, 1);
-            LaidCell laid{x, width, wrapLine(cell.text, room, room, advance), cell.label};
+            LaidCell laid{x, width, cellLines(cell, room, *fonts, advance), cell.label};
             lines = std::max(lines, static_cast<int>(laid.lines.size()));
             cells.push_back(std::move(laid));
             x += width;
         }
         if (cells.empty()) continue;
+        // Shared by the slices of the row rather than copied into each.
+        const auto laidCells = std::make_shared<const std::vector<LaidCell>>(std::move(cells));
         for (int line = 0; line < lines; ++line) {
             Block b;
             b.height = m.lineHeight + (line == 0 ? m.padY : 0) + (line == lines - 1 ? m.padY : 0);
             b.keepWithNext = true;  // a short table is read as one; see below
-            b.paint = [cells, line, lines, firstRow, font, m](QPainter& p, const QRectF& box,
-                                                              const BlockPlace& place) {
-                paintSlice(p, box, place, cells, line, lines, firstRow, font, m);
+            b.paint = [laidCells, line, lines, fonts, m](QPainter& p, const QRectF& box,
+                                                         const BlockPlace& place) {
+                paintSlice(p, box, place, *laidCells, line, lines, *fonts, m);
             };
             blocks.push_back(std::move(b));
         }
-        firstRow = false;
     }
     // The whole table goes over to the next page rather than leave its last rows apart
     // from its captions; only a table taller than a page is broken between its lines.

@@ -317,6 +317,45 @@ class SheetContents : public QObject {
         if (kase == 1) QCOMPARE(results[1], QString::fromStdString(f.waterText));
     }
 
+    // 配筋汇总: each face and position with its bars, the area they provide, the area
+    // required there and their crack width, then the verdict; for the window's default wall
+    // (GB 50010-2002) and for a C30 and HRB400 wall designed to GB 50010-2010.
+    void summary_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QList<int>>("lists");
+        QTest::addColumn<QString>("grades");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("the window's defaults")
+            << "非人防" << QList<int>{0, 0, 0, 0} << "C15，Ⅰ级(HPB235)"
+            << QStringList{"迎水面竖向（墙底B处）|Φ21@100|3463.606|3463.606|0.165",
+                           "背水面竖向（跨中A处）|Φ12@100|1130.973|1119.086|0.165",
+                           "迎水面水平|Φ8@100|502.655|350|—", "背水面水平|Φ8@100|502.655|350|—"}
+            << "不满足（受剪）";
+        QTest::newRow("GB 50010-2010, C30 and HRB400")
+            << "非人防" << QList<int>{3, 2, 0, 1} << "C30，HRB400"
+            << QStringList{"迎水面竖向（墙底B处）|C17@100|2269.801|2269.801|0.177",
+                           "背水面竖向（跨中A处）|C12@100|1130.973|700|0.071",
+                           "迎水面水平|C8@100|502.655|350|—", "背水面水平|C8@100|502.655|350|—"}
+            << "满足";
+    }
+    void summary() {
+        QFETCH(QString, mode);
+        QFETCH(QList<int>, lists);
+        QFETCH(QString, grades);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, verdict);
+        const CalculationSheet sheet = sheetOf(pressed(mode, {}, lists));
+        QStringList got;
+        for (const wallcalc::sheet::SummaryRow& r : sheet.summary) {
+            got << QString::fromStdString(r.position + "|" + r.bars + "|" + r.provided + "|" +
+                                          r.required + "|" + r.crackWidth);
+        }
+        QCOMPARE(QString::fromStdString(sheet.materialGrades), grades);
+        QCOMPARE(got, rows);
+        QCOMPARE(QString::fromStdString(sheet.verdict.line), verdict);
+    }
+
     void textLines_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");

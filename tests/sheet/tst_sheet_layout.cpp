@@ -5,7 +5,9 @@
 
 #include "line_wrapping.hpp"
 #include "page_flow.hpp"
+#include "set_lines.hpp"
 #include "sheet_blocks.hpp"
+#include "wallcalc/engine/window_model.hpp"
 
 using wallcalc::sheet::Block;
 using wallcalc::sheet::flowOntoPages;
@@ -23,6 +25,26 @@ qreal width(const QString& s) {
     for (const QChar c : s)
         w += c.isMark() ? 0 : unitAdvance(QStringView(&c, 1));
     return w;
+}
+
+// The characters a set line prints, in order, blanks left out.
+QString printed(const wallcalc::sheet::SetLine& line) {
+    QString out;
+    for (const wallcalc::sheet::SetPiece& piece : line.pieces)
+        out += piece.text;
+    return out.remove(' ');
+}
+
+// The typeset calculation and supplementary design of a press of the window's defaults,
+// in the 2002 or the 2010 basis.
+wallcalc::report::TypesetText typesetLines(int basis) {
+    wallcalc::WindowModel w;
+    w.clickOrdinary();
+    w.select(wallcalc::List::Combo4, basis);
+    const auto sheet = wallcalc::sheet::sheetOf(w.pressCompute());
+    wallcalc::report::TypesetText lines = sheet.calculationTypeset;
+    lines.insert(lines.end(), sheet.supplementaryTypeset.begin(), sheet.supplementaryTypeset.end());
+    return lines;
 }
 
 }  // namespace
@@ -83,6 +105,45 @@ class SheetLayout : public QObject {
         const QStringList got = wrapLine(wmax, 85, 80, unitAdvance);
         QCOMPARE(got, (QStringList{"Wmax = 2.1*ψ*σsk/(2*10^5)*(1.9*c1+0.08*deq/ρte)=",
                                    "2.1*0.748*117.331/(2*10^5)*(1.9*50+0.08*21/0.02)=0.165(mm)"}));
+    }
+
+    // Every typeset line of two sheets set on a narrow measure: nothing is lost or added,
+    // no printed line but the last is wider than its room, and a formula is broken only
+    // after an operator or in its Chinese words (never in a number, a name or a unit).
+    void typesetLinesBreakAtOperators_data() {
+        QTest::addColumn<int>("basis");
+        QTest::newRow("GB 50010-2002") << 0;
+        QTest::newRow("GB 50010-2010") << 1;
+    }
+    void typesetLinesBreakAtOperators() {
+        QFETCH(int, basis);
+        const wallcalc::sheet::SheetStyle style;
+        const wallcalc::sheet::SetFonts fonts(style);
+        const qreal room = style.mm(70);
+        const QString operators = QStringLiteral("=+−×÷,<>≤≥");
+        int broken = 0;
+        for (const auto& line : typesetLines(basis)) {
+            const auto whole = wallcalc::sheet::setLine(line, fonts, 1e9, 1e9);
+            QCOMPARE(whole.size(), std::size_t(1));
+            const auto pieces = wallcalc::sheet::setLine(line, fonts, room, room - style.mm(8));
+            QString joined;
+            for (std::size_t i = 0; i < pieces.size(); ++i) {
+                joined += printed(pieces[i]);
+                if (i + 1 == pieces.size()) continue;
+                ++broken;
+                QVERIFY(pieces[i].width <= (i == 0 ? room : room - style.mm(8)));
+                const QString text = printed(pieces[i]);
+                const bool formula = printed(whole[0]).contains('=');
+                // In a formula after an operator, or in the prose about it (Chinese).
+                const QChar last = text.back();
+                if (formula) {
+                    QVERIFY2(operators.contains(last) || last.unicode() >= 0x2E80,
+                             qPrintable(text));
+                }
+            }
+            QCOMPARE(joined, printed(whole[0]));
+        }
+        QVERIFY(broken > 10);
     }
 
     // The lines of the calculation text as blocks: a line introducing the next ones (it

@@ -160,6 +160,11 @@ class SheetText : public QObject {
             const QString text = pdfText(pdf, layout);
             QVERIFY(!text.isEmpty());
             if (qEnvironmentVariableIsSet("WALLCALC_RECORD_SHEET_TEXT")) record(name, text);
+            // What a checker reads is typeset: no "*" or "^" of the window's text, no unit
+            // with its power written after it.
+            for (const QString plain : {"*", "^", "mm2", "m2", "m3", "h0^2", "kNm"}) {
+                QVERIFY2(!text.contains(plain), qPrintable(name + " holds " + plain));
+            }
             const QStringList pages = text.split('\f');
             const QStringList expected = recorded(name).split('\f');
             QVERIFY2(expected.size() > 1, qPrintable("no recorded text in " + name));

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "wallcalc/design/face.hpp"
+#include "wallcalc/report/calculation_text.hpp"
 
 namespace wallcalc {
 
@@ -88,6 +89,10 @@ struct CalcState {
     float Csk = 0;  // σsk (N/mm2)
     float Fai = 0;  // ψ
     float W = 0;    // crack width (mm)
+
+    // What section 3 of the last calculation text holds, so that the text can be set again
+    // (typeset for the sheet) from this state.
+    report::CrackSection crackSection = report::CrackSection::Checked;
 };
 
 }  // namespace wallcalc

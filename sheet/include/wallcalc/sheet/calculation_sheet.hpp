@@ -10,6 +10,7 @@
 
 #include "wallcalc/engine/press.hpp"
 #include "wallcalc/engine/project.hpp"
+#include "wallcalc/report/typeset.hpp"
 
 namespace wallcalc::sheet {
 
@@ -55,6 +56,7 @@ struct SheetHeadings {
     std::string results = "四、计算结果";
     std::string calculation = "五、计算过程";
     std::string supplementary = "六、补充验算";  // shown only with a supplementary design
+    std::string summary = "配筋汇总";            // the table after the results
     std::string codes = "设计依据";
     bool operator==(const SheetHeadings&) const = default;
 };
@@ -69,6 +71,20 @@ struct SheetVerdict {
     bool operator==(const SheetVerdict&) const = default;
 };
 inline constexpr std::string_view kNotSatisfiedBand = "本墙设计不满足规范要求，不得用于施工图";
+
+// One row of 配筋汇总: a face at a position, the bars placed there, the area they provide,
+// the area required there and their crack width.
+struct SummaryRow {
+    std::string position;    // "迎水面竖向（墙底B处）"
+    std::string bars;        // "C14@100", or "太大了" where none of the bars fits
+    std::string provided;    // As of the bars (mm²/m)
+    std::string required;    // the largest of the areas for strength, crack width and minimum
+    std::string crackWidth;  // Wmax of the bars (mm); "—" where none is calculated
+    bool operator==(const SummaryRow&) const = default;
+};
+inline constexpr std::string_view kSummaryColumns[] = {"位置", "钢筋", "实配As（mm2）",
+                                                       "所需As（mm2）", "Wmax（mm）"};
+inline constexpr std::string_view kNoValue = "—";
 
 struct CalculationSheet {
     std::string title = std::string(kSheetTitle);
@@ -86,6 +102,13 @@ struct CalculationSheet {
     std::vector<std::string> resultNotes;    // what an odd diameter of bars stands for
     std::vector<std::string> calculation;    // Text12, line by line
     std::vector<std::string> supplementary;  // the supplementary design, line by line
+    // The same two typeset from their line tables and forms, as the sheet prints them; the
+    // supplementary design without its title line, which the sheet's heading says.
+    report::TypesetText calculationTypeset;
+    report::TypesetText supplementaryTypeset;
+    report::Notation notation;              // the grade's bar symbol, for the tables' texts
+    std::vector<SummaryRow> summary;        // 配筋汇总, after the results
+    std::vector<std::string> summaryNotes;  // what an odd diameter there stands for
     SheetHeadings headings;
     bool operator==(const CalculationSheet&) const = default;
 };
@@ -93,6 +116,11 @@ struct CalculationSheet {
 // The sheet of a completed press. The civil-defence load is listed only in civil-defence
 // works, where the calculation reads it. Name, date and project are left empty.
 CalculationSheet sheetOf(const PressResult& press);
+
+// 配筋汇总 of a completed press: the vertical bars of the water face at the base, of the
+// inner face at the span, and the horizontal bars of each face; in civil-defence works the
+// larger of the civil-defence and the ordinary design. Empty without a supplementary design.
+std::vector<SummaryRow> summaryOf(const PressResult& press);
 
 // The calculation text split at its line breaks (CR LF, or LF).
 std::vector<std::string> textLines(std::string_view text);
