@@ -8,6 +8,7 @@
 
 #include "exit_status.hpp"
 #include "wallcalc/cli/model_json.hpp"
+#include "wallcalc/cli/sheet_writer.hpp"
 #include "wallcalc/cli/texts.hpp"
 #include "wallcalc/model/model_text.hpp"
 
@@ -20,10 +21,17 @@ int notSatisfied(const model::ModelPress& press) {
 
 }  // namespace
 
-int runModelCommand(const CommandLine& line) {
+int runModelCommand(const char* program, const CommandLine& line) {
     auto read = loadModelFile(*line.value("model"));
     if (const auto* why = std::get_if<std::string>(&read)) return refuse(kUsage, *why);
     const model::WallModel& m = std::get<model::WallModel>(read);
+
+    std::unique_ptr<SheetWriter> sheet;
+    if (line.has("pdf")) {
+        std::string why;
+        sheet = openSheetWriter(program, line.has("date") ? *line.value("date") : "", why);
+        if (!sheet) return refuse(kUsage, why);
+    }
 
     const model::ModelPress press = model::pressModel(m);
     if (!press.completed()) {
@@ -36,6 +44,11 @@ int runModelCommand(const CommandLine& line) {
         std::cout << modelAnswerJson(press, m) << '\n';
     } else {
         std::cout << model::modelText(m, press);
+    }
+    if (sheet) {
+        const SheetOutcome written = sheet->writeModel(m, press, *line.value("pdf"));
+        if (written.failure) return refuse(kEndedEarly, *written.failure);
+        if (!written.warning.empty()) std::cerr << "wallcalc-cli：" << written.warning << '\n';
     }
     return press.satisfied() ? kCompleted : notSatisfied(press);
 }

@@ -101,8 +101,11 @@ struct Reader {
         }
         return true;
     }
+    // The key in quotes, so that an empty one or one with blanks shows as it is.
     bool unknown(const std::string& key, std::string_view where) {
-        return refuse(key, {}, "是未知的键" + std::string(where));
+        if (refused) return false;
+        refused = model::Problem{key, "键" + inQuotes(key) + "是未知的键" + std::string(where)};
+        return false;
     }
 
     bool slabs(const Json& v, WallModel& m, const ModelKey& k) {
@@ -143,7 +146,10 @@ struct Reader {
             for (const model::TitleField& f : model::kTitleFields) {
                 if (f.key == key) field = &f;
             }
-            if (field == nullptr) return unknown("project." + key, "（计算书信息）");
+            if (field == nullptr) {
+                return unknown("project." + key,
+                               "（计算书信息可用 project、wall、designer、checker、reviewer）");
+            }
             if (!value.is_string()) return refuse("project." + key, field->label, "应为文字");
             m.project.*(field->field) = value.get<std::string>();
         }

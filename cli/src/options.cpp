@@ -38,8 +38,8 @@ struct OwnOption {
 
 constexpr OwnOption kOwnOptions[] = {
     {"json", "", kOnce | kModel, kFiles, "把结果写成一个JSON对象（与会话的回答相同）"},
-    {"pdf", "文件", kOnce, kFiles, "写出计算书（PDF）；计算提前结束时不写"},
-    {"date", "YYYY-MM-DD", kOnce | kBatch, kFiles, "计算书上的日期，缺省为今天"},
+    {"pdf", "文件", kOnce | kModel, kFiles, "写出计算书（PDF）；计算提前结束时不写"},
+    {"date", "YYYY-MM-DD", kOnce | kBatch | kModel, kFiles, "计算书上的日期，缺省为今天"},
     {"open", "墙体文件", kOnce, kFiles, "从墙体文件开始；同时给出的其他选项覆盖文件中的值"},
     {"save", "墙体文件", kOnce, kFiles, "把生效的输入和标题栏写入墙体文件（与窗口保存的格式相同）"},
     {"session", "文件|-", kSession, kSessions,
@@ -51,7 +51,7 @@ constexpr OwnOption kOwnOptions[] = {
     {"model", "墙体模型文件", kModel, kModels,
      "计算一个墙体模型（\"format\": \"wallcalc-model/1\"，UTF-8 "
      "JSON）：荷载、内力、各层截面设计与结论；"
-     "与 --json 同用"},
+     "与 --json、--pdf 同用"},
     {"model-batch", "文件|-", kModelBatch, kModels,
      "每行一个墙体模型的JSON对象（JSON Lines）；每行回答一行JSON（与 --model --json 相同），"
      "输入有误的行回答 {\"error\": …}"},
@@ -238,7 +238,7 @@ void printHelp(std::ostream& out) {
            "  wallcalc-cli [输入…] [--json] [--pdf 文件] [--open 墙体文件] [--save 墙体文件]\n"
            "  wallcalc-cli --session 文件|-\n"
            "  wallcalc-cli --batch 墙体.csv [--out 结果.csv] [--pdf-dir 文件夹]\n"
-           "  wallcalc-cli --model 墙体模型.json [--json]\n"
+           "  wallcalc-cli --model 墙体模型.json [--json] [--pdf 文件]\n"
            "  wallcalc-cli --model-batch 模型.jsonl|-\n"
            "选项的值可紧跟其后，也可写成 --h1=-0.45。\n";
     std::size_t width = 0;
