@@ -60,13 +60,15 @@ Json barsJson(const std::optional<design::Bars>& b) {
 Json faceJson(const std::optional<FaceCheck>& f) {
     if (!f) return nullptr;
     const design::FaceDesign& g = f->governing().face;
+    // A section that cannot carry its moment (αs ≥ 0.5) has no As and no ξ: null.
+    const bool real = !g.strength.tooSmall;
     return {{"M", number(g.strength.M)},
-            {"As", number(g.strength.As)},
+            {"As", real ? number(g.strength.As) : Json(nullptr)},
             {"AsMin", number(g.AsMin)},
             {"bars", barsJson(f->provided)},
             {"AsProvided", f->provided ? number(f->provided->area) : Json(nullptr)},
             {"w", f->crack ? number(f->crack->w) : Json(nullptr)},
-            {"xi", number(g.strength.xi)}};
+            {"xi", real ? number(g.strength.xi) : Json(nullptr)}};
 }
 
 Json shearJson(const model::ShearCheck& c) {

@@ -44,7 +44,8 @@ void judgeCase(Verdict& v, const std::string& where, const FaceCase& c, bool war
                               std::string(works(wartime)) + "，超筋，" +
                               thickerWall(c.thicknessForXi));
     }
-    if (!f.strengthBars) {
+    // A section that cannot carry its moment has no As to name (ξ would pass 1).
+    if (!f.strengthBars && !f.strength.tooSmall) {
         v.fail(strength, where + "：As=" + shown(std::max(f.strength.As, f.AsMin)) + "(mm2)" +
                              std::string(works(wartime)) + "，选用" + std::to_string(kLargestSize) +
                              "mm钢筋仍不足，请增加墙厚、减小钢筋间距或提高砼强度等级");

@@ -90,7 +90,9 @@ DesignRow faceRow(const StoreyDesign& s, const FaceCheck& f) {
     DesignRow r{storeyName(s.index),
                 std::string(placeName(f.place)),
                 "M=" + shownText(g.strength.M),
-                "As=" + shownText(g.strength.As) + "，As,min=" + shownText(g.AsMin),
+                g.strength.tooSmall
+                    ? "αs=" + shownText(g.strength.alphaS) + "≥0.5"
+                    : "As=" + shownText(g.strength.As) + "，As,min=" + shownText(g.AsMin),
                 barsOf(f.provided),
                 f.crack ? shownText(f.crack->w) : "",
                 f.ok()};
