@@ -18,7 +18,8 @@ Checks: `wallcalc-cli --model-batch models.jsonl` answers exactly as models.expe
 (the golden answers) and `--model three_storeys.json --json` exactly as its first line;
 every figure of the golden answers agrees with the values here shown to three decimals
 (within half a unit of the third decimal), every bar and null alike, and the verdict names
-the checks that fail here.
+the checks that fail here. The calculation text of three_storeys.json stands, line by
+line, as three_storeys.text.expected.txt records it.
 
     independent_model.py --cli build/cli/wallcalc-cli [--update]
 """
@@ -473,9 +474,12 @@ def main():
     status, out, err = run(args.cli, ["--model-batch", "-"],
                            "".join(line + "\n" for _, line in models).encode("utf-8"))
     got = out.splitlines()
+    text_path = HERE / "three_storeys.text.expected.txt"
+    text_status, text, _ = run(args.cli, ["--model", str(HERE / "three_storeys.json")])
     if args.update:
         expected_path.write_text(out, encoding="utf-8")
-        print(f"{expected_path}: {len(got)} answers written")
+        text_path.write_text(text, encoding="utf-8")
+        print(f"{expected_path}: {len(got)} answers written; {text_path}")
         return 0
     expected = expected_path.read_text("utf-8").splitlines()
     faults = []
@@ -489,6 +493,15 @@ def main():
     if status != 0 or out.strip() != expected[0]:
         faults.append(f"--model three_storeys.json --json: exit {status}, answer differs from "
                       f"the first golden line {err.strip()}")
+    # The calculation text of the three storeys, line by line as recorded.
+    recorded = text_path.read_text("utf-8").splitlines()
+    for number, (e, g) in enumerate(zip(recorded, text.splitlines()), 1):
+        if e != g:
+            faults.append(f"{text_path.name}:{number}: recorded {e!r}, written {g!r}")
+            break
+    if text_status != 0 or len(recorded) != len(text.splitlines()):
+        faults.append(f"--model three_storeys.json: exit {text_status}, "
+                      f"{len(text.splitlines())} lines for {len(recorded)} recorded")
     figures = 0
     for (number, line), answer in zip(models, expected):
         cmp = compare(f"models.jsonl:{number}", json.loads(line), json.loads(answer))
