@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz preset: clang-14, ASan, UBSan) and fuzzes, from a
 # copy of their seed corpora: the presses of the window (fuzz_presses) for the given
-# number of seconds, then the command line's session lines (fuzz_session) for a
-# quarter of it (at least 10 s). Exits non-zero on any finding (a crash, a sanitizer
-# report, a broken invariant, a press that hangs, a run out of memory); the input that
-# caused it is kept in build-fuzz/fuzz-run/<target>/findings/.
+# number of seconds, then the command line's session lines (fuzz_session) and the wall
+# model's JSON (fuzz_model) for a quarter of it each (at least 10 s). Exits non-zero on
+# any finding (a crash, a sanitizer report, a broken invariant, a press that hangs, a run
+# out of memory); the input that caused it is kept in build-fuzz/fuzz-run/<target>/findings/.
 #
 #   bash scripts/fuzz.sh 60                       # as CI runs it
 #   bash scripts/fuzz.sh 7200 -runs=10000000      # options go to both targets
@@ -16,7 +16,7 @@ shift || true
 session_seconds=$((seconds / 4 > 10 ? seconds / 4 : 10))
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_presses fuzz_session
+cmake --build --preset fuzz --target fuzz_presses fuzz_session fuzz_model
 
 # run TARGET SEEDS DICTIONARY SECONDS [options]
 run() {
@@ -50,4 +50,5 @@ run() {
 
 run fuzz_presses fuzz/corpus fuzz/presses.dict "$seconds" "$@"
 run fuzz_session fuzz/session_corpus fuzz/session.dict "$session_seconds" "$@"
+run fuzz_model fuzz/model_corpus fuzz/model.dict "$session_seconds" "$@"
 echo "fuzz: no finding"

@@ -1,7 +1,10 @@
 // The wall model from its inputs to the member forces of every combination: the checks of
-// the inputs, the loads and the four analyses, for one to five storeys.
+// the inputs, the loads and the four analyses, for one to five storeys; and a whole press
+// (the checks, the analyses and the design of every storey with its verdict), which for
+// three storeys should take no more than 20 µs.
 #include <benchmark/benchmark.h>
 
+#include "wallcalc/model/model_press.hpp"
 #include "wallcalc/model/wall_analysis.hpp"
 
 namespace {
@@ -35,6 +38,22 @@ void BM_AnalyseWall(benchmark::State& state) {
     state.SetLabel(std::to_string(state.range(0)) + " storeys");
 }
 BENCHMARK(BM_AnalyseWall)->DenseRange(1, 5)->MinWarmUpTime(0.2);
+
+// A whole press, in civil-defence works (each section designed twice) and in ordinary ones.
+void BM_PressModel(benchmark::State& state) {
+    WallModel m = wallOf(static_cast<std::size_t>(state.range(0)));
+    if (state.range(1) == 0) m.mode = "ordinary";
+    if (!pressModel(m).completed()) state.SkipWithError("the model has a problem");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pressModel(m));
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " storeys, " +
+                   (state.range(1) == 0 ? "ordinary" : "civil-defence"));
+}
+BENCHMARK(BM_PressModel)
+    ->ArgsProduct({{1, 3, 5}, {0, 1}})
+    ->MinWarmUpTime(0.2)
+    ->Unit(benchmark::kMicrosecond);
 
 // Its parts for three storeys: the checks of the inputs and the loads.
 void BM_Problems(benchmark::State& state) {

@@ -4,6 +4,8 @@
 //                [--save FILE]
 //   wallcalc-cli --session FILE|-
 //   wallcalc-cli --batch walls.csv [--out results.csv] [--pdf-dir DIR]
+//   wallcalc-cli --model wall.json [--json] [--pdf FILE]
+//   wallcalc-cli --model-batch models.jsonl|-
 // wallcalc-cli --help lists every option.
 #include <cerrno>
 #include <cstdio>
@@ -15,6 +17,7 @@
 
 #include "batch_command.hpp"
 #include "exit_status.hpp"
+#include "model_command.hpp"
 #include "options.hpp"
 #include "wallcalc/cli/session.hpp"
 #include "wallcalc/cli/sheet_writer.hpp"
@@ -175,5 +178,7 @@ int main(int argc, char** argv) {
     }
     if (line.run == kSession) return session(*line.value("session"));
     if (line.run == kBatch) return runBatchCommand(argv[0], line);
+    if (line.run == kModel) return runModelCommand(argv[0], line);
+    if (line.run == kModelBatch) return runModelBatchCommand(line);
     return once(argv[0], line);
 }

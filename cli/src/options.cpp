@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::size_t kHelpWidth = 100;
 
-enum Group { kInputs, kProject, kFiles, kSessions, kBatches, kOther };
+enum Group { kInputs, kProject, kFiles, kSessions, kBatches, kModels, kOther };
 
 // The help's sections, in the order of Group.
 constexpr std::string_view kSections[] = {
@@ -24,6 +24,7 @@ constexpr std::string_view kSections[] = {
     "计算书与墙体文件：",
     "会话：",
     "批量计算：",
+    "墙体模型（多层、任意墙顶与墙底支承、两个水位，GB 50010-2010）：",
     "其他：",
 };
 
@@ -36,9 +37,9 @@ struct OwnOption {
 };
 
 constexpr OwnOption kOwnOptions[] = {
-    {"json", "", kOnce, kFiles, "把结果写成一个JSON对象（与会话的回答相同）"},
-    {"pdf", "文件", kOnce, kFiles, "写出计算书（PDF）；计算提前结束时不写"},
-    {"date", "YYYY-MM-DD", kOnce | kBatch, kFiles, "计算书上的日期，缺省为今天"},
+    {"json", "", kOnce | kModel, kFiles, "把结果写成一个JSON对象（与会话的回答相同）"},
+    {"pdf", "文件", kOnce | kModel, kFiles, "写出计算书（PDF）；计算提前结束时不写"},
+    {"date", "YYYY-MM-DD", kOnce | kBatch | kModel, kFiles, "计算书上的日期，缺省为今天"},
     {"open", "墙体文件", kOnce, kFiles, "从墙体文件开始；同时给出的其他选项覆盖文件中的值"},
     {"save", "墙体文件", kOnce, kFiles, "把生效的输入和标题栏写入墙体文件（与窗口保存的格式相同）"},
     {"session", "文件|-", kSession, kSessions,
@@ -47,6 +48,13 @@ constexpr OwnOption kOwnOptions[] = {
      "每行一个墙体，各在刚打开的窗口中计算；UTF-8或GB18030编码，逗号、分号或制表符分隔"},
     {"out", "文件", kBatch, kBatches, "结果写入此文件（完整写出或不写），缺省写到标准输出"},
     {"pdf-dir", "文件夹", kBatch, kBatches, "每个计算完成的行在此文件夹中写出一份计算书"},
+    {"model", "墙体模型文件", kModel, kModels,
+     "计算一个墙体模型（\"format\": \"wallcalc-model/1\"，UTF-8 "
+     "JSON）：荷载、内力、各层截面设计与结论；"
+     "与 --json、--pdf 同用"},
+    {"model-batch", "文件|-", kModelBatch, kModels,
+     "每行一个墙体模型的JSON对象（JSON Lines）；每行回答一行JSON（与 --model --json 相同），"
+     "输入有误的行回答 {\"error\": …}"},
     {"help", "", kAnyRun, kOther, "显示本帮助"},
     {"version", "", kAnyRun, kOther, "显示版本"},
 };
@@ -101,6 +109,8 @@ const Option* optionNamed(std::string_view name) {
 std::string runName(unsigned run) {
     if (run == kSession) return "会话（--session）";
     if (run == kBatch) return "批量计算（--batch）";
+    if (run == kModel) return "墙体模型（--model）";
+    if (run == kModelBatch) return "墙体模型批量计算（--model-batch）";
     return "一次计算";
 }
 
@@ -109,7 +119,7 @@ std::string misplaced(const CommandLine& line) {
     for (const GivenOption& g : line.given) {
         if ((g.option->runs & line.run) == 0) {
             std::string where;
-            for (const unsigned run : {kOnce, kSession, kBatch}) {
+            for (const unsigned run : {kOnce, kSession, kBatch, kModel, kModelBatch}) {
                 if ((g.option->runs & run) != 0)
                     where += (where.empty() ? "" : "或") + runName(run);
             }
@@ -204,6 +214,8 @@ std::variant<CommandLine, std::string> parseCommandLine(const std::vector<std::s
         line.given.push_back({option, value.value_or("")});
         if (option->name == "session") line.run = kSession;
         if (option->name == "batch") line.run = kBatch;
+        if (option->name == "model") line.run = kModel;
+        if (option->name == "model-batch") line.run = kModelBatch;
     }
     if (line.has("help") || line.has("version")) return line;
     if (std::string why = misplaced(line); !why.empty()) return why;
@@ -226,6 +238,8 @@ void printHelp(std::ostream& out) {
            "  wallcalc-cli [输入…] [--json] [--pdf 文件] [--open 墙体文件] [--save 墙体文件]\n"
            "  wallcalc-cli --session 文件|-\n"
            "  wallcalc-cli --batch 墙体.csv [--out 结果.csv] [--pdf-dir 文件夹]\n"
+           "  wallcalc-cli --model 墙体模型.json [--json] [--pdf 文件]\n"
+           "  wallcalc-cli --model-batch 模型.jsonl|-\n"
            "选项的值可紧跟其后，也可写成 --h1=-0.45。\n";
     std::size_t width = 0;
     for (const Option& o : allOptions())
@@ -257,8 +271,9 @@ void printHelp(std::ostream& out) {
         << kRowNotUnderstood << "）、" << kMessagesColumn << "，\n有 --pdf-dir 时另有 "
         << kSheetColumn
         << "（计算书的文件名，或未写出的原因）。\n"
-           "\n退出状态：0 计算完成；1 计算提前结束，或有输出未能写出；2 "
-           "命令行或输入文件无法识别。\n";
+           "\n退出状态：0 计算完成且满足规范；1 计算提前结束，或有输出未能写出；2 "
+           "命令行或输入文件无法识别（墙体模型：输入有误，消息中指明键）；3 "
+           "计算完成但设计不满足规范要求。\n";
 }
 
 }  // namespace wallcalc::cli

@@ -14,7 +14,14 @@
 namespace wallcalc::cli {
 
 // The three kinds of run; an option names the kinds that take it.
-enum Run : unsigned { kOnce = 1, kSession = 2, kBatch = 4, kAnyRun = 7 };
+enum Run : unsigned {
+    kOnce = 1,
+    kSession = 2,
+    kBatch = 4,
+    kModel = 8,        // --model: one wall model from its file
+    kModelBatch = 16,  // --model-batch: a JSON Lines file of wall models
+    kAnyRun = 31
+};
 
 enum class OptionKind {
     Own,      // the program's own: --json, --pdf, --batch …
@@ -42,7 +49,7 @@ struct GivenOption {
 
 struct CommandLine {
     std::vector<GivenOption> given;
-    unsigned run = kOnce;  // --session and --batch decide
+    unsigned run = kOnce;  // --session, --batch, --model and --model-batch decide
     // The value of an option of the program's own, or null when it is not given.
     const std::string* value(std::string_view name) const;
     bool has(std::string_view name) const { return value(name) != nullptr; }

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "model_json_object.hpp"
 #include "wallcalc/cli/texts.hpp"
 #include "wallcalc/engine/changes.hpp"
 #include "wallcalc/engine/check_fields.hpp"
@@ -188,10 +189,30 @@ std::string checksJson(const PressResult& press) {
     return out.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+namespace {
+
+// A {"model": {…}} line: the model pressed on its own, the window left as it is.
+SessionAnswer modelPress(const Json& in) {
+    if (in.size() != 1) {
+        return SessionError{"含 \"model\" 的行只能有这一个键（墙体模型与窗口的输入不能同行）"};
+    }
+    auto read = readModelObject(in.front(), FormatKey::Optional);
+    if (const auto* refused = std::get_if<ModelRefusal>(&read)) {
+        return SessionError{"model." + refused->first().message};
+    }
+    const model::WallModel& m = std::get<model::WallModel>(read);
+    const model::ModelPress press = model::pressModel(m);
+    if (!press.completed()) return SessionError{"model." + press.problems.front().message};
+    return ModelSessionAnswer{modelAnswerJson(press, m), press.satisfied()};
+}
+
+}  // namespace
+
 SessionAnswer sessionPress(WindowModel& window, std::string_view line) {
     const Json in = Json::parse(line, nullptr, false);
     if (in.is_discarded()) return SessionError{"不是有效的JSON"};
     if (!in.is_object()) return SessionError{"不是一个JSON对象（应为 {\"键\": 值, …}）"};
+    if (in.contains("model")) return modelPress(in);
 
     // Check every key before changing anything: a line that is not understood changes
     // nothing and presses nothing.
@@ -225,6 +246,7 @@ SessionAnswer sessionPress(WindowModel& window, std::string_view line) {
 
 std::string answerJson(const SessionAnswer& answer) {
     if (const auto* press = std::get_if<PressResult>(&answer)) return pressJson(*press);
+    if (const auto* model = std::get_if<ModelSessionAnswer>(&answer)) return model->json;
     return errorJson(std::get<SessionError>(answer).why);
 }
 

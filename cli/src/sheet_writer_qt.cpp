@@ -11,6 +11,7 @@
 
 #include "wallcalc/cli/sheet_writer.hpp"
 #include "wallcalc/cli/texts.hpp"
+#include "wallcalc/sheet/model_sheet_rendering.hpp"
 #include "wallcalc/sheet/pdf_file.hpp"
 #include "wallcalc/sheet/sheet_rendering.hpp"
 
@@ -67,7 +68,18 @@ class QtSheetWriter final : public SheetWriter {
         s.name = name;
         s.project = project;
         s.date = date_;
-        const sheet::SheetPdfWritten written = sheet::writeSheetPdf(s, path);
+        return outcomeOf(sheet::writeSheetPdf(s, path));
+    }
+
+    SheetOutcome writeModel(const model::WallModel& model, const model::ModelPress& press,
+                            const std::string& path) override {
+        sheet::ModelSheet s = sheet::modelSheetOf(model, press);
+        s.date = date_;
+        return outcomeOf(sheet::writeModelSheetPdf(s, path));
+    }
+
+  private:
+    static SheetOutcome outcomeOf(const sheet::SheetPdfWritten& written) {
         if (const auto& failed = written.failure) {
             return {"无法写入" + inQuotes(failed->file) + "：" +
                         reasonFor(failed->file, failed->reason),
@@ -83,7 +95,6 @@ class QtSheetWriter final : public SheetWriter {
         return outcome;
     }
 
-  private:
     std::string date_;
     int argc_ = 1;
     char* argv_[2] = {nullptr, nullptr};

@@ -84,10 +84,20 @@ SpanIntegrals integrals(const SpanPieces& pieces, double L) {
 struct Tridiagonal {
     std::array<double, kMaxStoreys + 1> lower{}, diag{}, upper{}, rhs{};
 
+    std::array<bool, kMaxStoreys + 1> isKnown{};
+
     void known(std::size_t j, double value) {
         lower[j] = upper[j] = 0;
         diag[j] = 1;
         rhs[j] = value;
+        isKnown[j] = true;
+    }
+    // The rows as set up, before the elimination changes them.
+    std::array<SupportEquation, kMaxStoreys + 1> rows(std::size_t size) const {
+        std::array<SupportEquation, kMaxStoreys + 1> out{};
+        for (std::size_t j = 0; j < size; ++j)
+            out[j] = {lower[j], diag[j], upper[j], rhs[j], isKnown[j]};
+        return out;
     }
     // Thomas' algorithm; the rows are diagonally dominant, so no pivoting is needed.
     std::array<double, kMaxStoreys + 1> solve(std::size_t size) {
@@ -106,7 +116,8 @@ struct Tridiagonal {
 };
 
 std::array<double, kMaxStoreys + 1> supportMoments(
-    const Member& mb, const std::array<SpanIntegrals, kMaxStoreys>& I) {
+    const Member& mb, const std::array<SpanIntegrals, kMaxStoreys>& I,
+    std::array<SupportEquation, kMaxStoreys + 1>& equations) {
     const std::size_t n = mb.spans;
     // The flexibility L/EI of a span, and six times its end rotations simply supported.
     const auto f = [&](std::size_t i) { return mb.length(i) / mb.stiffness[i]; };
@@ -134,6 +145,7 @@ std::array<double, kMaxStoreys + 1> supportMoments(
         t.known(n, 0);
     }
     if (mb.top == TopSupport::Free) t.known(1, -(I[0].W * mb.length(0) - I[0].S));
+    equations = t.rows(n + 1);
     return t.solve(n + 1);
 }
 
@@ -199,7 +211,7 @@ std::optional<MemberAnalysis> analyse(const Member& mb, const PiecewiseLoad& loa
     std::array<SpanIntegrals, kMaxStoreys> I{};
     for (std::size_t i = 0; i < n; ++i)
         I[i] = integrals(piecesOn(load, mb.depth[i], mb.depth[i + 1]), mb.length(i));
-    const auto M = supportMoments(mb, I);
+    const auto M = supportMoments(mb, I, a.equations_);
 
     for (std::size_t i = 0; i < n; ++i) {
         const double L = mb.length(i);
@@ -207,6 +219,9 @@ std::optional<MemberAnalysis> analyse(const Member& mb, const PiecewiseLoad& loa
         s.momentTop = M[i];
         s.momentBottom = M[i + 1];
         s.load = I[i].W;
+        s.loadMoment = I[i].S;
+        s.rotationTop = I[i].A;
+        s.rotationBottom = I[i].B;
         // A free top carries nothing: the top span hangs from the support below it.
         const bool freeEnd = i == 0 && mb.top == TopSupport::Free;
         s.shearTop = freeEnd ? 0 : I[i].W - I[i].S / L + (M[i + 1] - M[i]) / L;

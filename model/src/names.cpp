@@ -10,10 +10,9 @@ constexpr std::array<std::string_view, 3> kTop = {"pinned", "fixed", "free"};
 constexpr std::array<std::string_view, 2> kBase = {"fixed", "pinned"};
 constexpr std::array<std::string_view, 3> kEdge = {"fixed", "pinned", "free"};
 constexpr std::array<std::string_view, 2> kModes = {"ordinary", "civil-defence"};
-constexpr std::array<std::string_view, 13> kConcrete = {
-    "C20", "C25", "C30", "C35", "C40", "C45", "C50", "C55", "C60", "C65", "C70", "C75", "C80"};
-constexpr std::array<std::string_view, 5> kSteel = {"HPB300", "HRB335", "HRB400", "RRB400",
-                                                    "HRB500"};
+constexpr std::array<std::string_view, 3> kTopLabels = {"铰接", "固定", "自由"};
+constexpr std::array<std::string_view, 2> kBaseLabels = {"固定", "铰接"};
+constexpr std::array<std::string_view, 2> kModeLabels = {"非人防", "人防"};
 
 template <class Enum>
 std::optional<Enum> named(std::span<const std::string_view> names, std::string_view name) {
@@ -36,11 +35,15 @@ std::span<const std::string_view> edgeSupportNames() {
 std::span<const std::string_view> modeNames() {
     return kModes;
 }
-std::span<const std::string_view> concreteGrades() {
-    return kConcrete;
+
+std::span<const std::string_view> topSupportLabels() {
+    return kTopLabels;
 }
-std::span<const std::string_view> steelGrades() {
-    return kSteel;
+std::span<const std::string_view> baseSupportLabels() {
+    return kBaseLabels;
+}
+std::span<const std::string_view> modeLabels() {
+    return kModeLabels;
 }
 
 std::optional<std::size_t> positionOf(std::span<const std::string_view> names,

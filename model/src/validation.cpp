@@ -5,6 +5,7 @@
 // the model's JSON does and says what to change.
 #include <cmath>
 
+#include "wallcalc/design/materials.hpp"
 #include "wallcalc/model/wall_model.hpp"
 #include "wallcalc/report/number_text.hpp"
 
@@ -100,6 +101,27 @@ class Checker {
 
 std::string_view label(std::string_view key) {
     return labelIn(kModelKeys, key);
+}
+
+// GB 50010-2010 4.1.2: reinforced concrete at least C20.
+constexpr int kLeastReinforcedGrade = 20;
+
+// The section design's grades the model takes, for a message: the concrete of reinforced
+// concrete, and the steel (in civil-defence works those GB 50038-2005 gives a dynamic
+// factor for).
+std::vector<std::string_view> concreteNames() {
+    std::vector<std::string_view> out;
+    for (const design::ConcreteGrade& g : design::kConcreteGrades) {
+        if (g.fcuk >= kLeastReinforcedGrade) out.push_back(g.name);
+    }
+    return out;
+}
+std::vector<std::string_view> steelNames(bool civilDefence) {
+    std::vector<std::string_view> out;
+    for (const design::SteelGrade& g : design::kSteelGrades) {
+        if (!civilDefence || g.civilFactor != 0) out.push_back(g.name);
+    }
+    return out;
 }
 
 void checkLevels(Checker& c, const WallModel& m) {
@@ -200,8 +222,21 @@ void checkSoil(Checker& c, const WallModel& m) {
 }
 
 void checkDesignInputs(Checker& c, const WallModel& m) {
-    c.name("concrete", label("concrete"), m.concrete, concreteGrades());
-    c.name("steel", label("steel"), m.steel, steelGrades());
+    const design::ConcreteGrade* concrete = design::concreteNamed(m.concrete);
+    if (concrete == nullptr || concrete->fcuk < kLeastReinforcedGrade) {
+        c.name("concrete", label("concrete"), m.concrete, concreteNames());
+    }
+    const design::SteelGrade* steel = design::steelNamed(m.steel);
+    const bool civil = modeNamed(m.mode) == Mode::CivilDefence;
+    if (steel == nullptr) {
+        c.name("steel", label("steel"), m.steel, steelNames(false));
+    } else if (civil && steel->civilFactor == 0) {
+        c.add("steel", label("steel"),
+              "“" + m.steel +
+                  "”在人防工程中不可选用（GB 50038-2005没有给出它的材料强度综合调整"
+                  "系数），应为 " +
+                  listed(steelNames(true)));
+    }
     c.positive("spacing", label("spacing"), "mm", m.spacing);
     c.positive("limit", label("limit"), "mm", m.limit);
     c.positive("gammaG", label("gammaG"), "", m.gammaG);

@@ -7,6 +7,7 @@
 
 #include "pdf/pdf_device.hpp"
 #include "sheet_style.hpp"
+#include "wallcalc/sheet/model_sheet_rendering.hpp"
 #include "wallcalc/sheet/sheet_rendering.hpp"
 
 namespace wallcalc::sheet {
@@ -16,15 +17,16 @@ namespace {
 // so that the page's paintable area (a whole number of pixels) stands where it stood.
 constexpr int kPdfDpi = 600;
 
+// Draws a sheet's pages onto a device, starting each page after the first by `newPage`.
+using Drawing = std::function<std::optional<std::string>(QPaintDevice&, const NewPage&)>;
+
 // The sheet drawn into a PDF in memory: the file's bytes, or why there are none.
-std::optional<std::string> drawnSheet(const CalculationSheet& sheet, SheetPdfWritten& written,
-                                      std::string& bytes) {
+std::optional<std::string> drawnSheet(const Drawing& draw, const std::string& title,
+                                      SheetPdfWritten& written, std::string& bytes) {
     pdf::PdfDevice device(sheetFaces(), sheetPageLayout(), kPdfDpi);
-    std::optional<std::string> failed =
-        renderSheet(sheet, device, [&device] { return device.newPage(); });
+    std::optional<std::string> failed = draw(device, [&device] { return device.newPage(); });
     std::string failure;
     if (!failed) {
-        const std::string title = sheet.name.empty() ? sheet.title : sheet.title + " " + sheet.name;
         bytes = device.finish(QString::fromStdString(title), failure);
         if (!failure.empty()) failed = failure;
     }
@@ -33,9 +35,7 @@ std::optional<std::string> drawnSheet(const CalculationSheet& sheet, SheetPdfWri
     return failed;
 }
 
-}  // namespace
-
-SheetPdfWritten writeSheetPdf(const CalculationSheet& sheet, const std::string& path) {
+SheetPdfWritten writePdf(const Drawing& draw, const std::string& title, const std::string& path) {
     SheetPdfWritten written;
     // QSaveFile writes to a temporary file beside the target and renames it on commit;
     // on any failure the temporary file is removed and the target left as it was.
@@ -52,7 +52,7 @@ SheetPdfWritten writeSheetPdf(const CalculationSheet& sheet, const std::string& 
         return written;
     }
     std::string bytes;
-    if (const auto failed = drawnSheet(sheet, written, bytes)) {
+    if (const auto failed = drawnSheet(draw, title, written, bytes)) {
         file.cancelWriting();
         written.failure = WriteFailure{path, *failed};
         return written;
@@ -64,6 +64,25 @@ SheetPdfWritten writeSheetPdf(const CalculationSheet& sheet, const std::string& 
         written.failure = WriteFailure{path, file.errorString().toStdString(), error};
     }
     return written;
+}
+
+}  // namespace
+
+SheetPdfWritten writeSheetPdf(const CalculationSheet& sheet, const std::string& path) {
+    const std::string title = sheet.name.empty() ? sheet.title : sheet.title + " " + sheet.name;
+    return writePdf(
+        [&sheet](QPaintDevice& device, const NewPage& newPage) {
+            return renderSheet(sheet, device, newPage);
+        },
+        title, path);
+}
+
+SheetPdfWritten writeModelSheetPdf(const ModelSheet& sheet, const std::string& path) {
+    return writePdf(
+        [&sheet](QPaintDevice& device, const NewPage& newPage) {
+            return renderModelSheet(sheet, device, newPage);
+        },
+        sheet.title, path);
 }
 
 std::string unprintableMessage(const std::vector<char32_t>& characters) {

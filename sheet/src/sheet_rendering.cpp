@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "page_flow.hpp"
+#include "page_rendering.hpp"
 #include "sheet_blocks.hpp"
 #include "sheet_style.hpp"
 
@@ -30,8 +31,8 @@ void paintNotSatisfiedBand(QPainter& p, const SheetStyle& style, const QRectF& p
 // The running head over every page after the first (the first carries the title block):
 // the title, the wall's name, the project and the wall, and the date; the page number at
 // the foot of every page.
-void paintPageFrame(QPainter& p, const SheetStyle& style, const CalculationSheet& sheet,
-                    const QRectF& page, int number, int pages, qreal headHeight) {
+void paintPageFrame(QPainter& p, const SheetStyle& style, const PageHead& sheet, const QRectF& page,
+                    int number, int pages, qreal headHeight) {
     p.save();
     p.setFont(style.small);
     p.setPen(Qt::black);
@@ -50,7 +51,7 @@ void paintPageFrame(QPainter& p, const SheetStyle& style, const CalculationSheet
         const qreal rule = page.top() + headHeight - style.mm(3);
         p.drawLine(QPointF(page.left(), rule), QPointF(page.right(), rule));
     }
-    if (!sheet.verdict.ok) paintNotSatisfiedBand(p, style, page);
+    if (!sheet.satisfied) paintNotSatisfiedBand(p, style, page);
     const QString foot = QStringLiteral("第 %1 页  共 %2 页").arg(number + 1).arg(pages);
     p.setPen(Qt::black);
     p.drawText(
@@ -76,6 +77,15 @@ std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPagedPain
 
 std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPaintDevice& device,
                                        const NewPage& newPage) {
+    const PageHead head{sheet.title, sheet.name, sheet.date, sheet.project, sheet.verdict.ok};
+    return renderPages(
+        head,
+        [&sheet](const SheetStyle& style, qreal width) { return sheetBlocks(sheet, style, width); },
+        device, newPage);
+}
+
+std::optional<std::string> renderPages(const PageHead& sheet, const BlocksFor& blocksFor,
+                                       QPaintDevice& device, const NewPage& newPage) {
     QPainter p;
     if (!p.begin(&device)) return "无法开始在打印机或文件上绘制";
     // The sheet's units onto the device's pixels.
@@ -86,8 +96,8 @@ std::optional<std::string> renderSheet(const CalculationSheet& sheet, QPaintDevi
     const QRectF page(0, 0, device.width() / sx, device.height() / sy);
     const qreal headHeight = style.mm(10);
     // The foot holds the page number, and the red band where the wall does not satisfy.
-    const qreal footHeight = style.mm(sheet.verdict.ok ? 9 : 9 + kBandMillimetres + 1);
-    const std::vector<Block> blocks = sheetBlocks(sheet, style, page.width());
+    const qreal footHeight = style.mm(sheet.satisfied ? 9 : 9 + kBandMillimetres + 1);
+    const std::vector<Block> blocks = blocksFor(style, page.width());
     const std::vector<BlockPlace> places =
         flowOntoPages(blocks, page.height() - footHeight, page.height() - headHeight - footHeight);
     const int pages = places.empty() ? 1 : places.back().page + 1;

@@ -266,7 +266,8 @@ TEST(Batch, WithoutAModeColumnEachRowIsAWindowWithNoOptionClicked) {
 }
 
 // Stands in for the PDF writer: refuses the walls named "refused", writes those named
-// "Ⓐ" with a warning, and remembers what it was handed (from several threads).
+// "Ⓐ" with a warning, and remembers what it was handed (from several threads); a batch
+// of walls hands it no wall model.
 class RecordingWriter : public SheetWriter {
   public:
     SheetOutcome write(const PressResult& press, std::string_view name, const ProjectInfo& project,
@@ -276,6 +277,10 @@ class RecordingWriter : public SheetWriter {
         if (name == "refused") return {"无法写入“" + path + "”：没有访问权限", {}};
         if (name == "Ⓐ") return {std::nullopt, "未能印出：U+24B6“Ⓐ”"};
         return {};
+    }
+    SheetOutcome writeModel(const wallcalc::model::WallModel&, const wallcalc::model::ModelPress&,
+                            const std::string& path) override {
+        return {"墙体模型的计算书不在此记录：" + path, {}};
     }
     struct Sheet {
         std::string path, designer, MBk;

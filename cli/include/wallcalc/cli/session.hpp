@@ -1,6 +1,8 @@
 #pragma once
 // Session lines: one JSON object a line with what the user changes (the keys of
-// changes.hpp), then one press of "计算"; the answer is one JSON object a line.
+// changes.hpp), then one press of "计算"; the answer is one JSON object a line. A line
+// {"model": {…}} presses a wall model instead (wallcalc/cli/model_json.hpp), leaving the
+// window as it is; its answer is the model's (as --model --json writes it).
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,7 +28,12 @@ std::string checksJson(const PressResult& press);
 struct SessionError {
     std::string why;
 };
-using SessionAnswer = std::variant<PressResult, SessionError>;
+// The answer of a {"model": …} line, already as its JSON.
+struct ModelSessionAnswer {
+    std::string json;
+    bool satisfied = false;
+};
+using SessionAnswer = std::variant<PressResult, SessionError, ModelSessionAnswer>;
 
 // Applies one session line to the window and presses "计算". A line that is not
 // understood changes nothing and presses nothing.

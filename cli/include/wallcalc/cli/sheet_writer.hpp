@@ -1,6 +1,6 @@
 #pragma once
-// Calculation sheets from the command line: --pdf for one calculation, --pdf-dir for the
-// completed rows of a batch. Builds without Qt have no sheet writer and say so.
+// Calculation sheets from the command line: --pdf for one calculation or one wall model,
+// --pdf-dir for the completed rows of a batch. Builds without Qt have no sheet writer and say so.
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "wallcalc/engine/press.hpp"
 #include "wallcalc/engine/project.hpp"
+#include "wallcalc/model/model_press.hpp"
 
 namespace wallcalc::cli {
 
@@ -25,6 +26,10 @@ class SheetWriter {
     // the title block of `project`. May be called from several threads at once.
     virtual SheetOutcome write(const PressResult& press, std::string_view name,
                                const ProjectInfo& project, const std::string& path) = 0;
+    // Writes the calculation sheet of a completed press of a wall model to `path`, with the
+    // title block the model carries.
+    virtual SheetOutcome writeModel(const model::WallModel& model, const model::ModelPress& press,
+                                    const std::string& path) = 0;
 };
 
 // Starts what writing sheets needs (a Qt application, on the offscreen platform when

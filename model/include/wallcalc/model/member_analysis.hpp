@@ -51,7 +51,19 @@ struct SpanForces {
     std::optional<SpanMoment> spanMoment;
     double shearTop = 0;     // kN/m, just below the top support
     double shearBottom = 0;  // just above the bottom support
-    double load = 0;         // the resultant of the span's load (kN/m)
+    double load = 0;         // the resultant of the span's load W = ∫p dt (kN/m)
+    double loadMoment = 0;   // S = ∫p·t dt about the span's top (kN·m/m)
+    // Six·EI·L times the end rotations of the span simply supported under its load:
+    // A = ∫p·t·(L − t)·(2L − t) dt at its top, B = ∫p·t·(L − t)·(L + t) dt at its bottom.
+    double rotationTop = 0, rotationBottom = 0;
+};
+
+// The equation of one support moment, as set up before it is solved:
+//   lower·M(j−1) + diag·M(j) + upper·M(j+1) = rhs,
+// or, where `known`, M(j) = rhs (a pinned or free end, the moment over a free top's slab).
+struct SupportEquation {
+    double lower = 0, diag = 0, upper = 0, rhs = 0;
+    bool known = false;
 };
 
 class MemberAnalysis {
@@ -65,6 +77,10 @@ class MemberAnalysis {
     std::span<const double> reactions() const { return {reactions_.data(), member_.spans + 1}; }
     // The load on the member, between its top and its base (kN/m).
     double totalLoad() const { return total_; }
+    // The equations the support moments solve, top to base.
+    std::span<const SupportEquation> equations() const {
+        return {equations_.data(), member_.spans + 1};
+    }
 
     // M and V at depth t below the top of span i (0 ≤ t ≤ its length).
     double momentIn(std::size_t span, double t) const;
@@ -88,6 +104,7 @@ class MemberAnalysis {
     PiecewiseLoad load_;
     std::array<SpanForces, kMaxStoreys> spans_{};
     std::array<double, kMaxStoreys + 1> reactions_{};
+    std::array<SupportEquation, kMaxStoreys + 1> equations_{};
     double total_ = 0;
 };
 

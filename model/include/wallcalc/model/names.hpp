@@ -1,7 +1,7 @@
 #pragma once
-// The names the wall model's keys accept, each list once: the supports of the wall, the
-// mode, the concrete grades and the steel grades. The section design reads the grade lists
-// from here; the strengths belong to it, not to these lists.
+// The names the wall model's keys accept, each list once: the supports of the wall and the
+// mode. The concrete and steel grades are the section design's tables
+// (wallcalc/design/materials.hpp), named as the command line names them.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -23,11 +23,11 @@ std::span<const std::string_view> topSupportNames();   // pinned, fixed, free
 std::span<const std::string_view> baseSupportNames();  // fixed, pinned
 std::span<const std::string_view> edgeSupportNames();  // fixed, pinned, free
 std::span<const std::string_view> modeNames();         // ordinary, civil-defence
-// Concrete grades of reinforced concrete, C20 … C80 (GB 50010-2010 4.1.2: reinforced
-// concrete at least C20).
-std::span<const std::string_view> concreteGrades();
-// Steel grades of the bars: HPB300, HRB335, HRB400, RRB400, HRB500.
-std::span<const std::string_view> steelGrades();
+
+// The same choices as the window and the sheets name them, in the same order: "铰接" …
+std::span<const std::string_view> topSupportLabels();   // 铰接, 固定, 自由
+std::span<const std::string_view> baseSupportLabels();  // 固定, 铰接
+std::span<const std::string_view> modeLabels();         // 非人防, 人防
 
 std::optional<TopSupport> topSupportNamed(std::string_view name);
 std::optional<BaseSupport> baseSupportNamed(std::string_view name);

@@ -1,0 +1,25 @@
+#pragma once
+// One press of the wall model: the inputs checked key by key, then, when nothing is wrong,
+// the loads, the continuous member under every combination and the design of every
+// storey with its verdict. Nothing is computed for a model with a problem.
+#include <optional>
+#include <vector>
+
+#include "wallcalc/model/wall_analysis.hpp"
+#include "wallcalc/model/wall_design.hpp"
+#include "wallcalc/model/wall_model.hpp"
+
+namespace wallcalc::model {
+
+struct ModelPress {
+    std::vector<Problem> problems;  // what is wrong with the inputs; none computed when any
+    std::optional<WallAnalysis> analysis;
+    std::optional<WallDesign> design;
+
+    bool completed() const { return design.has_value(); }
+    bool satisfied() const { return completed() && design->verdict.ok(); }
+};
+
+ModelPress pressModel(const WallModel& model);
+
+}  // namespace wallcalc::model

@@ -1,0 +1,62 @@
+#include "wallcalc/sheet/figure_painting.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace wallcalc::sheet {
+namespace {
+
+QColor colourOf(const FigureColour& c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+void paintPath(QPainter& p, const FigurePath& path) {
+    if (path.points.size() < 2) return;
+    QPainterPath outline(QPointF(path.points[0].x, path.points[0].y));
+    for (std::size_t i = 1; i < path.points.size(); ++i)
+        outline.lineTo(path.points[i].x, path.points[i].y);
+    if (path.closed) outline.closeSubpath();
+    if (path.fill) p.fillPath(outline, colourOf(*path.fill));
+    if (!path.stroke) return;
+    QPen pen(colourOf(*path.stroke), path.width);
+    if (path.dashed) pen.setDashPattern({6 / path.width, 4 / path.width});
+    p.strokePath(outline, pen);
+}
+
+void paintLabel(QPainter& p, const FigureLabel& l) {
+    QFont font = p.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(l.size))));
+    font.setBold(l.bold);
+    p.setFont(font);
+    p.setPen(colourOf(l.colour));
+    const QString text = QString::fromUtf8(l.text.data(), static_cast<qsizetype>(l.text.size()));
+    qreal x = l.at.x;
+    if (l.anchor != Anchor::Start) {
+        const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+        x -= l.anchor == Anchor::Middle ? width / 2 : width;
+    }
+    p.drawText(QPointF(x, l.at.y), text);
+}
+
+}  // namespace
+
+void paintFigure(QPainter& painter, const QRectF& target, const FigureDrawing& d) {
+    if (target.isEmpty() || !(d.width > 0) || !(d.height > 0)) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const qreal scale = std::min(target.width() / d.width, target.height() / d.height);
+    painter.translate(target.center());
+    painter.scale(scale, scale);
+    painter.translate(-d.width / 2, -d.height / 2);
+    for (const FigurePath& path : d.paths)
+        paintPath(painter, path);
+    for (const FigureLabel& label : d.labels)
+        paintLabel(painter, label);
+    painter.restore();
+}
+
+}  // namespace wallcalc::sheet
