@@ -162,7 +162,9 @@ char* room(std::size_t size) {
     thread_local std::size_t capacity = 0;
     if (size > capacity) {
         capacity = std::max(size, 2 * capacity);
-        buffer = std::make_unique_for_overwrite<char[]>(capacity);
+        // Left unset (new char[], not make_unique): every byte used is written first; the
+        // web module's library lacks make_unique_for_overwrite.
+        buffer.reset(new char[capacity]);
     }
     return buffer.get();
 }
