@@ -75,7 +75,13 @@
     const messages = Array.from({ length: next() }, () => ({ title: text(), text: text() }));
     const results = {};
     for (const result of window1.results) results[result.key] = text();
-    return { completed, messages, results, report: text() };
+    const report = text();
+    const judged = next();
+    const line = text();
+    const failed = Array.from({ length: next() }, text);
+    // null for a press that did not complete, as the session's "verdict" is.
+    const verdict = judged === 0 ? null : { ok: judged === 1, line, failed };
+    return { completed, messages, results, report, verdict };
   }
 
   // ---- Building the window from its description.
@@ -167,6 +173,13 @@
       img.src = figureUrl();
       img.alt = c.caption;
       return img;
+    },
+    verdict(c) {
+      const line = document.createElement("div");
+      line.id = c.name;
+      line.setAttribute("role", "status");
+      line.setAttribute("aria-label", c.caption);
+      return line;
     },
     note(c) {
       const note = document.createElement("div");
@@ -279,9 +292,20 @@
     report.scrollTop = 0;
     report.scrollLeft = 0;
     // The supplementary design once the press is drawn.
+    showVerdict(press.verdict);
     if (press.completed) setTimeout(showChecks, 0);
     if (firstResultAt === null && press.completed) firstResultAt = performance.now();
     showMessages(press.messages);
+  }
+
+  // The verdict of the press beside the six results: green 满足, red 不满足 with the checks
+  // that failed, their texts in its tooltip; nothing for a press that did not complete.
+  function showVerdict(verdict) {
+    const line = byId("VerdictLine");
+    line.textContent = verdict ? verdict.line : "";
+    line.title = verdict ? verdict.failed.join("\n") : "";
+    line.classList.toggle("satisfied", verdict !== null && verdict.ok);
+    line.classList.toggle("failed", verdict !== null && !verdict.ok);
   }
 
   // The supplementary design of the last press, formula by formula, when it has one. A

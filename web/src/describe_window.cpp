@@ -3,6 +3,7 @@
 // items in each basis and results (controls), the help text and the title block's
 // fields. A box, list or result the tables gain appears in the page without a change to
 // the page.
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 #include "help_text.hpp"
@@ -17,8 +18,12 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result", "list",
-                                           "option", "button", "report", "figure", "note"};
+// The page's name of each kind of control, in the order of ControlKind.
+constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result",
+                                           "list",   "option", "button", "report",
+                                           "figure", "note",   "verdict"};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Verdict) + 1,
+              "every kind of control has its name in the page");
 
 Json rectJson(const Twips& r) {
     return {r.left, r.top, r.width, r.height};
