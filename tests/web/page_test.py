@@ -793,7 +793,7 @@ SOUND = {"h1": (-0.6, 0.3, 2), "h2": (-1.4, -0.65, 2), "h3": (-3.2, -1.5, 2), "h
          "qrf": (0, 120, 1), "h5": (200, 600, 0), "c1": (15, 70, 0), "c2": (15, 50, 0),
          "gamma": (15, 21, 1), "qfj": (0, 30, 1), "eta": (1.0, 1.5, 2), "spacing": (80, 250, 0),
          "limit": (0.1, 0.4, 2), "gammaG": (1.0, 1.35, 2), "gammaQ": (1.0, 1.5, 2),
-         "psiq": (0.0, 1.0, 1)}
+         "psiq": (0.0, 1.0, 1), "gamma0": (0.9, 1.1, 1)}
 
 # Ground water of each loading case within the elevations above: A between h1 and h3, B
 # between h3 and h4, C below h4.
