@@ -239,8 +239,11 @@ Step baseMoment2010(Run& r) {
         m.M = gamma0 * (gammaG * m.MG + gammaQ * m.MQ);
         m.Mq = m.MG + psiq * m.MQ;
     }
+    // The section design carries each moment on in N·mm (×10^6) and its text rounds it to
+    // thousandths: a moment that does not hold there is beyond the calculation's range,
+    // where the design and its shear would show nan or inf.
     for (const auto& [value, name] : {std::pair{m.MBk, "MBk"}, {m.M, "M"}, {m.Mq, "Mq"}}) {
-        if (!std::isfinite(value)) return Stop{outOfRangeMessage(name)};
+        if (!std::isfinite(value * 1e6)) return Stop{outOfRangeMessage(name)};
     }
     return std::nullopt;
 }
