@@ -247,11 +247,15 @@ class Driver {
         return RunEnd::Completed;
     }
 
-    // The 2010 design divides by the thickness (ρte = As/(0.5·1000·h5)).
+    // The 2010 design divides by the thickness (ρte = As/(0.5·1000·h5)) and takes the
+    // cover as it stands into h0 and cs: a wall of no thickness, or a cover of none or
+    // below none (which lifts h0 beyond the wall), is no wall to design.
     Step readThickness() {
-        double h5 = 0;
+        double h5 = 0, c1 = 0;
         if (auto stop = run_.number(Input::h5, h5)) return stop;
         if (!(h5 > 0)) return Stop{detail::mustBePositiveMessage(Box::Text4, s().h5)};
+        if (auto stop = run_.number(Input::c1, c1)) return stop;
+        if (!(c1 > 0)) return Stop{detail::mustBePositiveMessage(Box::Text13, s().c1)};
         return std::nullopt;
     }
 
