@@ -1,7 +1,9 @@
 // libFuzzer target for the command line's session: each line of the input is a session
 // line for one window. Whatever the line, the answer is one JSON object: {"error": …}
 // for a line that is not understood, or the press, whose messages all have the title
-// "友情提示:" and whose bytes are those the JSON library writes for the same press.
+// "友情提示:" and whose bytes are those the JSON library writes for the same press, and
+// whose verdict holds what a script reads from it.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +11,7 @@
 
 #include "library_json.hpp"
 #include "wallcalc/cli/session.hpp"
+#include "wallcalc/design/verdict.hpp"
 
 namespace {
 
@@ -22,6 +25,50 @@ constexpr int kMaxLines = 16;
                  static_cast<int>(line.size()), line.data(), static_cast<int>(why.size()),
                  why.data(), static_cast<int>(answer.size()), answer.data());
     std::abort();
+}
+
+bool isCheckKey(const Json& key) {
+    const auto names = design::checkNames();
+    return key.is_string() && std::any_of(names.begin(), names.end(), [&](const auto& n) {
+               return key.get<std::string>() == n.key;
+           });
+}
+
+// The JSON's verdict, read as a script reads it: null with "results" and "checks" null for a
+// press that did not complete; else "ok" true exactly when "failed" is empty, each failure a
+// check key of the verdict's table with a text; and all of it what the press's verdict says.
+void checkVerdict(std::string_view line, const PressResult& press, const Json& parsed,
+                  const std::string& written) {
+    const Json& verdict = parsed["verdict"];
+    if (!press.completed()) {
+        if (!verdict.is_null() || !parsed["results"].is_null() || !parsed["checks"].is_null())
+            fail(line, "a press that did not complete has a verdict, results or checks", written);
+        return;
+    }
+    if (!press.verdict || !verdict.is_object() || !parsed["results"].is_object() ||
+        !verdict["ok"].is_boolean() || !verdict["failed"].is_array())
+        fail(line, "a completed press has no verdict or no results", written);
+    const Json& failedJson = verdict["failed"];
+    if (verdict["ok"].get<bool>() != failedJson.empty())
+        fail(line, "the verdict's ok disagrees with its failures", written);
+    for (const Json& entry : failedJson) {
+        if (!isCheckKey(entry["check"]) || !entry["text"].is_string() ||
+            entry["text"].get<std::string>().empty())
+            fail(line, "a failure without a known check key or without a text", written);
+    }
+    const auto& failed = press.verdict->failed;
+    if (failedJson.size() != failed.size())
+        fail(line, "the verdict's failures differ from the press's", written);
+    for (std::size_t i = 0; i < failed.size(); ++i) {
+        // A text is compared as written: one that quotes a typed text that is not UTF-8 has
+        // what the library replaced.
+        const Json& entry = failedJson[i];
+        const std::string text =
+            Json(failed[i].text).dump(-1, ' ', false, Json::error_handler_t::replace);
+        if (entry["check"] != design::checkName(failed[i].check).key ||
+            entry["text"].dump() != text)
+            fail(line, "a failure in the JSON differs from the press's", written);
+    }
 }
 
 void check(std::string_view line, const cli::SessionAnswer& answer) {
@@ -43,6 +90,7 @@ void check(std::string_view line, const cli::SessionAnswer& answer) {
     for (const auto& m : parsed["messages"]) {
         if (m["title"] != std::string(kMessageTitle)) fail(line, "a message title", written);
     }
+    checkVerdict(line, *press, parsed, written);
     if (written != fuzz::libraryPressJson(*press)) {
         fail(line, "differs from the JSON library's bytes", written);
     }

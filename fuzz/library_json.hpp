@@ -6,9 +6,42 @@
 #include <string>
 
 #include "wallcalc/cli/session.hpp"
+#include "wallcalc/engine/check_fields.hpp"
+#include "wallcalc/engine/number_input.hpp"
 #include "wallcalc/engine/press.hpp"
+#include "wallcalc/report/number_text.hpp"
 
 namespace wallcalc::fuzz {
+
+// The supplementary design as the library's object: each value of the table under its
+// group, in the table's order; a number rounded to three decimals as its text reads.
+inline nlohmann::ordered_json libraryChecksJson(const PressResult& press) {
+    using Json = nlohmann::ordered_json;
+    if (!press.checks) return nullptr;
+    Json out = Json::object();
+    for (const CheckField& field : checkFields()) {
+        const CheckValue value = field.of(*press.checks);
+        Json json;
+        if (std::holds_alternative<std::monostate>(value)) continue;
+        if (const float* f = std::get_if<float>(&value)) {
+            const auto shown = toNumber(report::singleText(*f));
+            json = shown ? Json(*shown) : Json(nullptr);
+        } else {
+            std::visit(
+                [&json](const auto& v) {
+                    if constexpr (!std::is_same_v<std::decay_t<decltype(v)>, std::monostate>)
+                        json = v;
+                },
+                value);
+        }
+        if (field.group.empty()) {
+            out[std::string(field.key)] = std::move(json);
+        } else {
+            out[std::string(field.group)][std::string(field.key)] = std::move(json);
+        }
+    }
+    return out;
+}
 
 inline std::string libraryPressJson(const PressResult& press) {
     using Json = nlohmann::ordered_json;
@@ -32,8 +65,7 @@ inline std::string libraryPressJson(const PressResult& press) {
         out["boxes"] = boxes;
     }
     out["report"] = press.report();
-    // The supplementary design is written through the JSON library already.
-    out["checks"] = Json::parse(cli::checksJson(press));
+    out["checks"] = libraryChecksJson(press);
     if (press.verdict) {
         Json failed = Json::array();
         for (const design::Failure& f : press.verdict->failed) {

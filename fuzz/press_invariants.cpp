@@ -4,6 +4,7 @@
 #include <cmath>
 #include <type_traits>
 
+#include "wallcalc/design/verdict.hpp"
 #include "wallcalc/engine/check_fields.hpp"
 #include "wallcalc/engine/number_input.hpp"
 
@@ -241,6 +242,90 @@ void checkSupplementaryDesign(const Press& p, Findings& f) {
               "the supplementary design's text holds nan or inf");
 }
 
+// The values of the 2010 basis's design, each with its name: the figures its text and its
+// verdict are written from.
+struct Named2010 {
+    std::string_view name;
+    double value;
+};
+
+void addForces(std::vector<Named2010>& out, std::string_view which, const MemberForces& m) {
+    for (const double v : {m.MB, m.R, m.VB, m.total, m.xA, m.MA})
+        out.push_back({which, v});
+}
+
+void addFace(std::vector<Named2010>& out, const design::FaceDesign& f) {
+    const design::Flexure& s = f.strength;
+    for (const double v : {s.M, s.h0, s.alphaS, s.xi, s.As, f.AsMin})
+        out.push_back({"strength design", v});
+    if (f.strengthBars) out.push_back({"strength bars' area", f.strengthBars->area});
+    if (f.placed) out.push_back({"placed bars' area", f.placed->area});
+    if (!f.crack) return;
+    const design::CrackWidth& k = *f.crack;
+    for (const double v : {k.As, k.h0, k.rhoTe.value, k.rhoTe.used, k.sigma, k.psi.value,
+                           k.psi.used, k.cs.value, k.cs.used, k.deq, k.w})
+        out.push_back({"crack width", v});
+}
+
+std::vector<Named2010> valuesOf2010(const Supplementary2010& s) {
+    std::vector<Named2010> out = {{"γ0", s.gamma0}, {"ξb", s.xiB}, {"c2", s.spanCover}};
+    addForces(out, "design forces", s.design);
+    if (s.quasi) addForces(out, "quasi-permanent forces", *s.quasi);
+    addFace(out, s.base);
+    if (s.span) addFace(out, *s.span);
+    for (const auto& t : {s.baseThicknessForXi, s.spanThicknessForXi, s.shearThickness})
+        if (t) out.push_back({"a thickness asked for", *t});
+    for (const design::HorizontalBars* h : {&s.earthHorizontal, &s.innerHorizontal}) {
+        for (const double v : {h->byRatio, h->byShare, h->As, h->spacing})
+            out.push_back({"horizontal bars", v});
+    }
+    const design::Shear& v = s.shear;
+    for (const double x : {v.V, v.h0, v.h0ForBeta.value, v.h0ForBeta.used, v.betaH, v.ft, v.Vc})
+        out.push_back({"shear", x});
+    for (const auto& g : {s.governingBase, s.governingSpan}) {
+        if (!g) continue;
+        out.push_back({"governing As", g->civilAs});
+        out.push_back({"governing As", g->ordinaryAs});
+    }
+    return out;
+}
+
+// The verdict: one for every completed press and for no other; 满足 exactly when nothing
+// failed, else 不满足 naming each check that failed; every failure of a check of the
+// table, with a text free of nan and inf. In the 2010 basis every value of the design it
+// judges is a number.
+void checkVerdict(const Press& p, Findings& f) {
+    const PressResult& after = p.after;
+    f.require(after.verdict.has_value() == after.completed(),
+              after.completed() ? "a completed press has no verdict"
+                                : "a press that did not complete has a verdict");
+    if (!after.verdict) return;
+    const design::Verdict& v = *after.verdict;
+    const std::string line = v.line();
+    f.require(v.failed.empty() == (line == "满足"),
+              [&] { return "the verdict line \"" + line + "\" disagrees with its failures"; });
+    const auto names = design::checkNames();
+    for (const design::Failure& failure : v.failed) {
+        const auto known = std::find_if(names.begin(), names.end(),
+                                        [&](const auto& n) { return n.check == failure.check; });
+        f.require(known != names.end() && !known->key.empty(),
+                  "a failed check is none of the verdict's checks");
+        if (known == names.end()) continue;
+        f.require(line.find(known->name) != std::string::npos,
+                  [&] { return "the verdict line does not name " + std::string(known->key); });
+        f.require(!failure.text.empty(),
+                  [&] { return "the failed check " + std::string(known->key) + " has no text"; });
+        f.require(!holdsNanOrInf(withoutQuotes(failure.text)),
+                  [&] { return "a verdict text holds nan or inf: " + failure.text; });
+    }
+    if (!after.checks || !after.checks->code2010) return;
+    for (const Named2010& value : valuesOf2010(*after.checks->code2010)) {
+        f.require(std::isfinite(value.value), [&] {
+            return "a value of the 2010 design is not finite: " + std::string(value.name);
+        });
+    }
+}
+
 void checkReplay(const PressRecord& record, Findings& f) {
     const PressResult fresh = replayOnNewWindow(record);
     const PressResult& after = record.result;
@@ -346,6 +431,8 @@ std::vector<std::string> violations(const PressRecord& record) {
             checkNothingWritten(p, f, "the press did nothing");
             break;
     }
+
+    checkVerdict(p, f);
 
     // A list without a selection keeps the strengths of an earlier press on purpose;
     // with both selected, nothing from earlier may show.

@@ -9,6 +9,9 @@
 // - a completed press writes a text with the line count of its mode, case and section 3,
 //   and result boxes of the expected shape;
 // - no result box the press wrote and no completed text holds "nan" or "inf";
+// - a completed press, and no other, has a verdict: 满足 exactly when nothing failed,
+//   every failure of a check of the verdict's table, named in its line, with a text free
+//   of "nan" and "inf"; in the 2010 basis every value of the design it judges is finite;
 // - with both material lists selected, the same press on a window that has just opened
 //   gives the same messages and boxes: nothing an earlier press left behind shows.
 #include <array>

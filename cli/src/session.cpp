@@ -4,12 +4,12 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "json_writer.hpp"
 #include "model_json_object.hpp"
 #include "wallcalc/cli/texts.hpp"
 #include "wallcalc/engine/changes.hpp"
 #include "wallcalc/engine/check_fields.hpp"
 #include "wallcalc/engine/number_input.hpp"
-#include "wallcalc/engine/utf8.hpp"
 #include "wallcalc/report/number_text.hpp"
 
 namespace wallcalc::cli {
@@ -25,86 +25,44 @@ std::optional<std::string> listValue(const Json& value) {
     return std::nullopt;
 }
 
-// A string as the JSON library writes it with dump(-1, ' ', false, replace): quotes,
-// backslashes and control characters escaped, everything else as it stands. A text
-// that is not valid UTF-8 (which no box or message of a run holds) is left to the
-// library, which replaces what it cannot read.
-void appendJsonString(std::string& out, std::string_view s) {
-    const std::size_t start = out.size();
-    out += '"';
-    std::size_t plain = 0;  // start of the run of bytes copied as they stand
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x80) {
-            const std::size_t length = utf8CharacterLength(s, i);
-            if (length == 0) {
-                out.resize(start);
-                out += Json(std::string(s)).dump(-1, ' ', false, Json::error_handler_t::replace);
-                return;
-            }
-            i += length;
-            continue;
-        }
-        if (c >= 0x20 && c != '"' && c != '\\') {
-            ++i;
-            continue;
-        }
-        out.append(s.data() + plain, i - plain);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\b':
-                out += "\\b";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\f':
-                out += "\\f";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default: {
-                constexpr char kHex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += kHex[c >> 4];
-                out += kHex[c & 0xF];
-            }
-        }
-        plain = ++i;
-    }
-    out.append(s.data() + plain, s.size() - plain);
-    out += '"';
-}
-
-// A value of the supplementary design; discarded when the press has none. A number
-// rounded to three decimals is written as the text shows it; a number out of range as
-// null.
-Json checkJson(const CheckValue& value) {
-    return std::visit(
-        [](const auto& v) -> Json {
+// A value of the supplementary design, as the library writes it (nothing when the press has
+// none). A number rounded to three decimals is written as the text shows it; a number out
+// of range as null.
+void appendCheckValue(std::string& out, const CheckValue& value) {
+    std::visit(
+        [&out](const auto& v) {
             using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::monostate>) {
-                return Json(Json::value_t::discarded);
-            } else if constexpr (std::is_same_v<T, double>) {
-                return std::isfinite(v) ? Json(v) : Json(nullptr);
+            if constexpr (std::is_same_v<T, double>) {
+                appendJsonNumber(out, v);
             } else if constexpr (std::is_same_v<T, float>) {
                 const auto shown = toNumber(report::singleText(v));
-                return shown ? Json(*shown) : Json(nullptr);
-            } else {
-                return Json(v);
+                if (shown) {
+                    appendJsonNumber(out, *shown);
+                } else {
+                    out += "null";
+                }
+            } else if constexpr (std::is_same_v<T, bool>) {
+                out += v ? "true" : "false";
+            } else if constexpr (std::is_same_v<T, std::string>) {
+                appendJsonString(out, v);
+            } else if constexpr (std::is_same_v<T, std::vector<std::string>>) {
+                out += '[';
+                for (std::size_t i = 0; i < v.size(); ++i) {
+                    if (i > 0) out += ',';
+                    appendJsonString(out, v[i]);
+                }
+                out += ']';
             }
         },
         value);
+}
+
+// "key": as the library writes an object's key. The table's keys are names of letters
+// alone, which JSON writes as they stand.
+void appendKey(std::string& out, std::string_view key) {
+    out += '"';
+    out += key;
+    out += R"(":)";
 }
 
 std::string errorJson(const std::string& why) {
@@ -118,7 +76,9 @@ std::string errorJson(const std::string& why) {
 std::string pressJson(const PressResult& press) {
     const std::string& report = press.report();
     std::string out;
-    out.reserve(report.size() + 512);
+    // The calculation text's line ends escaped, the results, the supplementary design and
+    // the verdict: about 1.5 KB beside the text.
+    out.reserve(report.size() + report.size() / 16 + 2048);
     out += R"({"completed":)";
     out += press.completed() ? "true" : "false";
     out += R"(,"basis":")";
@@ -148,7 +108,7 @@ std::string pressJson(const PressResult& press) {
     out += R"(},"report":)";
     appendJsonString(out, report);
     out += R"(,"checks":)";
-    out += checksJson(press);
+    appendChecksJson(out, press);
     out += R"(,"verdict":)";
     appendVerdictJson(out, press);
     out += '}';
@@ -174,19 +134,42 @@ void appendVerdictJson(std::string& out, const PressResult& press) {
     out += "]}";
 }
 
-std::string checksJson(const PressResult& press) {
-    if (!press.checks) return "null";
-    Json out = Json::object();
-    for (const CheckField& field : checkFields()) {
-        Json value = checkJson(field.of(*press.checks));
-        if (value.is_discarded()) continue;
-        if (field.group.empty()) {
-            out[std::string(field.key)] = std::move(value);
-        } else {
-            out[std::string(field.group)][std::string(field.key)] = std::move(value);
-        }
+void appendChecksJson(std::string& out, const PressResult& press) {
+    if (!press.checks) {
+        out += "null";
+        return;
     }
-    return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+    // An object as the library orders it: each key where it was first set. The values of a
+    // group stand together in the table, so a group is opened at its first value the press
+    // has and closed where the next group begins; a group without one is left out.
+    out += '{';
+    bool firstKey = true;
+    std::string_view openGroup;
+    bool groupOpen = false, firstInGroup = true;
+    for (const CheckField& field : checkFields()) {
+        const CheckValue value = field.of(*press.checks);
+        if (groupOpen && field.group != openGroup) {
+            out += '}';
+            groupOpen = false;
+        }
+        if (std::holds_alternative<std::monostate>(value)) continue;
+        if (!field.group.empty() && !groupOpen) {
+            if (!firstKey) out += ',';
+            firstKey = false;
+            appendKey(out, field.group);
+            out += '{';
+            openGroup = field.group;
+            groupOpen = true;
+            firstInGroup = true;
+        }
+        bool& first = field.group.empty() ? firstKey : firstInGroup;
+        if (!first) out += ',';
+        first = false;
+        appendKey(out, field.key);
+        appendCheckValue(out, value);
+    }
+    if (groupOpen) out += '}';
+    out += '}';
 }
 
 namespace {

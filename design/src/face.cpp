@@ -57,7 +57,9 @@ void checkCrackWidth(const FaceInput& in, FaceDesign& f) {
         f.crackMet = f.crack->w <= in.limit;
         if (f.crackMet) return;
         const auto next = grown(in, d);
-        if (!next) return;
+        // A bar so large that it leaves no effective depth h0 = h − c − d/2 cannot be
+        // placed in this wall: the growth ends with the width of the last bar that can.
+        if (!next || !(effectiveDepth(in.thickness, in.cover, *next) > 0)) return;
         d = *next;
     }
 }

@@ -430,10 +430,15 @@ void designInto(std::optional<Checks>& out, const PressResult& press, Scope scop
             c.gammaQ = x.value(Input::gammaQ);
             c.psiq = x.value(Input::psiq);
         }
-        detail::design2010(c, press, loads, x.number(Input::c2), scope == Scope::Faces);
-        if (!x.number(Input::c2)) {
+        // The inner face is designed with its cover c2 taken as it stands into h0' and cs: a
+        // cover of none or below none (which lifts h0' beyond the wall) designs no face.
+        const std::optional<double> c2 = x.number(Input::c2);
+        const bool c2Sound = c2 && *c2 > 0;
+        detail::design2010(c, press, loads, c2Sound ? c2 : std::nullopt, scope == Scope::Faces);
+        if (!c2Sound) {
             c.spanProblem = std::string(inputBox(Input::c2).label) + "“" + x.text(Input::c2) +
-                            "” 不是有效的数字，未计算A处（跨中）背水面钢筋";
+                            (c2 ? "” 应大于0" : "” 不是有效的数字") +
+                            "，未计算A处（跨中）背水面钢筋";
         }
         if (scope == Scope::Faces) return;
         if (!x.ordinary()) compareWithOrdinaryWorks(c, x);

@@ -220,9 +220,15 @@ class Driver {
         CalcState& st = s();
         CalcState::Code2010& c = st.code2010;
         writeResultShown(c.MBk);
+        if (auto stop = readThickness()) return stopped(*stop);
         if (auto stop = readSpacingAndLimit()) return stopped(*stop);
         c.base = detail::designBase2010(run_);
         const design::FaceDesign& f = c.base;
+        // A wall no thicker than its cover and half a bar has no effective depth to design.
+        if (!(f.strength.h0 > 0)) {
+            return stopped(Stop{"有效高度h0=h5-c1-d/2=" + report::shownText(f.strength.h0) +
+                                "(mm)不大于0，请增加墙厚度h5或减小迎水面保护层厚度c1"});
+        }
         if (f.strength.tooSmall) host().showMessage(kMessageTitle, kMomentTooLarge);
         const design::Materials& m = c.materials;
         c.xiB = design::limitXi(m.concrete->beta1, m.fy(), m.steel->Es, m.concrete->epsCu());
@@ -241,6 +247,18 @@ class Driver {
         s().crackSection = crack;
         if (withText_) writeText(crack);
         return RunEnd::Completed;
+    }
+
+    // The 2010 design divides by the thickness (ρte = As/(0.5·1000·h5)) and takes the
+    // cover as it stands into h0 and cs: a wall of no thickness, or a cover of none or
+    // below none (which lifts h0 beyond the wall), is no wall to design.
+    Step readThickness() {
+        double h5 = 0, c1 = 0;
+        if (auto stop = run_.number(Input::h5, h5)) return stop;
+        if (!(h5 > 0)) return Stop{detail::mustBePositiveMessage(Box::Text4, s().h5)};
+        if (auto stop = run_.number(Input::c1, c1)) return stop;
+        if (!(c1 > 0)) return Stop{detail::mustBePositiveMessage(Box::Text13, s().c1)};
+        return std::nullopt;
     }
 
     // The spacing, and in ordinary works the crack-width limit, before the design needs them.

@@ -228,19 +228,25 @@ Step baseMoment2010(Run& r) {
     m.MQ = s.exact.MB42;
     m.MC = r.mode == Mode::CivilDefence ? s.exact.MB52 : 0;
     m.MBk = m.MG + m.MQ + m.MC;
+    double combined = 0;  // the factored combination before γ0, as the shear takes it too
     if (r.mode == Mode::CivilDefence) {
-        m.M = gamma0 * (1.2 * m.MG + 1.0 * m.MC);
+        combined = 1.2 * m.MG + 1.0 * m.MC;
         m.Mq = 0;
     } else {
         double gammaG = 0, gammaQ = 0, psiq = 0;
         if (auto stop = r.number(Input::gammaG, gammaG)) return stop;
         if (auto stop = r.number(Input::gammaQ, gammaQ)) return stop;
         if (auto stop = r.number(Input::psiq, psiq)) return stop;
-        m.M = gamma0 * (gammaG * m.MG + gammaQ * m.MQ);
+        combined = gammaG * m.MG + gammaQ * m.MQ;
         m.Mq = m.MG + psiq * m.MQ;
     }
-    for (const auto& [value, name] : {std::pair{m.MBk, "MBk"}, {m.M, "M"}, {m.Mq, "Mq"}}) {
-        if (!std::isfinite(value)) return Stop{outOfRangeMessage(name)};
+    m.M = gamma0 * combined;
+    // The section design carries each moment on in N·mm (×10^6) and its text rounds it to
+    // thousandths: a moment that does not hold there is beyond the calculation's range,
+    // where the design and its shear would show nan or inf (also under a γ0 of 0).
+    for (const auto& [value, name] :
+         {std::pair{m.MBk, "MBk"}, {m.M, "M"}, {combined, "M"}, {m.Mq, "Mq"}}) {
+        if (!std::isfinite(value * 1e6)) return Stop{outOfRangeMessage(name)};
     }
     return std::nullopt;
 }

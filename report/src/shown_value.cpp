@@ -18,9 +18,26 @@ int decimalsFor(double a) {
     return std::max(kDecimals, kLeastSignificant - 1 - exponent);
 }
 
+// The largest power of ten taken in one step: 10^308 is the last a double holds, so a value
+// below about 10^-298, whose two significant digits lie further out, is scaled in two.
+constexpr int kOneStep = 300;
+
+// a·10^decimals, and r/10^decimals.
+double scaledUp(double a, int decimals) {
+    if (decimals > kOneStep)
+        return a * std::pow(10.0, kOneStep) * std::pow(10.0, decimals - kOneStep);
+    return a * std::pow(10.0, decimals);
+}
+
+double scaledDown(double r, int decimals) {
+    if (decimals > kOneStep)
+        return r / std::pow(10.0, kOneStep) / std::pow(10.0, decimals - kOneStep);
+    return r / std::pow(10.0, decimals);
+}
+
 // a·10^decimals rounded half up, ties decided on a's fifteen-digit decimal form.
 double roundedScaled(double a, int decimals) {
-    const double scaled = a * std::pow(10.0, decimals);
+    const double scaled = scaledUp(a, decimals);
     const double up = std::floor(scaled + 0.5);
     if (std::fabs(scaled + 0.5 - up) > 1e-9 * std::max(1.0, scaled)) return up;
     // Close to a half: read the digits as written with fifteen significant ones.
@@ -44,7 +61,7 @@ double shown(double value) {
     const double threeDecimals = roundedScaled(a, kDecimals);
     const int decimals = threeDecimals >= 10 ? kDecimals : decimalsFor(a);
     const double r = decimals == kDecimals ? threeDecimals : roundedScaled(a, decimals);
-    const double out = r / std::pow(10.0, decimals);
+    const double out = scaledDown(r, decimals);
     return value < 0 ? -out : out;
 }
 

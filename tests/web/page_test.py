@@ -394,6 +394,49 @@ class Rules(PageTest):
                 self.assertEqual(shown, self.js("return window.wallcalc.state()")["lists"]["Combo2"])
                 self.assertEqual(items[shown] if shown >= 0 else None, chosen)
 
+    def verdict(self):
+        """The verdict line as shown: its text, its colour, and whether it is marked."""
+        return self.js("""const v = document.getElementById('VerdictLine');
+            return [v.textContent, getComputedStyle(v).color, v.title !== ''];""")
+
+    def test_verdict_line_judges_each_press_and_a_press_that_ends_early_clears_it(self):
+        red, green = "rgb(183, 28, 28)", "rgb(27, 94, 32)"
+        steps = [
+            ("default wall, 2002: fails shear, in red with the figures in its tooltip",
+             [], "结论：不满足（受剪）", red, True),
+            ("C30, HRB400, 2010: satisfied, in green",
+             [("Combo4", "GB 50010-2010(2015年版)"), ("Combo1", "C30"), ("Combo2", "HRB400")],
+             "结论：满足", green, False),
+            ("a thickness that is no number: no verdict, the six boxes as the window leaves them",
+             [("Text4", "abc")], "", None, False),
+        ]
+        self.click("Option1_1")
+        for name, changes, line, colour, marked in steps:
+            with self.subTest(step=name):
+                for box, value in changes:
+                    if box.startswith("Combo"):
+                        self.choose(box, value)
+                    else:
+                        self.type_into(box, value)
+                self.click("Command1")
+                if self.dialog():
+                    self.close_dialog()
+                shown, shown_colour, has_tip = self.verdict()
+                self.assertEqual((shown, has_tip), (line, marked))
+                if colour:
+                    self.assertEqual(shown_colour, colour)
+                press = self.js("return window.wallcalc.state()")["boxes"]
+                for result in self.description()["results"]:
+                    self.assertEqual(self.value(result["name"]), press[result["name"]])
+
+    def test_structural_importance_factor_box_in_the_2010_basis(self):
+        label = self.js("return document.querySelector('label[for=Text24]').textContent")
+        self.assertEqual(label, "结构重要性系数γ0：")
+        self.assertFalse(self.el("Text24").is_enabled())
+        self.choose("Combo4", "GB 50010-2010(2015年版)")
+        self.assertTrue(self.el("Text24").is_enabled())
+        self.assertEqual(self.value("Text24"), "1.0")
+
     def test_basis_in_the_frame_and_not_remembered_by_the_page(self):
         frame = self.js("return ['Combo4', 'Text21', 'Text22', 'Text23', 'Text24']"
                         ".map(n => document.getElementById(n).parentElement.id)")

@@ -76,11 +76,11 @@
     const results = {};
     for (const result of window1.results) results[result.key] = text();
     const report = text();
-    const hasVerdict = next() === 1;
-    const ok = next() === 1;
+    const judged = next();
     const line = text();
-    const failed = text();
-    const verdict = hasVerdict ? { ok, line, failed } : null;
+    const failed = Array.from({ length: next() }, text);
+    // null for a press that did not complete, as the session's "verdict" is.
+    const verdict = judged === 0 ? null : { ok: judged === 1, line, failed };
     return { completed, messages, results, report, verdict };
   }
 
@@ -174,19 +174,19 @@
       img.alt = c.caption;
       return img;
     },
-    note(c) {
-      const note = document.createElement("div");
-      note.id = c.name;
-      note.setAttribute("role", "status");
-      note.textContent = c.caption;
-      return note;
-    },
     verdict(c) {
       const line = document.createElement("div");
       line.id = c.name;
       line.setAttribute("role", "status");
       line.setAttribute("aria-label", c.caption);
       return line;
+    },
+    note(c) {
+      const note = document.createElement("div");
+      note.id = c.name;
+      note.setAttribute("role", "status");
+      note.textContent = c.caption;
+      return note;
     },
   };
 
@@ -291,19 +291,19 @@
     report.value = press.report;
     report.scrollTop = 0;
     report.scrollLeft = 0;
-    showVerdict(press.verdict);
     // The supplementary design once the press is drawn.
+    showVerdict(press.verdict);
     if (press.completed) setTimeout(showChecks, 0);
     if (firstResultAt === null && press.completed) firstResultAt = performance.now();
     showMessages(press.messages);
   }
 
-  // The verdict of the press: green 满足, red 不满足 with the failed checks in its tooltip;
-  // nothing for a press that did not complete.
+  // The verdict of the press beside the six results: green 满足, red 不满足 with the checks
+  // that failed, their texts in its tooltip; nothing for a press that did not complete.
   function showVerdict(verdict) {
     const line = byId("VerdictLine");
     line.textContent = verdict ? verdict.line : "";
-    line.title = verdict ? verdict.failed : "";
+    line.title = verdict ? verdict.failed.join("\n") : "";
     line.classList.toggle("satisfied", verdict !== null && verdict.ok);
     line.classList.toggle("failed", verdict !== null && !verdict.ok);
   }

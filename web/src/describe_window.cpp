@@ -3,9 +3,8 @@
 // items in each basis and results (controls), the help text and the title block's
 // fields. A box, list or result the tables gain appears in the page without a change to
 // the page.
-#include <nlohmann/json.hpp>
-
 #include <iterator>
+#include <nlohmann/json.hpp>
 
 #include "help_text.hpp"
 #include "wallcalc/engine/controls.hpp"
@@ -24,7 +23,7 @@ constexpr std::string_view kKindNames[] = {"frame",  "label",  "input",  "result
                                            "list",   "option", "button", "report",
                                            "figure", "note",   "verdict"};
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Verdict) + 1,
-              "every kind of control has its name on the page");
+              "every kind of control has its name in the page");
 
 Json rectJson(const Twips& r) {
     return {r.left, r.top, r.width, r.height};

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "wallcalc/cli/input_text.hpp"
+#include "wallcalc/design/verdict.hpp"
 #include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "web_batch.hpp"
@@ -33,12 +34,13 @@ const char* answer(std::string text) {
 
 // A press's outcome as the page reads it straight from memory, without JSON: whether it
 // completed, the number of messages and each message's title and text, the result boxes
-// in the order the window shows them, the calculation text, and the verdict (whether
-// there is one, whether it is satisfied, its line and the failed checks' texts, one a
-// line); each text as its address and length in bytes. It refers to the press the window
-// keeps until its next press.
+// in the order the window shows them, the calculation text, then the verdict (0 none, as
+// for a press that did not complete, 1 满足, 2 不满足), its line and the number of failed
+// checks with each one's text; each text as its address and length in bytes. It refers to
+// the press the window keeps until its next press.
 const std::uint32_t* pressTable(const wallcalc::PressResult& press) {
     static std::vector<std::uint32_t> table;
+    static std::string verdictLine;
     table.clear();
     const auto put = [](std::string_view s) {
         table.push_back(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(s.data())));
@@ -53,19 +55,15 @@ const std::uint32_t* pressTable(const wallcalc::PressResult& press) {
     for (const wallcalc::ResultBox& r : wallcalc::resultBoxesAsShown())
         put(press.text(r.box));
     put(press.report());
-    static std::string verdictLine;
-    static std::string failedTexts;
-    verdictLine.clear();
-    failedTexts.clear();
-    if (press.verdict) {
-        verdictLine = "结论：" + press.verdict->line();
-        for (const wallcalc::design::Failure& f : press.verdict->failed)
-            failedTexts += (failedTexts.empty() ? "" : "\n") + f.text;
-    }
-    table.push_back(press.verdict ? 1 : 0);
-    table.push_back(press.verdict && press.verdict->ok() ? 1 : 0);
+    const auto& verdict = press.verdict;
+    table.push_back(!verdict ? 0 : verdict->ok() ? 1 : 2);
+    verdictLine = verdict ? "结论：" + verdict->line() : std::string();
     put(verdictLine);
-    put(failedTexts);
+    table.push_back(verdict ? static_cast<std::uint32_t>(verdict->failed.size()) : 0);
+    if (verdict) {
+        for (const wallcalc::design::Failure& f : verdict->failed)
+            put(f.text);
+    }
     return table.data();
 }
 

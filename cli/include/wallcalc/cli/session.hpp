@@ -18,11 +18,9 @@ namespace wallcalc::cli {
 // when the press did not complete.
 std::string pressJson(const PressResult& press);
 
-// The "verdict" part alone.
+// The "checks" and the "verdict" parts alone, appended to `out`.
+void appendChecksJson(std::string& out, const PressResult& press);
 void appendVerdictJson(std::string& out, const PressResult& press);
-
-// The "checks" part alone, as the JSON library writes it.
-std::string checksJson(const PressResult& press);
 
 // What a session line gives: the press, or why the line was not understood.
 struct SessionError {
