@@ -27,6 +27,9 @@ using detail::Stop;
 
 inline constexpr std::string_view kReminder = "注意人防选择，搞结构的要细心哟！";
 inline constexpr std::string_view kMomentTooLarge = "所受弯矩过大，请增加外墙厚度";
+// 1e12/s must stay a number: the area of any bar per metre (below 1e4·1000/s) then stays
+// far enough from the largest double for the crack width's products.
+inline constexpr double kSpacingHeadroom = 1e12;
 inline constexpr std::string_view kNoBarFits = "算不出来，请增加外墙厚度，或采取其他措施";
 
 class Driver {
@@ -266,6 +269,12 @@ class Driver {
         double spacing = 0, limit = 0;
         if (auto stop = run_.number(Input::ss, spacing)) return stop;
         if (!(spacing > 0)) return Stop{detail::mustBePositiveMessage(Box::Text10, s().ss)};
+        // The bars' area per metre is 1000/s times a bar's; a spacing so small that this
+        // (with room for the products of the crack width) leaves the range of numbers would
+        // write inf and nan into the text and the verdict.
+        if (!std::isfinite(kSpacingHeadroom / spacing)) {
+            return Stop{detail::tooSmallMessage(Box::Text10, s().ss)};
+        }
         if (run_.mode == Mode::CivilDefence) return std::nullopt;
         if (auto stop = run_.number(Input::Wmax, limit)) return stop;
         if (!(limit > 0)) return Stop{detail::mustBePositiveMessage(Box::Text8, s().Wmax)};

@@ -53,5 +53,8 @@ RunEnd computeWithoutText(Host& host, Mode mode, CalcState& state);
 std::string notANumberMessage(Box box, std::string_view text);
 std::string outOfRangeMessage(std::string_view quantity);
 std::string mustBePositiveMessage(Box box, std::string_view text);
+// A positive number so small that what the calculation divides by it leaves the range of
+// numbers (a spacing of 1e-320 mm).
+std::string tooSmallMessage(Box box, std::string_view text);
 
 }  // namespace wallcalc::detail
