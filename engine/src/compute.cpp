@@ -27,9 +27,9 @@ using detail::Stop;
 
 inline constexpr std::string_view kReminder = "注意人防选择，搞结构的要细心哟！";
 inline constexpr std::string_view kMomentTooLarge = "所受弯矩过大，请增加外墙厚度";
-// 1e12/s must stay a number: the area of any bar per metre (below 1e4·1000/s) then stays
-// far enough from the largest double for the crack width's products.
-inline constexpr double kSpacingHeadroom = 1e12;
+// 1e12/s and 1e12·h5² must stay numbers: the area of any bar per metre (below 1e4·1000/s)
+// and the products of the section design then stay far enough from the largest double.
+inline constexpr double kRangeHeadroom = 1e12;
 inline constexpr std::string_view kNoBarFits = "算不出来，请增加外墙厚度，或采取其他措施";
 
 class Driver {
@@ -259,6 +259,11 @@ class Driver {
         double h5 = 0, c1 = 0;
         if (auto stop = run_.number(Input::h5, h5)) return stop;
         if (!(h5 > 0)) return Stop{detail::mustBePositiveMessage(Box::Text4, s().h5)};
+        // 1000·h0² (αs) and the steel of so thick a wall (As,min = ρ·1000·h5) must stay
+        // numbers: a thickness whose square leaves the range is no wall to design.
+        if (!std::isfinite(h5 * h5 * kRangeHeadroom)) {
+            return Stop{detail::tooLargeMessage(Box::Text4, s().h5)};
+        }
         if (auto stop = run_.number(Input::c1, c1)) return stop;
         if (!(c1 > 0)) return Stop{detail::mustBePositiveMessage(Box::Text13, s().c1)};
         return std::nullopt;
@@ -272,7 +277,7 @@ class Driver {
         // The bars' area per metre is 1000/s times a bar's; a spacing so small that this
         // (with room for the products of the crack width) leaves the range of numbers would
         // write inf and nan into the text and the verdict.
-        if (!std::isfinite(kSpacingHeadroom / spacing)) {
+        if (!std::isfinite(kRangeHeadroom / spacing)) {
             return Stop{detail::tooSmallMessage(Box::Text10, s().ss)};
         }
         if (run_.mode == Mode::CivilDefence) return std::nullopt;

@@ -79,4 +79,8 @@ std::string tooSmallMessage(Box box, std::string_view text) {
     return std::string(boxLabel(box)) + quoted(text) + " 太小，计算结果超出数值范围，请重新输入";
 }
 
+std::string tooLargeMessage(Box box, std::string_view text) {
+    return std::string(boxLabel(box)) + quoted(text) + " 太大，计算结果超出数值范围，请重新输入";
+}
+
 }  // namespace wallcalc::detail

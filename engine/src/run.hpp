@@ -56,5 +56,7 @@ std::string mustBePositiveMessage(Box box, std::string_view text);
 // A positive number so small that what the calculation divides by it leaves the range of
 // numbers (a spacing of 1e-320 mm).
 std::string tooSmallMessage(Box box, std::string_view text);
+// A number so large that what the calculation makes of it leaves the range of numbers.
+std::string tooLargeMessage(Box box, std::string_view text);
 
 }  // namespace wallcalc::detail
