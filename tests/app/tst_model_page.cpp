@@ -1,0 +1,319 @@
+// The wall model's page through its real widgets: the three-storey golden wall, opened from
+// its file or typed cell by cell, shows the golden answer's figures in the results table
+// and the verdict 满足; a cell that is not a number, or that a problem names, is marked
+// and the last results stay, greyed; storeys are added and taken away within 1 … 5; a
+// saved model reads back as it was; the window shows the page as its second tab.
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "form1.hpp"
+#include "main_window.hpp"
+#include "model_results.hpp"
+#include "model_window.hpp"
+#include "scratch_settings.hpp"
+#include "window_under_test.hpp"
+
+using wallcalc::app::ModelWindow;
+using wallcalc::app::testing::widget;
+
+namespace {
+
+const QString kGolden = QStringLiteral(WALLCALC_MODEL_GOLDEN_DIR);
+
+QJsonObject jsonFile(const QString& path, int line = 0) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(path));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    lines.removeIf([](const QByteArray& l) { return l.trimmed().isEmpty() || l.startsWith('#'); });
+    // A model file is one object over several lines; a .jsonl file one object a line.
+    const QByteArray text =
+        path.endsWith(QLatin1String(".jsonl")) ? lines.at(line) : lines.join('\n');
+    return QJsonDocument::fromJson(text).object();
+}
+
+// The golden wall and its answer (the first line of the models' answers).
+QString goldenModelPath() {
+    return kGolden + "/three_storeys.json";
+}
+QJsonObject goldenAnswer() {
+    return jsonFile(kGolden + "/models.expected.jsonl", 0);
+}
+
+QString numberText(const QJsonValue& v) {
+    return QString::number(v.toDouble(), 'g', 15);
+}
+
+}  // namespace
+
+class ModelPage : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ModelWindow> page_;
+
+    template <typename W>
+    W* get(const QString& name) {
+        return widget<W>(*page_, name);
+    }
+    QTableWidget* results() { return get<QTableWidget>("ModelResults"); }
+    QTableWidget* storeys() { return get<QTableWidget>("StoreyTable"); }
+    // The results' row of a figure as the model's answer names it ("waterFaceTop.M").
+    int resultRow(const QString& key) {
+        for (int r = 0; r < results()->rowCount(); ++r) {
+            if (results()->verticalHeaderItem(r)->data(Qt::UserRole).toString() == key) return r;
+        }
+        qFatal("no result row %s", qPrintable(key));
+    }
+    QTableWidgetItem* result(const QString& key, int storey) {
+        QTableWidgetItem* item = results()->item(resultRow(key), storey);
+        if (item == nullptr) qFatal("no result %s of storey %d", qPrintable(key), storey);
+        return item;
+    }
+    bool resultsGrey() {
+        const QColor grey = results()->palette().color(QPalette::Disabled, QPalette::Text);
+        for (int r = 0; r < results()->rowCount(); ++r) {
+            for (int c = 0; c < results()->columnCount(); ++c) {
+                if (results()->item(r, c)->foreground().color() != grey) return false;
+            }
+        }
+        return results()->columnCount() > 0;
+    }
+    void typeInto(const QString& name, const QString& text) {
+        auto* edit = get<QLineEdit>(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    void typeCell(int row, int column, const QString& text) {
+        storeys()->item(row, column)->setText(text);
+    }
+    int storeyColumn(const QString& key) {
+        for (int c = 0; c < storeys()->columnCount(); ++c) {
+            if (storeys()->horizontalHeaderItem(c)->text().startsWith(key)) return c;
+        }
+        qFatal("no storey column %s", qPrintable(key));
+    }
+    // The golden wall typed cell by cell into a new page, from its file's values.
+    void typeGoldenModel() {
+        const QJsonObject m = jsonFile(goldenModelPath());
+        for (const QString key : {"ground", "water", "waterQuasi", "gamma", "gammaSat", "gammaW",
+                                  "K0", "surcharge", "spacing", "limit"})
+            typeInto(key, numberText(m[key]));
+        for (const QString key : {"top", "base", "concrete", "steel", "mode"}) {
+            auto* combo = get<QComboBox>(key);
+            combo->setCurrentIndex(combo->findData(m[key].toString()));
+        }
+        const QJsonArray slabs = m["slabs"].toArray();
+        const QJsonArray walls = m["storeys"].toArray();
+        while (storeys()->rowCount() < slabs.size())
+            get<QPushButton>("AddStorey")->click();
+        for (int r = 0; r < slabs.size(); ++r)
+            typeCell(r, 0, numberText(slabs[r]));
+        const QStringList columns = {"墙厚", "迎水面保护层", "背水面保护层", "人防等效静荷载"};
+        const QStringList keys = {"thickness", "c1", "c2", "qrf"};
+        for (int r = 0; r < walls.size(); ++r) {
+            for (int k = 0; k < keys.size(); ++k)
+                typeCell(r, storeyColumn(columns[k]), numberText(walls[r].toObject()[keys[k]]));
+        }
+    }
+
+  private slots:
+    void initTestCase() { wallcalc::app::testing::useScratchSettings(); }
+    void init() {
+        page_ = std::make_unique<ModelWindow>();
+        page_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+    }
+    void cleanup() { page_.reset(); }
+
+    void goldenFigures_data() {
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("opened from its file") << false;
+        QTest::newRow("typed cell by cell") << true;
+    }
+    void goldenFigures() {
+        QFETCH(bool, typed);
+        if (typed)
+            typeGoldenModel();
+        else
+            QVERIFY(page_->openModelFile(goldenModelPath()));
+        QVERIFY(!page_->stale());
+        const QJsonArray answer = goldenAnswer()["design"].toObject()["storeys"].toArray();
+        QCOMPARE(results()->columnCount(), answer.size());
+        for (int s = 0; s < answer.size(); ++s) {
+            const QJsonObject storey = answer[s].toObject();
+            for (const QString face : {"waterFaceTop", "innerFace", "waterFaceBottom"}) {
+                const QJsonValue f = storey[face];
+                if (f.isNull()) {
+                    QCOMPARE(result(face + ".M", s)->text(), QStringLiteral("—"));
+                    continue;
+                }
+                QCOMPARE(result(face + ".M", s)->text().toDouble(), f["M"].toDouble());
+                QCOMPARE(result(face + ".bars", s)->text(), f["bars"].toString());
+                QCOMPARE(result(face + ".w", s)->text().toDouble(), f["w"].toDouble());
+            }
+            for (const QString support : {"shearTop", "shearBottom"}) {
+                for (const QString figure : {"V", "Vc"}) {
+                    QCOMPARE(result(support + "." + figure, s)->text().toDouble(),
+                             storey[support][figure].toDouble());
+                }
+            }
+            QCOMPARE(result("horizontal.bars", s)->text(), storey["horizontal"]["bars"].toString());
+            QCOMPARE(result("verdict", s)->text(), QStringLiteral("满足"));
+            QCOMPARE(result("verdict", s)->foreground().color(),
+                     QColor::fromRgb(wallcalc::app::kSatisfiedColour));
+        }
+        QVERIFY(goldenAnswer()["verdict"].toObject()["ok"].toBool());
+        QCOMPARE(get<QLabel>("ModelVerdict")->text(), QStringLiteral("结论：满足"));
+        QVERIFY(get<QLabel>("ModelProblems")->isHidden());
+        QFile text(kGolden + "/three_storeys.text.expected.txt");
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        // The calculation text is the golden text.
+        QCOMPARE(get<QPlainTextEdit>("ModelText")->toPlainText(),
+                 QString::fromUtf8(text.readAll()));
+    }
+
+    // A wrong cell: marked with its message, the results of the last inputs kept and
+    // greyed; put right, the results are current again.
+    void wrongCellKeepsResultsGreyed_data() {
+        QTest::addColumn<QString>("field");  // a field's name, or "row,column" of the storeys
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named");  // what the problem line names
+        QTest::newRow("ground not a number") << "ground"
+                                             << "abc"
+                                             << "ground（";
+        // Typed from its first character wrong (the letter l for the digit 1), so that no
+        // partial text computes before it.
+        QTest::newRow("spacing not a number") << "spacing"
+                                              << "l50"
+                                              << "spacing（";
+        QTest::newRow("slab elevation not a number") << "2,0"
+                                                     << "-7.2m"
+                                                     << "slabs[2]（";
+        QTest::newRow("thickness not a number") << "1,1"
+                                                << "3oo"
+                                                << "storeys[1].thickness（";
+        QTest::newRow("slab above the one over it") << "2,0"
+                                                    << "0.5"
+                                                    << "slabs[2]（";
+        QTest::newRow("wall no thicker than its covers") << "0,1"
+                                                         << "80"
+                                                         << "storeys[0].thickness（";
+        QTest::newRow("required value taken away") << "water"
+                                                   << ""
+                                                   << "water（";
+    }
+    void wrongCellKeepsResultsGreyed() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        QVERIFY(page_->openModelFile(goldenModelPath()));
+        const QString before = result("waterFaceBottom.bars", 2)->text();
+        const bool inTable = field.contains(QLatin1Char(','));
+        const int row = field.section(',', 0, 0).toInt();
+        const int column = field.section(',', 1, 1).toInt();
+        QString original;
+        if (inTable) {
+            original = storeys()->item(row, column)->text();
+            typeCell(row, column, text);
+        } else {
+            original = get<QLineEdit>(field)->text();
+            typeInto(field, text);
+        }
+        QVERIFY(page_->stale());
+        QVERIFY(resultsGrey());
+        QCOMPARE(result("waterFaceBottom.bars", 2)->text(), before);
+        QVERIFY(!get<QLabel>("ModelVerdict")->isEnabled());
+        QVERIFY(get<QLabel>("ModelProblems")->text().contains(named));
+        const QString mark = inTable ? storeys()->item(row, column)->toolTip()
+                                     : get<QLineEdit>(field)->property("problem").toString();
+        QVERIFY2(mark.startsWith(named), qPrintable(mark));
+        if (inTable) QVERIFY(storeys()->item(row, column)->background().style() != Qt::NoBrush);
+
+        if (inTable)
+            typeCell(row, column, original);
+        else
+            typeInto(field, original);
+        QVERIFY(!page_->stale());
+        QVERIFY(!resultsGrey());
+        QVERIFY(get<QLabel>("ModelVerdict")->isEnabled());
+        const QString cleared = inTable ? storeys()->item(row, column)->toolTip()
+                                        : get<QLineEdit>(field)->property("problem").toString();
+        QVERIFY(cleared.isEmpty());
+    }
+
+    // Storeys added below and taken away from the bottom, 1 … 5, the results following.
+    void storeyRows_data() {
+        QTest::addColumn<int>("adds");  // negative: taken away
+        QTest::addColumn<int>("storeys");
+        QTest::addColumn<QString>("baseSlab");
+        QTest::newRow("one added, as high as the lowest") << 1 << 4 << "-14.8";
+        QTest::newRow("two added, the fifth the last") << 2 << 5 << "-18.6";
+        QTest::newRow("three added, no sixth") << 3 << 5 << "-18.6";
+        QTest::newRow("one taken away, base at its top") << -1 << 2 << "-7.2";
+        QTest::newRow("all but one taken away") << -5 << 1 << "-3.6";
+    }
+    void storeyRows() {
+        QFETCH(int, adds);
+        QFETCH(int, storeys);
+        QFETCH(QString, baseSlab);
+        QVERIFY(page_->openModelFile(goldenModelPath()));
+        auto* add = get<QPushButton>("AddStorey");
+        auto* remove = get<QPushButton>("RemoveStorey");
+        for (int i = 0; i < std::abs(adds); ++i)
+            (adds > 0 ? add : remove)->click();
+        QCOMPARE(this->storeys()->rowCount(), storeys + 1);  // and the base slab's row
+        QCOMPARE(this->storeys()->item(storeys, 0)->text(), baseSlab);
+        QCOMPARE(static_cast<int>(page_->model().storeyCount()), storeys);
+        QCOMPARE(add->isEnabled(), storeys < 5);
+        QCOMPARE(remove->isEnabled(), storeys > 1);
+        QVERIFY(!page_->stale());
+        QCOMPARE(results()->columnCount(), storeys);
+    }
+
+    void savedModelReadsBack() {
+        QVERIFY(page_->openModelFile(goldenModelPath()));
+        get<QPushButton>("AddStorey")->click();
+        // Typed as an input method gives it: the whole text at once.
+        get<QLineEdit>("project.project")->setText(QStringLiteral("滨江花园地下车库"));
+        const wallcalc::model::WallModel shown = page_->model();
+        QTemporaryDir dir;
+        const QString path = dir.filePath("four.json");
+        QVERIFY(page_->saveModelFile(path));
+        QVERIFY(!page_->modified());
+        ModelWindow other;
+        QVERIFY(other.openModelFile(path));
+        QVERIFY(other.model() == shown);
+        QCOMPARE(other.lastPress()->design->verdict.line(),
+                 page_->lastPress()->design->verdict.line());
+    }
+
+    void windowShowsThePageAsSecondTab() {
+        wallcalc::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTabWidget& pages = window.pages();
+        QCOMPARE(pages.count(), 2);
+        QCOMPARE(pages.widget(0), static_cast<QWidget*>(&window.form1()));
+        QCOMPARE(pages.tabText(1), QStringLiteral("墙体模型"));
+        QCOMPARE(window.windowTitle(), window.form1().windowTitle());
+        pages.setCurrentIndex(1);
+        QCOMPARE(window.windowTitle(), window.modelPage().windowTitle());
+    }
+};
+
+QTEST_MAIN(ModelPage)
+#include "tst_model_page.moc"
