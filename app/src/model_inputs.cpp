@@ -149,8 +149,10 @@ void ModelInputs::buildStoreys() {
     storeys_->horizontalHeader()->setDefaultAlignment(
         Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     storeys_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    storeys_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // The headings wrap onto up to four lines; every row shows, none scrolls.
+    storeys_->horizontalHeader()->setMinimumHeight(fontMetrics().lineSpacing() * 4 + 6);
     storeys_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    storeys_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(storeys_, &QTableWidget::itemChanged, this, [this] {
         if (!showing_) emit edited();
     });
@@ -239,6 +241,14 @@ void ModelInputs::setCell(int row, int column, const QString& text) {
     cell->setText(text);
 }
 
+void ModelInputs::fitStoreyTable() {
+    storeys_->resizeRowsToContents();
+    int height = storeys_->horizontalHeader()->minimumHeight() + 2 * storeys_->frameWidth();
+    for (int r = 0; r < storeys_->rowCount(); ++r)
+        height += storeys_->rowHeight(r);
+    storeys_->setFixedHeight(height);
+}
+
 int ModelInputs::storeyCount() const {
     return storeys_->rowCount() - 1;
 }
@@ -285,7 +295,7 @@ void ModelInputs::showModel(const model::WallModel& m) {
     for (std::size_t i = 0; i < model::kTitleFields.size(); ++i)
         title_[i]->setText(qs(m.project.*model::kTitleFields[i].field));
     panel_ = m.panel;
-    storeys_->resizeRowsToContents();
+    fitStoreyTable();
     showStoreyButtons();
     showing_ = false;
 }
@@ -361,7 +371,7 @@ void ModelInputs::addStorey() {
     for (int i = 0; i <= n; ++i)
         rows << qs(model::storeyName(static_cast<std::size_t>(i)));
     storeys_->setVerticalHeaderLabels(rows << QStringLiteral("底板"));
-    storeys_->resizeRowsToContents();
+    fitStoreyTable();
     showStoreyButtons();
     emit edited();
 }
@@ -375,6 +385,7 @@ void ModelInputs::removeStorey() {
     storeys_->removeRow(n - 1);
     showing_ = false;
     storeys_->setVerticalHeaderItem(n - 1, new QTableWidgetItem(QStringLiteral("底板")));
+    fitStoreyTable();
     showStoreyButtons();
     emit edited();
 }

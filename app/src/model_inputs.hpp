@@ -56,6 +56,7 @@ class ModelInputs final : public QWidget {
     void buildFields();
     void buildTitle();
     void showStoreyButtons();
+    void fitStoreyTable();  // tall enough for every row
     QTableWidgetItem* item(int row, int column) const;
     void setCell(int row, int column, const QString& text);
     QWidget* widgetFor(const std::string& key) const;

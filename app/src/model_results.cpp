@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableWidget>
+#include <algorithm>
 #include <functional>
 
 #include "qt_text.hpp"
@@ -116,7 +117,8 @@ void setUpResultsTable(QTableWidget& table) {
     }
     table.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table.verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    table.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table.horizontalHeader()->setStretchLastSection(true);
 }
 
 void showDesign(QTableWidget& table, const model::WallDesign& design, bool stale) {
@@ -144,6 +146,12 @@ void showDesign(QTableWidget& table, const model::WallDesign& design, bool stale
             table.setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
+    // Every figure shows whole: the table is never narrower than its headings and columns.
+    table.resizeColumnsToContents();
+    int width = table.verticalHeader()->sizeHint().width() + 2 * table.frameWidth() + 4;
+    for (int c = 0; c < table.columnCount(); ++c)
+        width += std::max(table.columnWidth(c), table.horizontalHeader()->sectionSizeHint(c));
+    table.setMinimumWidth(width);
 }
 
 }  // namespace wallcalc::app

@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model_figure_view.hpp"
 #include "model_inputs.hpp"
@@ -61,7 +62,8 @@ void ModelWindow::buildPage() {
     scroll->setFrameShape(QFrame::NoFrame);
     inputs_ = new ModelInputs(scroll);
     scroll->setWidget(inputs_);
-    scroll->setMinimumWidth(inputs_->sizeHint().width() + 20);
+    // Wide enough for the storey table's five columns with their headings on four lines.
+    scroll->setMinimumWidth(std::max(inputs_->sizeHint().width() + 20, 440));
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* right = new QWidget(split);
@@ -82,8 +84,10 @@ void ModelWindow::buildPage() {
     results_ = new QTableWidget(upper);
     results_->setObjectName(QStringLiteral("ModelResults"));
     setUpResultsTable(*results_);
+    results_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // The table as wide as its figures; the figure takes the rest.
     upper->setStretchFactor(0, 1);
-    upper->setStretchFactor(1, 1);
+    upper->setStretchFactor(1, 0);
     text_ = new QPlainTextEdit(stack);
     text_->setObjectName(QStringLiteral("ModelText"));
     text_->setReadOnly(true);
@@ -124,6 +128,7 @@ void ModelWindow::press() {
             lines << qs(problems[i].message);
         if (problems.size() > kProblemsListed)
             lines << QStringLiteral("……另有%1处需要改正").arg(problems.size() - kProblemsListed);
+        if (lastPress_) lines << QStringLiteral("（以下为此前输入的计算结果，改正后即更新）");
         problems_->setText(lines.join(QLatin1Char('\n')));
         problems_->show();
         showStale(true);
