@@ -11,6 +11,12 @@
 #include "model_window.hpp"
 
 namespace wallcalc::app {
+namespace {
+
+// The room the wall model's page reads well in (pixels).
+const QSize kModelPageSize(1400, 900);
+
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MainWindow"));
@@ -33,6 +39,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     form1_->installEventFilter(this);
     model_->installEventFilter(this);
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::showTitle);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::makeRoomFor);
 
     // The first page keeps the size Form1 gives itself; the tabs take their own row.
     QSize size = form1Size + QSize(0, pages_->tabBar()->sizeHint().height());
@@ -40,6 +47,16 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
     showTitle();
+}
+
+// The wall model's page shows its inputs, figure, results and text side by side: a window
+// left at the first page's size grows, as far as the screen allows, when it is shown.
+void MainWindow::makeRoomFor(int page) {
+    if (pages_->widget(page) != model_ || isMaximized() || isFullScreen()) return;
+    QSize wanted = size().expandedTo(kModelPageSize);
+    if (const QScreen* screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    if (wanted != size()) resize(wanted);
 }
 
 void MainWindow::showTitle() {

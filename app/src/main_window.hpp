@@ -28,6 +28,7 @@ class MainWindow final : public QWidget {
 
   private:
     void showTitle();
+    void makeRoomFor(int page);
 
     QTabWidget* pages_ = nullptr;
     Form1* form1_ = nullptr;

@@ -99,7 +99,14 @@ void ModelWindow::buildPage() {
 
     split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
-    setCentralWidget(split);
+    // A window smaller than the page scrolls it, so that the page asks no room of the
+    // window beside it (the first page keeps its own size).
+    auto* page = new QScrollArea(this);
+    page->setObjectName(QStringLiteral("ModelPageArea"));
+    page->setFrameShape(QFrame::NoFrame);
+    page->setWidgetResizable(true);
+    page->setWidget(split);
+    setCentralWidget(page);
 }
 
 void ModelWindow::inputsEdited() {

@@ -2,10 +2,11 @@
 // file opened, into a PNG (docs/wall-model-page.png); for a machine without a screen run
 // it under xvfb-run or QT_QPA_PLATFORM=offscreen.
 //
-//   wallcalc-model-shot MODEL.json OUT.png [--size WxH] [--bad KEY=TEXT]
+//   wallcalc-model-shot MODEL.json OUT.png [--size WxH] [--bad KEY=TEXT] [--page N]
 //
 // --bad types TEXT into the field KEY ("ground=abc") after the file is opened, so that the
-// picture shows a marked cell and the results greyed.
+// picture shows a marked cell and the results greyed; --page 0 shows the first page (the
+// wall strip) instead, as the window opens.
 #include <QApplication>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     if (args.size() < 2 || args[0].startsWith(QLatin1String("--"))) {
         std::fprintf(stderr,
                      "usage: wallcalc-model-shot MODEL.json OUT.png [--size WxH] "
-                     "[--bad KEY=TEXT]\n");
+                     "[--bad KEY=TEXT] [--page N]\n");
         return 2;
     }
     // The settings of Qt's test mode, not the user's.
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     wallcalc::app::MainWindow window;
     const QStringList size = valueOf(args, "--size").split(QLatin1Char('x'));
     if (size.size() == 2) window.resize(size[0].toInt(), size[1].toInt());
-    window.pages().setCurrentIndex(1);
+    window.pages().setCurrentIndex(valueOf(args, "--page") == QLatin1String("0") ? 0 : 1);
     window.show();
     QApplication::processEvents();
     if (!window.modelPage().openModelFile(args[0])) return 1;

@@ -3,6 +3,8 @@
 // and the verdict 满足; a cell that is not a number, or that a problem names, is marked
 // and the last results stay, greyed; storeys are added and taken away within 1 … 5; a
 // saved model reads back as it was; the window shows the page as its second tab.
+#include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -312,6 +314,24 @@ class ModelPage : public QObject {
         QCOMPARE(window.windowTitle(), window.form1().windowTitle());
         pages.setCurrentIndex(1);
         QCOMPARE(window.windowTitle(), window.modelPage().windowTitle());
+    }
+
+    // Either page's 退出 closes the program's window, not only its own page.
+    void exitOfEitherPageClosesTheWindow_data() {
+        QTest::addColumn<QString>("exit");
+        QTest::newRow("the first page's 退出 button") << "Command3";
+        QTest::newRow("the model page's 退出 menu item") << "actionModelExit";
+    }
+    void exitOfEitherPageClosesTheWindow() {
+        QFETCH(QString, exit);
+        wallcalc::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (auto* button = window.findChild<QAbstractButton*>(exit))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            widget<QAction>(window, exit)->trigger();
+        QVERIFY(!window.isVisible());
     }
 };
 
