@@ -147,10 +147,13 @@ void showDesign(QTableWidget& table, const model::WallDesign& design, bool stale
         }
     }
     // Every figure shows whole: the table is never narrower than its headings and columns.
+    // (The last column stretches: measured unstretched, it says what it needs.)
+    table.horizontalHeader()->setStretchLastSection(false);
     table.resizeColumnsToContents();
     int width = table.verticalHeader()->sizeHint().width() + 2 * table.frameWidth() + 4;
     for (int c = 0; c < table.columnCount(); ++c)
         width += std::max(table.columnWidth(c), table.horizontalHeader()->sectionSizeHint(c));
+    table.horizontalHeader()->setStretchLastSection(true);
     table.setMinimumWidth(width);
 }
 

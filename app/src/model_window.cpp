@@ -79,7 +79,8 @@ void ModelWindow::buildPage() {
     column->addWidget(problems_);
 
     auto* stack = new QSplitter(Qt::Vertical, right);
-    auto* upper = new QSplitter(Qt::Horizontal, stack);
+    upper_ = new QSplitter(Qt::Horizontal, stack);
+    auto* upper = upper_;
     figure_ = new ModelFigureView(upper);
     results_ = new QTableWidget(upper);
     results_->setObjectName(QStringLiteral("ModelResults"));
@@ -153,6 +154,12 @@ void ModelWindow::press() {
 void ModelWindow::showResults() {
     figure_->showFigure(sheet::modelFigure(*lastModel_, *lastPress_->analysis));
     showDesign(*results_, *lastPress_->design);
+    // A table grown with its figures takes its room from the figure beside it.
+    if (results_->width() < results_->minimumWidth()) {
+        const int total = upper_->width();
+        const int table = std::min(results_->minimumWidth(), total - figure_->minimumWidth());
+        upper_->setSizes({total - table, table});
+    }
     // The same text again, or a new one, leaves the reader where they were.
     const int at = text_->verticalScrollBar()->value();
     text_->setPlainText(qs(model::modelText(*lastModel_, *lastPress_)));

@@ -15,6 +15,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QSplitter;
 class QTableWidget;
 
 namespace wallcalc::app {
@@ -70,6 +71,7 @@ class ModelWindow final : public QMainWindow {
     ModelInputs* inputs_ = nullptr;
     ModelFigureView* figure_ = nullptr;
     QTableWidget* results_ = nullptr;
+    QSplitter* upper_ = nullptr;  // the figure beside the results
     QPlainTextEdit* text_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* problems_ = nullptr;
