@@ -25,6 +25,7 @@
 
 #include "form1.hpp"
 #include "main_window.hpp"
+#include "message_catcher.hpp"
 #include "model_results.hpp"
 #include "model_window.hpp"
 #include "scratch_settings.hpp"
@@ -350,6 +351,42 @@ class ModelPage : public QObject {
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QVERIFY(pdf.size() > 10000);  // pages with the figure and the text, not an empty file
+    }
+
+    // Closing the window with a model changed since it was opened asks once about it.
+    void closingAsksAboutAChangedModel_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("不保存 closes") << "不保存" << true;
+        QTest::newRow("取消 keeps the window open") << "取消" << false;
+    }
+    void closingAsksAboutAChangedModel() {
+        QFETCH(QString, answer);
+        QFETCH(bool, closed);
+        wallcalc::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.modelPage().openModelFile(goldenModelPath()));
+        widget<QLineEdit>(window.modelPage(), "ground")->setText("0.1");
+        QVERIFY(window.modelPage().modified());
+        wallcalc::app::testing::MessageCatcher catcher({answer});
+        window.close();
+        QCOMPARE(catcher.seen().size(), 1);
+        QVERIFY(catcher.seen().front().text.contains("three_storeys.json"));
+        QCOMPARE(!window.isVisible(), closed);
+    }
+
+    // Both pages have 文件 menus with the same shortcuts: only the shown page's answer.
+    void shortcutsGoToTheShownPage() {
+        wallcalc::app::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.pages().setCurrentIndex(1);
+        QVERIFY(window.modelPage().openModelFile(goldenModelPath()));
+        QCOMPARE(window.modelPage().model().storeyCount(), std::size_t{3});
+        QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);  // 新建模型
+        QCOMPARE(window.modelPage().model().storeyCount(), std::size_t{1});
+        QVERIFY(window.modelPage().modelFile().isEmpty());
     }
 
     void windowShowsThePageAsSecondTab() {
