@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "qt_text.hpp"
@@ -255,7 +256,10 @@ int ModelInputs::storeyCount() const {
 
 void ModelInputs::showModel(const model::WallModel& m) {
     showing_ = true;
-    const int n = static_cast<int>(std::max<std::size_t>(m.storeyCount(), 1));
+    // As many rows as the storeys or the slabs call for, so that a file whose two lists
+    // disagree shows every value it holds (and the cells that the other list lacks).
+    const std::size_t wanted = std::max(m.storeyCount(), m.slabs.empty() ? 0 : m.slabs.size() - 1);
+    const int n = static_cast<int>(std::clamp(wanted, model::kMinStoreys, model::kMaxStoreys));
     storeys_->setRowCount(n + 1);
     QStringList rows;
     for (int i = 0; i < n; ++i)

@@ -4,9 +4,9 @@
 //
 //   wallcalc-model-shot MODEL.json OUT.png [--size WxH] [--bad KEY=TEXT] [--page N]
 //
-// --bad types TEXT into the field KEY ("ground=abc") after the file is opened, so that the
-// picture shows a marked cell and the results greyed; --page 0 shows the first page (the
-// wall strip) instead, as the window opens.
+// MODEL.json may be - for the page as it opens, with no file. --bad types TEXT into the field KEY
+// ("ground=abc") after the file is opened, so that the picture shows a marked cell and the results
+// greyed; --page 0 shows the first page (the wall strip) instead, as the window opens.
 #include <QApplication>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     window.pages().setCurrentIndex(valueOf(args, "--page") == QLatin1String("0") ? 0 : 1);
     window.show();
     QApplication::processEvents();
-    if (!window.modelPage().openModelFile(args[0])) return 1;
+    // "-" for no file: the page as it opens.
+    if (args[0] != QLatin1String("-") && !window.modelPage().openModelFile(args[0])) return 1;
     if (const QString bad = valueOf(args, "--bad"); bad.contains(QLatin1Char('='))) {
         auto* edit = window.findChild<QLineEdit*>(bad.section(QLatin1Char('='), 0, 0));
         if (edit != nullptr) edit->setText(bad.section(QLatin1Char('='), 1));
