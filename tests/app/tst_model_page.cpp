@@ -325,6 +325,33 @@ class ModelPage : public QObject {
         QCOMPARE(results()->columnCount(), storeys);
     }
 
+    // A file whose slab and storey lists disagree: every value it holds in a cell, the
+    // problem named, nothing computed.
+    void fileWithListsThatDisagree_data() {
+        QTest::addColumn<QString>("slabs");
+        QTest::addColumn<int>("rows");  // storeys shown
+        QTest::newRow("a slab too few") << "[0.3, -3.6, -7.2]" << 3;
+        QTest::newRow("a slab too many") << "[0.3, -3.6, -7.2, -11.0, -14.0]" << 4;
+    }
+    void fileWithListsThatDisagree() {
+        QFETCH(QString, slabs);
+        QFETCH(int, rows);
+        QJsonObject m = jsonFile(goldenModelPath());
+        const QJsonArray given = QJsonDocument::fromJson(slabs.toUtf8()).array();
+        m["slabs"] = given;
+        QTemporaryDir dir;
+        QFile file(dir.filePath("disagree.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(m).toJson());
+        file.close();
+        QVERIFY(page_->openModelFile(file.fileName()));
+        QCOMPARE(storeys()->rowCount(), rows + 1);
+        for (int r = 0; r < given.size(); ++r)
+            QCOMPARE(storeys()->item(r, 0)->text().toDouble(), given[r].toDouble());
+        QVERIFY(page_->lastPress() == nullptr);
+        QVERIFY(!get<QLabel>("ModelProblems")->text().isEmpty());
+    }
+
     void savedModelReadsBack() {
         QVERIFY(page_->openModelFile(goldenModelPath()));
         get<QPushButton>("AddStorey")->click();
