@@ -27,10 +27,6 @@ using model::KeyKind;
 using model::KeyNeed;
 using model::ModelKey;
 
-// The marks of a cell: wrong (a problem with what is typed), or waiting to be filled.
-const QColor kWrong(0xff, 0xcd, 0xd2);
-const QColor kWaiting(0xff, 0xf3, 0xc4);
-
 // The group of the page a key of the model's table starts; the keys that follow it in the
 // table stand in the same group.
 struct GroupStart {
@@ -39,12 +35,6 @@ struct GroupStart {
 };
 constexpr GroupStart kGroups[] = {
     {"ground", "地面与水位"}, {"top", "支承"}, {"gamma", "土与荷载"}, {"concrete", "材料与系数"}};
-
-// Column 0 of the storey table holds the slabs' elevations, then the storeys' keys.
-constexpr int kSlabColumn = 0;
-int storeyColumn(std::size_t field) {
-    return static_cast<int>(field) + 1;
-}
 
 const ModelKey& modelKey(std::string_view key) {
     for (const ModelKey& k : model::kModelKeys) {
@@ -100,22 +90,6 @@ Choices choicesOf(std::string_view key) {
     }
     c.labels = c.names;
     return c;
-}
-
-// "storeys[1].thickness" → 1 and "thickness"; "slabs[2]" → 2; none for other keys.
-struct IndexedKey {
-    std::string base;
-    std::optional<int> at;
-    std::string field;
-};
-IndexedKey indexedKey(const std::string& key) {
-    const auto open = key.find('[');
-    const auto close = key.find(']');
-    if (open == std::string::npos || close == std::string::npos || close < open)
-        return {key, std::nullopt, {}};
-    IndexedKey k{key.substr(0, open), std::stoi(key.substr(open + 1, close - open - 1)), {}};
-    if (close + 2 <= key.size() && key[close + 1] == '.') k.field = key.substr(close + 2);
-    return k;
 }
 
 }  // namespace
@@ -392,76 +366,6 @@ void ModelInputs::removeStorey() {
     fitStoreyTable();
     showStoreyButtons();
     emit edited();
-}
-
-QWidget* ModelInputs::widgetFor(const std::string& key) const {
-    if (const auto at = numbers_.find(key); at != numbers_.end()) return at->second;
-    if (const auto at = names_.find(key); at != names_.end()) return at->second;
-    return nullptr;
-}
-
-void ModelInputs::mark(QWidget* widget, const QString& message, bool waiting) {
-    widget->setToolTip(message);
-    widget->setProperty("problem", message);
-    const QString colour = (waiting ? kWaiting : kWrong).name();
-    widget->setStyleSheet(QStringLiteral("%1 { background: %2; }")
-                              .arg(QLatin1String(widget->metaObject()->className()), colour));
-}
-
-void ModelInputs::markCell(int row, int column, const QString& message, bool waiting) {
-    QTableWidgetItem* cell = item(row, column);
-    if (cell == nullptr) return;
-    cell->setBackground(waiting ? kWaiting : kWrong);
-    cell->setToolTip(message);
-}
-
-void ModelInputs::clearMarks() {
-    for (QWidget* w : findChildren<QWidget*>()) {
-        if (!w->property("problem").isValid()) continue;
-        w->setProperty("problem", QVariant());
-        w->setToolTip({});
-        w->setStyleSheet({});
-    }
-    for (int r = 0; r < storeys_->rowCount(); ++r) {
-        for (int c = 0; c < storeys_->columnCount(); ++c) {
-            if (QTableWidgetItem* cell = item(r, c);
-                cell != nullptr && !cell->toolTip().isEmpty()) {
-                cell->setBackground(QBrush());
-                cell->setToolTip({});
-            }
-        }
-    }
-}
-
-void ModelInputs::markProblems(const std::vector<model::Problem>& problems) {
-    const QSignalBlocker quiet(storeys_);
-    clearMarks();
-    for (const model::Problem& p : problems) {
-        const QString message = qs(p.message);
-        const IndexedKey k = indexedKey(p.key);
-        if (QWidget* w = widgetFor(p.key)) {
-            const auto* edit = qobject_cast<QLineEdit*>(w);
-            const auto* combo = qobject_cast<QComboBox*>(w);
-            const bool empty = (edit != nullptr && edit->text().trimmed().isEmpty()) ||
-                               (combo != nullptr && combo->currentIndex() < 0);
-            mark(w, message, empty);
-            continue;
-        }
-        const auto markIn = [&](int row, int column) {
-            const QTableWidgetItem* cell = item(row, column);
-            markCell(row, column, message, cell != nullptr && cell->text().trimmed().isEmpty());
-        };
-        if (k.base == "slabs" && k.at) {
-            markIn(*k.at, kSlabColumn);
-        } else if (k.base == "slabs") {
-            for (int r = 0; r < storeys_->rowCount(); ++r)
-                markIn(r, kSlabColumn);
-        } else if (k.base == "storeys" && k.at) {
-            for (std::size_t f = 0; f < model::kStoreyKeys.size(); ++f) {
-                if (model::kStoreyKeys[f].key == k.field) markIn(*k.at, storeyColumn(f));
-            }
-        }
-    }
 }
 
 }  // namespace wallcalc::app

@@ -52,6 +52,10 @@ class ModelInputs final : public QWidget {
     void edited();
 
   private:
+    // Column 0 of the storey table holds the slabs' elevations, then the storeys' keys.
+    static constexpr int kSlabColumn = 0;
+    static int storeyColumn(std::size_t field) { return static_cast<int>(field) + 1; }
+
     void buildStoreys();
     void buildFields();
     void buildTitle();
