@@ -267,7 +267,8 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command3_Click() {
-    close();
+    // The program's window closes: Form1 itself, or the window whose first page it is.
+    window()->close();
 }
 
 void Form1::about() {

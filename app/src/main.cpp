@@ -1,10 +1,10 @@
 // wallcalc: the window in which an engineer designs the vertical bars of a basement
-// exterior wall.
+// exterior wall: the wall strip of one storey, and the wall model of several.
 #include <QApplication>
 #include <QIcon>
 
 #include "chinese_texts.hpp"
-#include "form1.hpp"
+#include "main_window.hpp"
 #include "window_fonts.hpp"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("wallcalc")));
     QApplication::setFont(wallcalc::app::windowFont());
     wallcalc::app::useChineseTexts(application);
-    wallcalc::app::Form1 form1;
-    form1.show();
-    return QApplication::exec();  // "退出" closes Form1, the last window, and ends here
+    wallcalc::app::MainWindow window;
+    window.show();
+    return QApplication::exec();  // "退出" closes the window, the last one, and ends here
 }

@@ -5,60 +5,21 @@
 
 #include "model_json_object.hpp"
 #include "wallcalc/cli/texts.hpp"
+#include "wallcalc/model/model_fields.hpp"
 
 namespace wallcalc::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using model::fieldNamed;
 using model::KeyKind;
 using model::KeyNeed;
 using model::ModelKey;
+using model::NameField;
+using model::NumberField;
+using model::OptionalField;
+using model::StoreyField;
 using model::WallModel;
-
-// The model's members by their keys.
-struct NumberField {
-    std::string_view key;
-    double WallModel::*field;
-};
-constexpr NumberField kNumbers[] = {
-    {"ground", &WallModel::ground},   {"water", &WallModel::water},
-    {"gamma", &WallModel::gamma},     {"gammaW", &WallModel::gammaW},
-    {"K0", &WallModel::K0},           {"surcharge", &WallModel::surcharge},
-    {"spacing", &WallModel::spacing}, {"limit", &WallModel::limit},
-    {"gammaG", &WallModel::gammaG},   {"gammaQ", &WallModel::gammaQ},
-    {"psiq", &WallModel::psiq},       {"gamma0", &WallModel::gamma0},
-};
-struct OptionalField {
-    std::string_view key;
-    std::optional<double> WallModel::*field;
-};
-constexpr OptionalField kOptionals[] = {{"waterQuasi", &WallModel::waterQuasi},
-                                        {"gammaSat", &WallModel::gammaSat}};
-struct NameField {
-    std::string_view key;
-    std::string WallModel::*field;
-};
-constexpr NameField kNames[] = {{"top", &WallModel::top},
-                                {"base", &WallModel::base},
-                                {"concrete", &WallModel::concrete},
-                                {"steel", &WallModel::steel},
-                                {"mode", &WallModel::mode}};
-struct StoreyField {
-    std::string_view key;
-    double model::Storey::*field;
-};
-constexpr StoreyField kStoreyFields[] = {{"thickness", &model::Storey::thickness},
-                                         {"c1", &model::Storey::c1},
-                                         {"c2", &model::Storey::c2},
-                                         {"qrf", &model::Storey::qrf}};
-
-template <class Field>
-const Field* fieldNamed(std::span<const Field> fields, std::string_view key) {
-    for (const Field& f : fields) {
-        if (f.key == key) return &f;
-    }
-    return nullptr;
-}
 
 const ModelKey* keyIn(std::span<const ModelKey> keys, std::string_view key) {
     for (const ModelKey& k : keys) {
@@ -121,7 +82,7 @@ struct Reader {
         const std::string prefix = "storeys[" + std::to_string(i) + "]";
         if (!object(v, prefix, "各层墙体")) return false;
         for (const auto& [key, value] : v.items()) {
-            const StoreyField* f = fieldNamed<StoreyField>(kStoreyFields, key);
+            const StoreyField* f = fieldNamed<StoreyField>(model::kStoreyFields, key);
             if (f == nullptr)
                 return unknown(prefix + "." + key, "（各层可用 thickness、c1、c2、qrf）");
             if (!number(value, prefix + "." + key, keyIn(model::kStoreyKeys, key)->label,
@@ -174,16 +135,16 @@ struct Reader {
 
     bool value(const Json& v, WallModel& m, const ModelKey& k) {
         const std::string key(k.key);
-        if (const auto* f = fieldNamed<NumberField>(kNumbers, k.key)) {
+        if (const auto* f = fieldNamed<NumberField>(model::kNumberFields, k.key)) {
             return number(v, key, k.label, m.*(f->field));
         }
-        if (const auto* f = fieldNamed<OptionalField>(kOptionals, k.key)) {
+        if (const auto* f = fieldNamed<OptionalField>(model::kOptionalFields, k.key)) {
             double x = 0;
             if (!number(v, key, k.label, x)) return false;
             m.*(f->field) = x;
             return true;
         }
-        if (const auto* f = fieldNamed<NameField>(kNames, k.key)) {
+        if (const auto* f = fieldNamed<NameField>(model::kNameFields, k.key)) {
             return text(v, key, k.label, m.*(f->field));
         }
         if (k.key == "slabs") return slabs(v, m, k);
