@@ -10,7 +10,8 @@ right, pinned at the roof slab and fixed at the base), answered by the program a
   characteristic ones, and its quasi-permanent moments equal them.
 
 Checks:
-- `wallcalc-cli --model X --json` answers exactly as X's .expected.json (every figure);
+- `wallcalc-cli --model X --json` answers exactly as X's .expected.json (every figure), and
+  `wallcalc-cli --model X` writes the calculation text X.text.expected.txt records;
 - the total load is the pressure integrated here from first principles times the width, and
   the recorded edge reactions of all storeys balance it; the vertical moment over the
   intermediate slab is the same from the storey above and below; a pinned edge carries no
@@ -154,13 +155,24 @@ def main():
             faults.append(f"{name}: exit {status}, 0 expected: {err.strip()}")
             continue
         answer = json.loads(out)
+        text_path = HERE / f"{name}.text.expected.txt"
+        text_status, text, _ = run(args.cli, ["--model", str(model_path)])
         if args.update:
             expected_path.write_text(json.dumps(answer, indent=1, ensure_ascii=False) + "\n",
                                      encoding="utf-8")
-            print(f"{expected_path} written")
+            text_path.write_text(text, encoding="utf-8")
+            print(f"{expected_path}, {text_path.name} written")
             continue
         if answer != json.loads(expected_path.read_text("utf-8")):
             faults.append(f"{name}: the answer differs from {expected_path.name}")
+        recorded = text_path.read_text("utf-8").splitlines()
+        for number, (e, g) in enumerate(zip(recorded, text.splitlines()), 1):
+            if e != g:
+                faults.append(f"{text_path.name}:{number}: recorded {e!r}, written {g!r}")
+                break
+        if text_status != 0 or len(recorded) != len(text.splitlines()):
+            faults.append(f"{name}: text exit {text_status}, {len(text.splitlines())} lines "
+                          f"for {len(recorded)} recorded")
         m = defaults(json.loads(model_path.read_text("utf-8")))
         cmp = Comparison(name)
         check_statics(cmp, m, answer)
