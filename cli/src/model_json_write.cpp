@@ -119,7 +119,13 @@ Json panelStoreysJson(const plate::PanelResult& r) {
                         {{"top", number(e.top_kN)},
                          {"bottom", number(e.bottom_kN)},
                          {"left", number(e.left_kN)},
-                         {"right", number(e.right_kN)}}}});
+                         {"right", number(e.right_kN)}}},
+                       // The largest reaction per metre along each edge (kN/m), the edge shear.
+                       {"edgeShears",
+                        {{"top", number(e.topPeak_kN_per_m)},
+                         {"bottom", number(e.bottomPeak_kN_per_m)},
+                         {"left", number(e.leftPeak_kN_per_m)},
+                         {"right", number(e.rightPeak_kN_per_m)}}}});
     }
     return out;
 }

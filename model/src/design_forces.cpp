@@ -16,7 +16,7 @@ double innerMoment(const std::optional<plate::PanelMoment>& m) {
     return m ? m->M_kNm_per_m : 0.0;
 }
 
-SectionForces panelStorey(const plate::StoreyResult& r, double width, double height) {
+SectionForces panelStorey(const plate::StoreyResult& r) {
     SectionForces f;
     f.waterTop = waterMoment(r.vertical.top);
     f.waterBottom = waterMoment(r.vertical.bottom);
@@ -24,11 +24,11 @@ SectionForces panelStorey(const plate::StoreyResult& r, double width, double hei
     // One design of the water face's horizontal bars for both sides: the larger.
     f.waterSide = std::max(waterMoment(r.horizontal.left), waterMoment(r.horizontal.right));
     f.innerHorizontalSpan = innerMoment(r.horizontal.span);
-    // V = the edge's total reaction / its length (kN/m): the mean along the edge.
+    // V = the largest reaction per metre along the edge (kN/m).
     const plate::EdgeReactions& e = r.reactions;
-    f.shearTop = std::fabs(e.top_kN) / width;
-    f.shearBottom = std::fabs(e.bottom_kN) / width;
-    f.shearSide = std::max(std::fabs(e.left_kN), std::fabs(e.right_kN)) / height;
+    f.shearTop = e.topPeak_kN_per_m;
+    f.shearBottom = e.bottomPeak_kN_per_m;
+    f.shearSide = std::max(e.leftPeak_kN_per_m, e.rightPeak_kN_per_m);
     return f;
 }
 
@@ -67,16 +67,14 @@ DesignForces stripForces(const WallAnalysis& a) {
     return out;
 }
 
-DesignForces panelForces(const WallModel& m, const PanelAnalysis& a) {
+DesignForces panelForces(const PanelAnalysis& a) {
     DesignForces out;
     out.twoWay = true;
     for (std::size_t c = 0; c < kCombinationCount; ++c) {
         const auto& result = a.combinations[c];
         if (!result) continue;  // civil-defence outside civil-defence works: not designed
-        for (std::size_t i = 0; i < result->storeys.size() && i < kMaxStoreys; ++i) {
-            const double height = m.slabs[i] - m.slabs[i + 1];
-            out.at[c][i] = panelStorey(result->storeys[i], m.panel->width, height);
-        }
+        for (std::size_t i = 0; i < result->storeys.size() && i < kMaxStoreys; ++i)
+            out.at[c][i] = panelStorey(result->storeys[i]);
     }
     return out;
 }

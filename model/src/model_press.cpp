@@ -28,7 +28,7 @@ ModelPress pressModel(const WallModel& model) {
         return press;
     }
     press.panel = std::move(std::get<PanelAnalysis>(panel));
-    press.design = designWall(model, panelForces(model, *press.panel));
+    press.design = designWall(model, panelForces(*press.panel));
     return press;
 }
 

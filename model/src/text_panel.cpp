@@ -72,26 +72,33 @@ void storeyLines(Lines& t, const WallModel& m, const plate::StoreyResult& s, std
     t.line("  第{n}层竖向：顶{vt}，跨中{vs}，底{vb}", v);
     t.line("  第{n}层水平：左{hl}，跨中{hs}，右{hr}", v);
     const plate::EdgeReactions& r = s.reactions;
-    const double B = m.panel->width, H = m.slabs[i] - m.slabs[i + 1];
     t.line("  第{n}层反力：顶{t}，底{b}，左{l}，右{r}(kN)", {{"n", static_cast<long long>(i + 1)},
                                                              {"t", shown(r.top_kN)},
                                                              {"b", shown(r.bottom_kN)},
                                                              {"l", shown(r.left_kN)},
                                                              {"r", shown(r.right_kN)}});
     if (!shears) return;
-    const double side = std::max(std::fabs(r.left_kN), std::fabs(r.right_kN));
+    // The edge shear is the largest reaction per metre along the edge; beside it the edge's
+    // mean (its total over its length), which a plate exceeds where the edge is longer.
+    const double B = m.panel->width, H = m.slabs[i] - m.slabs[i + 1];
     t.line(
-        "  第{n}层边缘剪力（该边反力沿边均布）：V顶=|R顶|/B={t}/{B}={vt}，V底=|R底|/B={b}/{B}="
-        "{vb}，V侧=max(|R左|,|R右|)/H={s}/{H}={vs}(kN/m)",
+        "  第{n}层支承边剪力取该边最大线反力：V顶={vt}（均值R顶/B={t}/{B}={mt}），V底={vb}（均值"
+        "{b}/{B}={mb}），V左={vl}（均值{l}/{H}={ml}），V右={vr}（均值{r}/{H}={mr}）(kN/m)",
         {{"n", static_cast<long long>(i + 1)},
-         {"t", shown(std::fabs(r.top_kN))},
-         {"b", shown(std::fabs(r.bottom_kN))},
-         {"s", shown(side)},
+         {"vt", shown(r.topPeak_kN_per_m)},
+         {"vb", shown(r.bottomPeak_kN_per_m)},
+         {"vl", shown(r.leftPeak_kN_per_m)},
+         {"vr", shown(r.rightPeak_kN_per_m)},
+         {"t", shown(r.top_kN)},
+         {"b", shown(r.bottom_kN)},
+         {"l", shown(r.left_kN)},
+         {"r", shown(r.right_kN)},
          {"B", B},
          {"H", shown(H)},
-         {"vt", shown(std::fabs(r.top_kN) / B)},
-         {"vb", shown(std::fabs(r.bottom_kN) / B)},
-         {"vs", shown(side / H)}});
+         {"mt", shown(r.top_kN / B)},
+         {"mb", shown(r.bottom_kN / B)},
+         {"ml", shown(r.left_kN / H)},
+         {"mr", shown(r.right_kN / H)}});
 }
 
 void balanceLine(Lines& t, const plate::PanelResult& r) {

@@ -21,7 +21,8 @@ Checks:
   edition) written in independent_model.py (h0 = h − c − d/2, αs, ξ, As 6.2.10, ρmin 8.5.1,
   crack width 7.1.2, shear without stirrups 6.3.3): the horizontal bars lie inside the
   vertical bars of their face (cover c + d of the largest vertical bar of that face, 8 mm
-  where it has none); the shear of an edge is its total reaction over its length.
+  where it has none); the shear of an edge is its largest line reaction (recorded as
+  edgeShears), which is not below its mean (the edge's total over its length).
 
     independent_panel.py --cli build/cli/wallcalc-cli [--update]
 """
@@ -73,6 +74,15 @@ def check_statics(cmp, m, answer):
         if abs(above - below) > 0.005 * abs(below):
             cmp.faults.append(f"{cmp.name}: over slab {i + 1} the moment is {above} above and "
                               f"{below} below")
+    # The largest line reaction of an edge is not below its mean (the total over the length).
+    width = m["panel"]["width"]
+    for i, s in enumerate(a["storeys"]):
+        height = m["slabs"][i] - m["slabs"][i + 1]
+        for edge, length in (("top", width), ("bottom", width), ("left", height), ("right", height)):
+            cmp.figures += 1
+            if s["edgeShears"][edge] < s["reactions"][edge] / length - 0.0005:
+                cmp.faults.append(f"{cmp.name}: storeys[{i}] {edge}: the largest line reaction "
+                                  f"{s['edgeShears'][edge]} is below the mean")
     pinned = [("right", s["horizontal"]["right"]) for s in a["storeys"]]
     pinned.append(("top", a["storeys"][0]["vertical"]["top"]))
     for edge, moment in pinned:
@@ -85,9 +95,9 @@ def redesign(cmp, m, answer):
     peace = materials(m, False)
     ft, fy = CONCRETE[m["concrete"]]["ft"], STEEL[m["steel"]]["fy"]
     rho = max(0.2, 45 * ft / fy)                                                     # 8.5.1
-    spacing, width = m["spacing"], m["panel"]["width"]
+    spacing = m["spacing"]
     for i, (k, got) in enumerate(zip(answer["analysis"]["storeys"], answer["design"]["storeys"])):
-        st, height = m["storeys"][i], m["slabs"][i] - m["slabs"][i + 1]
+        st = m["storeys"][i]
         h, c1, c2 = st["thickness"], st["c1"], st["c2"]
         v, hz = k["vertical"], k["horizontal"]
 
@@ -123,21 +133,21 @@ def redesign(cmp, m, answer):
         side = design_face("horizontalSupport", side_moment, c1 + d_water)
         field = design_face("horizontalSpan", inner(hz["span"]), c2 + d_inner)
 
-        def shear(key, reaction, length, support, fallback_cover):
+        def shear(key, line_reaction, support, fallback_cover):
             bars = support or span_of(key)
             d, cover = (bars["d"], bars["cover"]) if bars else (SIZES[0], fallback_cover)
             h0 = h - cover - d / 2
             beta = (800 / min(max(h0, 800), 2000)) ** 0.25                               # 6.3.3
-            close(cmp, f"storeys[{i}].{key}.V", got[key]["V"], factor * abs(reaction) / length)
+            close(cmp, f"storeys[{i}].{key}.V", got[key]["V"], factor * line_reaction)
             close(cmp, f"storeys[{i}].{key}.Vc", got[key]["Vc"], 0.7 * beta * ft * h0)
 
         def span_of(key):
             return field if key == "shearSide" else span
 
-        r = k["reactions"]
-        shear("shearTop", r["top"], width, top, c1)
-        shear("shearBottom", r["bottom"], width, bottom, c1)
-        shear("shearSide", max(abs(r["left"]), abs(r["right"])), height, side, c1 + d_water)
+        v = k["edgeShears"]
+        shear("shearTop", v["top"], top, c1)
+        shear("shearBottom", v["bottom"], bottom, c1)
+        shear("shearSide", max(v["left"], v["right"]), side, c1 + d_water)
 
 
 def main():

@@ -124,9 +124,9 @@ struct DesignForces {
 
 // The strip's forces: the member's support moments, largest span moment and end shears.
 DesignForces stripForces(const WallAnalysis& analysis);
-// The panel's forces: its governing moments, and as the shear of an edge its total reaction
-// spread evenly along it (kN per metre of that edge).
-DesignForces panelForces(const WallModel& model, const PanelAnalysis& analysis);
+// The panel's forces: its governing moments, and as the shear of an edge the largest
+// reaction per metre along it (the sides: the larger of the two).
+DesignForces panelForces(const PanelAnalysis& analysis);
 
 struct StoreyDesign {
     std::size_t index = 0;
