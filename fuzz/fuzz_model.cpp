@@ -45,8 +45,7 @@ void checkDesign(std::string_view input, const model::ModelPress& press) {
         fail(input, "the reactions do not balance the load");
     }
     for (const model::StoreyDesign& s : press.design->designed()) {
-        for (const auto place : {model::FacePlace::WaterTop, model::FacePlace::WaterBottom,
-                                 model::FacePlace::InnerSpan}) {
+        for (const auto place : model::kFacePlaces) {
             const auto& f = s.face(place);
             if (!f || !f->provided) continue;
             const design::FaceDesign& g = f->governing().face;

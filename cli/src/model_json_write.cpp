@@ -1,5 +1,6 @@
 // A wall model written as a model file, and the answer of its press as JSON: the
-// characteristic analysis at every support and in every span, each storey's design, the
+// characteristic analysis at every support and in every span (a two-way panel: each
+// storey's governing moments and edge reactions, and the mesh), each storey's design, the
 // verdict. Numbers as the calculation text shows them (three decimals).
 #include <cerrno>
 #include <filesystem>
@@ -76,18 +77,71 @@ Json shearJson(const model::ShearCheck& c) {
     return {{"V", number(s.V)}, {"Vc", number(s.Vc)}};
 }
 
-Json storeysJson(const WallDesign& d) {
+Json storeysJson(const WallDesign& d, bool twoWay) {
     Json out = Json::array();
     for (const StoreyDesign& s : d.designed()) {
         const design::HorizontalBars& h = s.horizontal();
-        out.push_back({{"waterFaceTop", faceJson(s.waterTop)},
+        Json storey = {{"waterFaceTop", faceJson(s.waterTop)},
                        {"waterFaceBottom", faceJson(s.waterBottom)},
                        {"innerFace", faceJson(s.inner)},
                        {"shearTop", shearJson(s.shearTop)},
                        {"shearBottom", shearJson(s.shearBottom)},
-                       {"horizontal", {{"As", number(h.As)}, {"bars", barsJson(h.bars)}}}});
+                       {"horizontal", {{"As", number(h.As)}, {"bars", barsJson(h.bars)}}}};
+        if (twoWay) {
+            storey["horizontalSupport"] = faceJson(s.horizontalSupport);
+            storey["horizontalSpan"] = faceJson(s.horizontalSpan);
+            storey["shearSide"] = s.shearSide ? shearJson(*s.shearSide) : Json(nullptr);
+        }
+        out.push_back(std::move(storey));
     }
     return out;
+}
+
+// A governing moment of the panel: kN·m/m, x m from the left side, z m below the storey's top.
+Json panelMomentJson(const std::optional<plate::PanelMoment>& m) {
+    if (!m) return nullptr;
+    return {{"M", number(m->M_kNm_per_m)}, {"x", number(m->x_m)}, {"z", number(m->z_m)}};
+}
+
+Json panelStoreysJson(const plate::PanelResult& r) {
+    Json out = Json::array();
+    for (const plate::StoreyResult& s : r.storeys) {
+        const plate::EdgeReactions& e = s.reactions;
+        out.push_back({{"vertical",
+                        {{"top", panelMomentJson(s.vertical.top)},
+                         {"span", panelMomentJson(s.vertical.span)},
+                         {"bottom", panelMomentJson(s.vertical.bottom)}}},
+                       {"horizontal",
+                        {{"left", panelMomentJson(s.horizontal.left)},
+                         {"span", panelMomentJson(s.horizontal.span)},
+                         {"right", panelMomentJson(s.horizontal.right)}}},
+                       {"reactions",
+                        {{"top", number(e.top_kN)},
+                         {"bottom", number(e.bottom_kN)},
+                         {"left", number(e.left_kN)},
+                         {"right", number(e.right_kN)}}},
+                       // The largest reaction per metre along each edge (kN/m), the edge shear.
+                       {"edgeShears",
+                        {{"top", number(e.topPeak_kN_per_m)},
+                         {"bottom", number(e.bottomPeak_kN_per_m)},
+                         {"left", number(e.leftPeak_kN_per_m)},
+                         {"right", number(e.rightPeak_kN_per_m)}}}});
+    }
+    return out;
+}
+
+// The mesh the panel's figures come from, and how far they had settled.
+Json meshJson(const plate::PanelResult& r) {
+    return {{"across", r.mesh.across},    {"down", r.mesh.perStorey},
+            {"level", r.mesh.level},      {"unknowns", r.mesh.unknowns},
+            {"change", number(r.change)}, {"remaining", number(r.remaining)}};
+}
+
+Json panelAnalysisJson(const PanelAnalysis& a) {
+    const plate::PanelResult& k = a.characteristic();
+    return {{"storeys", panelStoreysJson(k)},
+            {"totalLoad", number(k.totalLoad_kN)},
+            {"mesh", meshJson(k)}};
 }
 
 Json verdictJson(const design::Verdict& v) {
@@ -151,8 +205,12 @@ std::string modelAnswerJson(const ModelPress& press, const WallModel& m) {
     if (!press.completed()) return refusalJson({press.problems});
     const MemberAnalysis& k = (*press.analysis)[Combination::Characteristic];
     Json out;
-    out["analysis"] = {{"supports", supportsJson(m, k)}, {"spans", spansJson(k)}};
-    out["design"] = {{"storeys", storeysJson(*press.design)}};
+    if (press.panel) {
+        out["analysis"] = panelAnalysisJson(*press.panel);
+    } else {
+        out["analysis"] = {{"supports", supportsJson(m, k)}, {"spans", spansJson(k)}};
+    }
+    out["design"] = {{"storeys", storeysJson(*press.design, press.panel.has_value())}};
     out["verdict"] = verdictJson(press.design->verdict);
     return dumped(out);
 }

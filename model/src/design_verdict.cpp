@@ -53,7 +53,7 @@ void judgeCase(Verdict& v, const std::string& where, const FaceCase& c, bool war
 }
 
 void judgeFace(Verdict& v, const std::string& storey, const FaceCheck& f) {
-    const bool water = f.place != FacePlace::InnerSpan;
+    const bool water = waterFace(f.place);
     const std::string where = storey + std::string(placeName(f.place));
     judgeCase(v, where, f.peacetime, false, water);
     if (f.wartime) judgeCase(v, where, *f.wartime, true, water);
@@ -88,12 +88,12 @@ void judgeHorizontal(Verdict& v, const std::string& where, const design::Horizon
 void judgeStorey(StoreyDesign& s) {
     Verdict& v = s.verdict;
     const std::string name = storeyName(s.index);
-    for (const FacePlace place :
-         {FacePlace::WaterTop, FacePlace::WaterBottom, FacePlace::InnerSpan}) {
+    for (const FacePlace place : kFacePlaces) {
         if (const auto& f = s.face(place)) judgeFace(v, name, *f);
     }
     judgeShear(v, name + "墙顶受剪", s.shearTop);
     judgeShear(v, name + "墙底受剪", s.shearBottom);
+    if (s.shearSide) judgeShear(v, name + "侧边支座受剪", *s.shearSide);
     judgeHorizontal(v, name + "迎水面", s.waterHorizontal);
     judgeHorizontal(v, name + "背水面", s.innerHorizontal);
 }

@@ -5,13 +5,6 @@ namespace wallcalc::model {
 ModelPress pressModel(const WallModel& model) {
     ModelPress press;
     press.problems = problems(model);
-    // The two-way panel is the plate analysis's: the strip of one metre does not stand for
-    // a wall that spans both ways, so no strip is designed for it here.
-    if (press.problems.empty() && model.panel) {
-        press.problems.push_back(
-            {"panel", "panel（" + std::string(kModelKeys[kModelKeys.size() - 1].label) +
-                          "）：本程序的墙体模型尚不能按双向板计算；按单向墙条计算时请去掉 panel"});
-    }
     if (!press.problems.empty()) return press;
     press.analysis = analyseWall(model);
     if (!press.analysis) {
@@ -22,7 +15,20 @@ ModelPress pressModel(const WallModel& model) {
                                   "请检查楼板顶标高与墙厚"});
         return press;
     }
-    press.design = designWall(model, *press.analysis);
+    if (!model.panel) {
+        press.design = designWall(model, *press.analysis);
+        return press;
+    }
+    // A wall that spans both ways is designed from the plate: the strip of one metre does
+    // not stand for it.
+    auto panel = analysePanelOf(model, press.analysis->loads);
+    if (auto* failure = std::get_if<PanelFailure>(&panel)) {
+        press.problems.push_back(std::move(failure->problem));
+        press.analysis.reset();
+        return press;
+    }
+    press.panel = std::move(std::get<PanelAnalysis>(panel));
+    press.design = designWall(model, panelForces(*press.panel));
     return press;
 }
 

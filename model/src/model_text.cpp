@@ -13,7 +13,11 @@ std::string modelText(const WallModel& model, const ModelPress& press) {
         return std::move(t.out);
     }
     text::loadLines(t, model, *press.analysis);
-    text::analysisLines(t, model, *press.analysis);
+    if (press.panel) {
+        text::panelAnalysisLines(t, model, *press.panel);
+    } else {
+        text::analysisLines(t, model, *press.analysis);
+    }
     text::designLines(t, model, *press.design);
     text::verdictLines(t, *press.design);
     return std::move(t.out);

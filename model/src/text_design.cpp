@@ -86,6 +86,41 @@ void materialLines(Lines& t, const WallModel& m, const WallDesign& d) {
     }
 }
 
+// The cover a face's h0 stands at, as the text names it: a panel's horizontal bars lie
+// inside the vertical bars of their face.
+std::string_view coverName(FacePlace place) {
+    switch (place) {
+        case FacePlace::WaterTop:
+        case FacePlace::WaterBottom:
+            return "c1";
+        case FacePlace::InnerSpan:
+            return "c2";
+        case FacePlace::WaterSide:
+            return "(c1+d竖)";
+        case FacePlace::InnerHorizontalSpan:
+            break;
+    }
+    return "(c2+d竖)";
+}
+
+// Where a face's design moment comes from: the strip's support moment Mj or its span
+// moment; a panel's governing moments of 二、内力（双向板）.
+std::string momentSource(FacePlace place, std::size_t support, bool twoWay) {
+    switch (place) {
+        case FacePlace::WaterTop:
+            return twoWay ? "-M竖顶" : "-M" + std::to_string(support);
+        case FacePlace::WaterBottom:
+            return twoWay ? "-M竖底" : "-M" + std::to_string(support);
+        case FacePlace::InnerSpan:
+            return twoWay ? "M竖跨中" : "M跨中";
+        case FacePlace::WaterSide:
+            return "max(-M水平左,-M水平右)";
+        case FacePlace::InnerHorizontalSpan:
+            break;
+    }
+    return "M水平跨中";
+}
+
 struct FaceNames {
     std::string_view M;      // "Md", "Mc"
     std::string_view cover;  // "c1", "c2"
@@ -133,7 +168,7 @@ void crackLines(Lines& t, const StoreyDesign& s, const FaceCheck& f, const WallD
     const std::string rte = bounded(k.rhoTe, "ρte"), psi = bounded(k.psi, "ψ");
     const std::string cs = bounded(k.cs, "cs", "(mm)");
     const bool met = f.crackOk();
-    const std::initializer_list<Named> v = {{"cn", f.place == FacePlace::InnerSpan ? "c2" : "c1"},
+    const std::initializer_list<Named> v = {{"cn", coverName(f.place)},
                                             {"h", s.thickness},
                                             {"c", f.cover},
                                             {"sp", f.provided->spacing},
@@ -173,9 +208,12 @@ void crackLines(Lines& t, const StoreyDesign& s, const FaceCheck& f, const WallD
 
 void faceLines(Lines& t, const StoreyDesign& s, const FaceCheck& f, const WallDesign& w,
                std::size_t support) {
-    const bool water = f.place != FacePlace::InnerSpan;
-    const FaceNames names{"Md", water ? "c1" : "c2"};
-    const std::string source = water ? "-M" + std::to_string(support) : "M跨中";
+    const FaceNames names{"Md", coverName(f.place)};
+    const std::string source = momentSource(f.place, support, s.shearSide.has_value());
+    if (horizontalFace(f.place)) {
+        t.line("  {place}：水平筋在竖向筋内侧，{cn}={c}(mm)",
+               {{"place", placeName(f.place)}, {"cn", names.cover}, {"c", f.cover}});
+    }
     t.line("  {place}（基本组合，荷载中已含γ0）：Md={src}={M}(kN·m/m){mq}",
            {{"place", placeName(f.place)},
             {"src", source},
@@ -210,11 +248,11 @@ void faceLines(Lines& t, const StoreyDesign& s, const FaceCheck& f, const WallDe
 }
 
 void shearCaseLines(Lines& t, const StoreyDesign& s, const ShearCheck& c, const ShearCase& k,
-                    std::string_view name, double ft0, double factor) {
+                    std::string_view name, double ft0, double factor, std::string_view cover) {
     const design::Shear& v = k.shear;
     const std::initializer_list<Named> n = {{"name", name},
                                             {"V", shown(v.V)},
-                                            {"cn", c.waterFace ? "c1" : "c2"},
+                                            {"cn", cover},
                                             {"h", s.thickness},
                                             {"c", c.cover},
                                             {"d", static_cast<long long>(c.d)},
@@ -243,16 +281,24 @@ void shearCaseLines(Lines& t, const StoreyDesign& s, const ShearCheck& c, const 
         n);
 }
 
+// The edges a storey's shear is checked at, as the text names them.
+enum class ShearPlace : std::uint8_t { Top, Bottom, Side };
+
 void shearLines(Lines& t, const StoreyDesign& s, const ShearCheck& c, const WallDesign& w,
-                bool top) {
-    t.line(top ? "  墙顶受剪（支座处剪力，不配箍筋，GB 50010-2010 6.3.3）："
-               : "  墙底受剪（支座处剪力，不配箍筋，GB 50010-2010 6.3.3）：");
+                ShearPlace place) {
+    const std::string_view where = place == ShearPlace::Top      ? "墙顶"
+                                   : place == ShearPlace::Bottom ? "墙底"
+                                                                 : "侧边支座";
+    t.line("  {where}受剪（支座处剪力，不配箍筋，GB 50010-2010 6.3.3）：", {{"where", where}});
+    // h0 stands at the bars of the face named in ShearCheck (see wall_design).
+    std::string_view cover = c.waterFace ? "c1" : "c2";
+    if (place == ShearPlace::Side) cover = c.waterFace ? "(c1+d竖)" : "(c2+d竖)";
     const double ft = w.peacetime.concrete->ft;
-    shearCaseLines(t, s, c, c.peacetime, "基本组合（荷载中已含γ0）：", ft, 1);
+    shearCaseLines(t, s, c, c.peacetime, "基本组合（荷载中已含γ0）：", ft, 1, cover);
     if (c.wartime) {
         const std::string name =
             "人防组合：γ0*|V|=" + typed(w.gamma0) + "*" + shownText(c.Vcivil) + "，";
-        shearCaseLines(t, s, c, *c.wartime, name, ft, w.wartime->concreteFactor());
+        shearCaseLines(t, s, c, *c.wartime, name, ft, w.wartime->concreteFactor(), cover);
     }
 }
 
@@ -289,8 +335,9 @@ void storeyLines(Lines& t, const WallModel& m, const WallDesign& w, const Storey
         "{min}(mm2)",
         v);
     if (w.wartime) t.line("  人防：As,min={rhow}%*1000*{h}={minw}(mm2)", v);
-    for (const FacePlace place :
-         {FacePlace::WaterTop, FacePlace::WaterBottom, FacePlace::InnerSpan}) {
+    const bool twoWay = s.shearSide.has_value();
+    for (const FacePlace place : kFacePlaces) {
+        if (horizontalFace(place) && !twoWay) continue;
         const auto& f = s.face(place);
         if (!f) {
             t.line("  {place}：不受拉，不需计算", {{"place", placeName(place)}});
@@ -298,8 +345,9 @@ void storeyLines(Lines& t, const WallModel& m, const WallDesign& w, const Storey
         }
         faceLines(t, s, *f, w, place == FacePlace::WaterTop ? s.index : s.index + 1);
     }
-    shearLines(t, s, s.shearTop, w, true);
-    shearLines(t, s, s.shearBottom, w, false);
+    shearLines(t, s, s.shearTop, w, ShearPlace::Top);
+    shearLines(t, s, s.shearBottom, w, ShearPlace::Bottom);
+    if (s.shearSide) shearLines(t, s, *s.shearSide, w, ShearPlace::Side);
     t.line("  水平分布钢筋（每侧，GB 50010-2010 9.1.7，As,v为该侧所配竖向钢筋）：");
     horizontalLine(t, "迎水面", s, s.waterHorizontal, m);
     horizontalLine(t, "背水面", s, s.innerHorizontal, m);

@@ -14,7 +14,7 @@ using design::Materials;
 // What a storey's design reads of the model and its analysis.
 struct DesignInputs {
     const WallModel& model;
-    const WallAnalysis& analysis;
+    const DesignForces& forces;
     const WallDesign& wall;
     double gamma0 = 1;
 };
@@ -74,33 +74,53 @@ struct PlaceMoments {
     double design = 0, quasi = 0, civil = 0;
 };
 
-PlaceMoments momentsAt(const WallAnalysis& a, std::size_t storey, FacePlace place) {
-    const auto at = [&](Combination c) {
-        const SpanForces& s = a[c].span(storey);
-        switch (place) {
-            case FacePlace::WaterTop:
-                return -s.momentTop;
-            case FacePlace::WaterBottom:
-                return -s.momentBottom;
-            case FacePlace::InnerSpan:
-                return s.spanMoment ? s.spanMoment->moment : 0.0;
-        }
-        return 0.0;
-    };
-    return {at(Combination::Design), at(Combination::QuasiPermanent),
-            at(Combination::CivilDefence)};
+PlaceMoments momentsAt(const DesignForces& f, std::size_t storey, FacePlace place) {
+    return {f.of(Combination::Design, storey).moment(place),
+            f.of(Combination::QuasiPermanent, storey).moment(place),
+            f.of(Combination::CivilDefence, storey).moment(place)};
+}
+
+// The bar a face's h0 and crack width stand at: the bars put in, else its strength bars.
+int diameterOf(const FaceCheck& f) {
+    if (f.provided) return f.provided->d;
+    return strengthDiameter(f.governing().face);
+}
+
+// The largest vertical bar of a face, or the smallest size where that face has none.
+int verticalDiameter(std::initializer_list<const std::optional<FaceCheck>*> faces) {
+    int d = design::kStandardSizes[0];
+    for (const auto* f : faces)
+        if (*f) d = std::max(d, diameterOf(**f));
+    return d;
+}
+
+// The clear cover of a face's bars: the horizontal bars of a panel lie inside the vertical
+// bars of their face.
+double faceCover(const StoreyDesign& s, FacePlace place) {
+    switch (place) {
+        case FacePlace::WaterTop:
+        case FacePlace::WaterBottom:
+            return s.c1;
+        case FacePlace::InnerSpan:
+            return s.c2;
+        case FacePlace::WaterSide:
+            return s.c1 + verticalDiameter({&s.waterTop, &s.waterBottom});
+        case FacePlace::InnerHorizontalSpan:
+            break;
+    }
+    return s.c2 + verticalDiameter({&s.inner});
 }
 
 std::optional<FaceCheck> designFaceAt(const DesignInputs& in, const StoreyDesign& s,
                                       FacePlace place) {
-    const PlaceMoments m = momentsAt(in.analysis, s.index, place);
+    const PlaceMoments m = momentsAt(in.forces, s.index, place);
     const bool civil = in.wall.wartime.has_value();
     const double Mc = in.gamma0 * m.civil;
     if (!(m.design > kNoForce) && !(civil && Mc > kNoForce)) return std::nullopt;
 
     FaceCheck f;
     f.place = place;
-    f.cover = place == FacePlace::InnerSpan ? s.c2 : s.c1;
+    f.cover = faceCover(s, place);
     f.Md = m.design;
     f.limit = in.model.limit;
     if (m.quasi > kNoForce) f.Mq = m.quasi;
@@ -132,21 +152,18 @@ std::optional<FaceCheck> designFaceAt(const DesignInputs& in, const StoreyDesign
 // The bars at a support that h0 of its shear stands at: the water face's where it is in
 // tension there, else the inner face's (the span's bars run into a support without
 // moment), else the smallest size at the water face.
-void shearBars(ShearCheck& c, const StoreyDesign& s, const std::optional<FaceCheck>& water) {
-    const auto diameterOf = [](const FaceCheck& f) {
-        if (f.provided) return f.provided->d;
-        return strengthDiameter(f.governing().face);
-    };
+void shearBars(ShearCheck& c, const std::optional<FaceCheck>& water,
+               const std::optional<FaceCheck>& inner, double waterCover) {
     if (water) {
         c.d = diameterOf(*water);
-        c.cover = s.c1;
-    } else if (s.inner) {
-        c.d = diameterOf(*s.inner);
-        c.cover = s.c2;
+        c.cover = water->cover;
+    } else if (inner) {
+        c.d = diameterOf(*inner);
+        c.cover = inner->cover;
         c.waterFace = false;
     } else {
         c.d = design::kStandardSizes[0];
-        c.cover = s.c1;
+        c.cover = waterCover;
     }
 }
 
@@ -161,12 +178,36 @@ ShearCase shearCase(double V, const ShearCheck& c, double thickness, const Mater
     return out;
 }
 
-ShearCheck designShear(const DesignInputs& in, const StoreyDesign& s, bool top) {
+// The edges of a storey whose shear is checked.
+enum class ShearEdge : std::uint8_t { Top, Bottom, Side };
+
+double shearAt(const SectionForces& f, ShearEdge edge) {
+    switch (edge) {
+        case ShearEdge::Top:
+            return f.shearTop;
+        case ShearEdge::Bottom:
+            return f.shearBottom;
+        case ShearEdge::Side:
+            break;
+    }
+    return f.shearSide;
+}
+
+ShearCheck designShear(const DesignInputs& in, const StoreyDesign& s, ShearEdge edge) {
     ShearCheck c;
-    shearBars(c, s, top ? s.waterTop : s.waterBottom);
+    switch (edge) {
+        case ShearEdge::Top:
+            shearBars(c, s.waterTop, s.inner, s.c1);
+            break;
+        case ShearEdge::Bottom:
+            shearBars(c, s.waterBottom, s.inner, s.c1);
+            break;
+        case ShearEdge::Side:
+            shearBars(c, s.horizontalSupport, s.horizontalSpan, faceCover(s, FacePlace::WaterSide));
+            break;
+    }
     const auto shearOf = [&](Combination comb) {
-        const SpanForces& f = in.analysis[comb].span(s.index);
-        return std::fabs(top ? f.shearTop : f.shearBottom);
+        return std::fabs(shearAt(in.forces.of(comb, s.index), edge));
     };
     c.Vd = shearOf(Combination::Design);
     c.peacetime = shearCase(c.Vd, c, s.thickness, in.wall.peacetime);
@@ -198,8 +239,13 @@ StoreyDesign designStorey(const DesignInputs& in, std::size_t i) {
     s.waterTop = designFaceAt(in, s, FacePlace::WaterTop);
     s.waterBottom = designFaceAt(in, s, FacePlace::WaterBottom);
     s.inner = designFaceAt(in, s, FacePlace::InnerSpan);
-    s.shearTop = designShear(in, s, true);
-    s.shearBottom = designShear(in, s, false);
+    if (in.forces.twoWay) {
+        s.horizontalSupport = designFaceAt(in, s, FacePlace::WaterSide);
+        s.horizontalSpan = designFaceAt(in, s, FacePlace::InnerHorizontalSpan);
+        s.shearSide = designShear(in, s, ShearEdge::Side);
+    }
+    s.shearTop = designShear(in, s, ShearEdge::Top);
+    s.shearBottom = designShear(in, s, ShearEdge::Bottom);
     const double water = std::max(providedArea(s.waterTop), providedArea(s.waterBottom));
     s.waterHorizontal = design::horizontalBars(st.thickness, water, in.model.spacing);
     s.innerHorizontal =
@@ -216,9 +262,13 @@ const std::optional<FaceCheck>& StoreyDesign::face(FacePlace place) const {
         case FacePlace::WaterBottom:
             return waterBottom;
         case FacePlace::InnerSpan:
+            return inner;
+        case FacePlace::WaterSide:
+            return horizontalSupport;
+        case FacePlace::InnerHorizontalSpan:
             break;
     }
-    return inner;
+    return horizontalSpan;
 }
 
 const design::HorizontalBars& StoreyDesign::horizontal() const {
@@ -236,14 +286,22 @@ std::string_view placeName(FacePlace place) {
         case FacePlace::WaterBottom:
             return "墙底迎水面";
         case FacePlace::InnerSpan:
+            return "跨中背水面";
+        case FacePlace::WaterSide:
+            return "侧边支座迎水面水平筋";
+        case FacePlace::InnerHorizontalSpan:
             break;
     }
-    return "跨中背水面";
+    return "跨中背水面水平筋";
 }
 
 void judgeWall(WallDesign& wall, const WallModel& model);  // design_verdict.cpp
 
 WallDesign designWall(const WallModel& model, const WallAnalysis& analysis) {
+    return designWall(model, stripForces(analysis));
+}
+
+WallDesign designWall(const WallModel& model, const DesignForces& forces) {
     WallDesign wall;
     const bool civil = modeOf(model) == Mode::CivilDefence;
     // A model without problems names grades the section design knows, and in civil-defence
@@ -258,7 +316,7 @@ WallDesign designWall(const WallModel& model, const WallAnalysis& analysis) {
     wall.rhoMinWartime = design::minimumSteelRatio(c.ft, st.fy, civil ? c.civilMinimumSteel : 0);
     wall.gamma0 = model.gamma0;
     wall.storeyCount = model.storeyCount();
-    const DesignInputs in{model, analysis, wall, model.gamma0};
+    const DesignInputs in{model, forces, wall, model.gamma0};
     for (std::size_t i = 0; i < wall.storeyCount; ++i)
         wall.storeys[i] = designStorey(in, i);
     judgeWall(wall, model);

@@ -51,7 +51,9 @@ class Layout {
         wall();
         groundAndWater();
         elevations();
-        momentDiagram();
+        // A two-way panel's moments vary across its width: the strip's diagram would not be
+        // the wall's, and the plate's governing moments stand in the calculation.
+        if (!m_.panel) momentDiagram();
         return std::move(d_);
     }
 
@@ -74,6 +76,13 @@ class Layout {
 
     void captions() {
         label((kLabelColumn + earthFace_) / 2, 16, "荷载标准值pk(kN/m)", Anchor::Middle, kLoadInk);
+        if (m_.panel) {
+            label((momentLeft_ + width_) / 2, 16, "双向板：弯矩见计算书", Anchor::Middle,
+                  kMomentInk);
+            label((momentLeft_ + width_) / 2, 30, "“二、内力（双向板）”", Anchor::Middle,
+                  kMomentInk, 10);
+            return;
+        }
         label((momentLeft_ + width_) / 2, 16, "弯矩标准值M(kN·m/m)", Anchor::Middle, kMomentInk);
         label((momentLeft_ + width_) / 2, 30, "背水面受拉为正", Anchor::Middle, kMomentInk, 10);
     }

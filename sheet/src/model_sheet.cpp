@@ -100,10 +100,10 @@ DesignRow faceRow(const StoreyDesign& s, const FaceCheck& f) {
     return r;
 }
 
-DesignRow shearRow(const StoreyDesign& s, const model::ShearCheck& c, bool top) {
+DesignRow shearRow(const StoreyDesign& s, const model::ShearCheck& c, std::string_view where) {
     const design::Shear& v = c.governing().shear;
     return {storeyName(s.index),
-            top ? "墙顶受剪" : "墙底受剪",
+            std::string(where),
             "V=" + shownText(v.V),
             "Vc=" + shownText(v.Vc),
             "",
@@ -121,12 +121,12 @@ std::vector<std::string> designColumns() {
 std::vector<DesignRow> designRows(const WallDesign& d) {
     std::vector<DesignRow> rows;
     for (const StoreyDesign& s : d.designed()) {
-        for (const FacePlace p :
-             {FacePlace::WaterTop, FacePlace::WaterBottom, FacePlace::InnerSpan}) {
+        for (const FacePlace p : model::kFacePlaces) {
             if (const auto& f = s.face(p)) rows.push_back(faceRow(s, *f));
         }
-        rows.push_back(shearRow(s, s.shearTop, true));
-        rows.push_back(shearRow(s, s.shearBottom, false));
+        rows.push_back(shearRow(s, s.shearTop, "墙顶受剪"));
+        rows.push_back(shearRow(s, s.shearBottom, "墙底受剪"));
+        if (s.shearSide) rows.push_back(shearRow(s, *s.shearSide, "侧边支座受剪"));
         const design::HorizontalBars& h = s.horizontal();
         rows.push_back({storeyName(s.index), "水平分布钢筋（每侧）", "", "As,h=" + shownText(h.As),
                         barsOf(h.bars), "", h.bars.has_value()});

@@ -71,6 +71,37 @@ TEST_P(Supports, EdgeReactionsBalanceTheLoad) {
     EXPECT_NEAR(sum, load, 1e-9 * load);
 }
 
+// The largest line reaction of a held edge is at least its mean (the edge's total over its
+// length, corners' concentrated forces aside, which the mean shares); an edge not held
+// takes none.
+TEST_P(Supports, LargestLineReactionIsAtLeastTheMean) {
+    const Panel p = loaded(GetParam());
+    const PanelResult r = analysePanelOnMesh(p, 2);
+    for (std::size_t i = 0; i < r.storeys.size(); ++i) {
+        SCOPED_TRACE("storey " + std::to_string(i + 1));
+        const EdgeReactions& e = r.storeys[i].reactions;
+        const double height = p.storeys[i].height_m;
+        const struct {
+            const char* edge;
+            double peak, total, length;
+            bool held;
+        } edges[] = {
+            {"top", e.topPeak_kN_per_m, e.top_kN, p.width_m, i > 0 || p.top != Edge::free},
+            {"bottom", e.bottomPeak_kN_per_m, e.bottom_kN, p.width_m, true},
+            {"left", e.leftPeak_kN_per_m, e.left_kN, height, p.left != Edge::free},
+            {"right", e.rightPeak_kN_per_m, e.right_kN, height, p.right != Edge::free},
+        };
+        for (const auto& edge : edges) {
+            SCOPED_TRACE(edge.edge);
+            if (!edge.held) {
+                EXPECT_EQ(edge.peak, 0);
+                continue;
+            }
+            EXPECT_GE(edge.peak, edge.total / edge.length);
+        }
+    }
+}
+
 // The whole panel solved, not its half mirrored.
 PanelOptions whole() {
     PanelOptions options;

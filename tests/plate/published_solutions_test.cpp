@@ -25,7 +25,7 @@ Panel squarePlate(Edge edges) {
 
 // Timoshenko & Woinowsky-Krieger, Theory of Plates and Shells (2nd ed.), Table 8, simply
 // supported square plate under uniform load q, ν = 0.3: centre Mx = My = 0.0479·q·a²,
-// centre deflection 0.00406·q·a⁴/D.
+// centre deflection 0.00406·q·a⁴/D, largest edge reaction 0.420·q·a.
 TEST(SquarePlate, SimplySupportedCentreMomentsAndDeflection) {
     const PanelResult r = analysePanel(squarePlate(Edge::pinned));
     ASSERT_TRUE(r.converged);
@@ -37,6 +37,10 @@ TEST(SquarePlate, SimplySupportedCentreMomentsAndDeflection) {
     EXPECT_NEAR(s.vertical.span->z_m, 0.5, 0.01);
     const double w = deflectionAt(r.field, 0.5, 0.5) * r.field.rigidity_kNm[0];
     EXPECT_LT(relativeError(w, 0.00406), 0.005);
+    // The same table: the largest edge reaction, at mid-edge, 0.420·q·a.
+    for (const double peak : {s.reactions.topPeak_kN_per_m, s.reactions.bottomPeak_kN_per_m,
+                              s.reactions.leftPeak_kN_per_m, s.reactions.rightPeak_kN_per_m})
+        EXPECT_LT(relativeError(peak, 0.420), 0.005);
 }
 
 // Clamped square plate under uniform load, ν = 0.3, from the accurate series solution:

@@ -1,5 +1,7 @@
 #include "reactions.hpp"
 
+#include <algorithm>
+
 namespace wallcalc::plate::detail {
 
 namespace {
@@ -31,6 +33,15 @@ EdgeReactions storeyReactions(const MeshLines& lines, const PlateOperators& ops,
     const bool left = held.x[0] != 0, right = held.x[2 * columns] != 0;
 
     EdgeReactions r;
+    // The length of the edge a node stands for: half of each element beside it.
+    const auto tributary = [](const std::vector<double>& lines, int at, int first, int last) {
+        const double before = at > first ? lines[at] - lines[at - 1] : 0;
+        const double after = at < last ? lines[at + 1] - lines[at] : 0;
+        return (before + after) / 2;
+    };
+    const auto peak = [](double& most, double force, double length) {
+        if (length > 0) most = std::max(most, force / length);
+    };
     // A node on the storey's edges gives its force to the held edges it lies on, in equal
     // shares where it lies on two (a corner).
     auto addNode = [&](int column, int row) {
@@ -38,12 +49,19 @@ EdgeReactions storeyReactions(const MeshLines& lines, const PlateOperators& ops,
         const bool onLeft = left && column == 0, onRight = right && column == columns;
         const int edges = onTop + onBottom + onLeft + onRight;
         if (edges == 0) return;
-        const double share =
-            nodeForce(ops.width, ops.storeys[storey], dof, 2 * column, 2 * row) / edges;
+        const double force = nodeForce(ops.width, ops.storeys[storey], dof, 2 * column, 2 * row);
+        const double share = force / edges;
         if (onTop) r.top_kN += share;
         if (onBottom) r.bottom_kN += share;
         if (onLeft) r.left_kN += share;
         if (onRight) r.right_kN += share;
+        if (edges != 1) return;  // a corner's concentrated force stands for no length
+        const double across = tributary(lines.x_m, column, 0, columns);
+        const double down = tributary(lines.z_m, row, topRow, bottomRow);
+        if (onTop) peak(r.topPeak_kN_per_m, force, across);
+        if (onBottom) peak(r.bottomPeak_kN_per_m, force, across);
+        if (onLeft) peak(r.leftPeak_kN_per_m, force, down);
+        if (onRight) peak(r.rightPeak_kN_per_m, force, down);
     };
     for (int c = 0; c <= columns; ++c) {
         addNode(c, topRow);

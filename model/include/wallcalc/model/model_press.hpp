@@ -1,10 +1,12 @@
 #pragma once
 // One press of the wall model: the inputs checked key by key, then, when nothing is wrong,
-// the loads, the continuous member under every combination and the design of every
-// storey with its verdict. Nothing is computed for a model with a problem.
+// the loads, the continuous member under every combination (a two-way panel: the plate
+// under every combination) and the design of every storey with its verdict. Nothing is computed for
+// a model with a problem.
 #include <optional>
 #include <vector>
 
+#include "wallcalc/model/panel_analysis.hpp"
 #include "wallcalc/model/wall_analysis.hpp"
 #include "wallcalc/model/wall_design.hpp"
 #include "wallcalc/model/wall_model.hpp"
@@ -13,7 +15,10 @@ namespace wallcalc::model {
 
 struct ModelPress {
     std::vector<Problem> problems;  // what is wrong with the inputs; none computed when any
+    // The strip's analysis; with a panel it gives the loads, and the design comes from the
+    // panel's plate analysis.
     std::optional<WallAnalysis> analysis;
+    std::optional<PanelAnalysis> panel;
     std::optional<WallDesign> design;
 
     bool completed() const { return design.has_value(); }

@@ -17,12 +17,30 @@
 #include "wallcalc/design/materials.hpp"
 #include "wallcalc/design/section.hpp"
 #include "wallcalc/design/verdict.hpp"
+#include "wallcalc/model/panel_analysis.hpp"
 #include "wallcalc/model/wall_analysis.hpp"
 
 namespace wallcalc::model {
 
-// Where a face is designed in a storey.
-enum class FacePlace : std::uint8_t { WaterTop, WaterBottom, InnerSpan };
+// Where a face is designed in a storey: its vertical bars at the top and bottom supports
+// and in the span, and in a two-way panel its horizontal bars at the side supports (the
+// larger of the two sides) and in the span.
+enum class FacePlace : std::uint8_t {
+    WaterTop,
+    WaterBottom,
+    InnerSpan,
+    WaterSide,
+    InnerHorizontalSpan
+};
+inline constexpr std::array kFacePlaces = {FacePlace::WaterTop, FacePlace::WaterBottom,
+                                           FacePlace::InnerSpan, FacePlace::WaterSide,
+                                           FacePlace::InnerHorizontalSpan};
+constexpr bool waterFace(FacePlace place) {
+    return place != FacePlace::InnerSpan && place != FacePlace::InnerHorizontalSpan;
+}
+constexpr bool horizontalFace(FacePlace place) {
+    return place == FacePlace::WaterSide || place == FacePlace::InnerHorizontalSpan;
+}
 
 // A moment or shear below this size (kN·m/m, kN/m) is taken as none: the arithmetic of an
 // exactly zero support moment may leave a trace of this order.
@@ -84,13 +102,44 @@ struct ShearCheck {
     bool ok() const { return peacetime.shear.ok() && (!wartime || wartime->shear.ok()); }
 };
 
+// The forces a storey's sections are designed for under one combination: each moment with
+// the face it names in tension positive (kN·m/m), each shear by its size (kN/m).
+struct SectionForces {
+    double waterTop = 0, waterBottom = 0, innerSpan = 0;
+    double waterSide = 0, innerHorizontalSpan = 0;  // a two-way panel's horizontal moments
+    double shearTop = 0, shearBottom = 0, shearSide = 0;
+
+    double moment(FacePlace place) const;
+};
+
+// Every storey's forces under every combination, from the strip or from the panel.
+struct DesignForces {
+    bool twoWay = false;  // a panel: the horizontal faces and the side shear are designed
+    std::array<std::array<SectionForces, kMaxStoreys>, kCombinationCount> at{};
+
+    const SectionForces& of(Combination c, std::size_t storey) const {
+        return at[index(c)][storey];
+    }
+};
+
+// The strip's forces: the member's support moments, largest span moment and end shears.
+DesignForces stripForces(const WallAnalysis& analysis);
+// The panel's forces: its governing moments, and as the shear of an edge the largest
+// reaction per metre along it (the sides: the larger of the two).
+DesignForces panelForces(const PanelAnalysis& analysis);
+
 struct StoreyDesign {
     std::size_t index = 0;
     double thickness = 0, c1 = 0, c2 = 0;  // mm
     double AsMinPeacetime = 0;             // mm² per metre
     double AsMinWartime = 0;
     std::optional<FaceCheck> waterTop, waterBottom, inner;
+    // A two-way panel's horizontal bars: the water face at the side supports (the cover
+    // c1 plus the vertical bars outside them) and the inner face in the span (c2 plus the
+    // inner vertical bars).
+    std::optional<FaceCheck> horizontalSupport, horizontalSpan;
     ShearCheck shearTop, shearBottom;
+    std::optional<ShearCheck> shearSide;  // a two-way panel's side supports, the larger
     design::HorizontalBars waterHorizontal, innerHorizontal;
     design::Verdict verdict;  // this storey's sections
 
@@ -112,12 +161,14 @@ struct WallDesign {
     std::span<const StoreyDesign> designed() const { return {storeys.data(), storeyCount}; }
 };
 
-// The design of a model without problems, on its analysis.
+// The design of a model without problems, on its analysis (the strip's or the panel's).
+WallDesign designWall(const WallModel& model, const DesignForces& forces);
 WallDesign designWall(const WallModel& model, const WallAnalysis& analysis);
 
 // The storey's name in the texts: "第2层".
 std::string storeyName(std::size_t index);
-// The name of a face's place: "墙顶迎水面", "墙底迎水面", "跨中背水面".
+// The name of a face's place: "墙顶迎水面", "墙底迎水面", "跨中背水面", "侧边支座迎水面水平筋",
+// "跨中背水面水平筋".
 std::string_view placeName(FacePlace place);
 
 }  // namespace wallcalc::model

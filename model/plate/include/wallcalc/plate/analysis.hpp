@@ -43,6 +43,14 @@ struct EdgeReactions {
     double bottom_kN = 0;
     double left_kN = 0;
     double right_kN = 0;
+    // The largest reaction per metre along each edge (kN/m): each node's force over the
+    // length it stands for (half of each element beside it), corner nodes left out (a
+    // corner of two held edges takes the plate's concentrated corner force); 0 for an edge
+    // not held. Converges to the edge's peak line reaction as the mesh is refined.
+    double topPeak_kN_per_m = 0;
+    double bottomPeak_kN_per_m = 0;
+    double leftPeak_kN_per_m = 0;
+    double rightPeak_kN_per_m = 0;
 };
 
 struct StoreyResult {
