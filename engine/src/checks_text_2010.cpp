@@ -5,6 +5,7 @@
 
 #include "checks_text.hpp"
 #include "wallcalc/design/code_limits.hpp"
+#include "wallcalc/design/crack_width_text.hpp"
 #include "wallcalc/engine/checks.hpp"
 #include "wallcalc/report/number_text.hpp"
 #include "wallcalc/report/shown_value.hpp"
@@ -18,15 +19,6 @@ using report::shown;
 std::string barsText(const std::optional<design::Bars>& b, std::string_view spacing) {
     if (!b) return std::string(kTooLarge);
     return std::to_string(b->d) + "@ " + std::string(spacing) + "  (mm)";
-}
-
-// "0.0065<0.01，取ρte=0.01", or the quotient alone where it stands.
-std::string bounded(const design::Bounded& b, std::string_view name, std::string_view unit = {}) {
-    std::string out = report::shownText(b.value) + std::string(unit);
-    if (!b.bounded()) return out;
-    const std::string bound = report::doubleText(b.used);
-    return out + (b.belowLower() ? "<" : ">") + bound + std::string(unit) + "，取" +
-           std::string(name) + "=" + bound + std::string(unit);
 }
 
 // The names a face's lines use: "MAd", "h0'", "c2".
@@ -82,8 +74,7 @@ void crackLines(Text& t, const Supplementary2010& s, const design::FaceDesign& f
         t.line("按强度选用钢筋的裂缝宽度大于裂缝限值，钢筋直径逐级加大1mm，最后一次：");
     }
     // The texts the lines name are made first: the list below only points at them.
-    const std::string rte = bounded(k.rhoTe, "ρte"), psi = bounded(k.psi, "ψ");
-    const std::string cs = bounded(k.cs, "cs", "(mm)");
+    const design::CrackWidthShown sk = design::crackWidthShown(k);
     const std::initializer_list<Named> v = {
         {"Mq", n.quasi},
         {"h0n", n.depth},
@@ -92,21 +83,21 @@ void crackLines(Text& t, const Supplementary2010& s, const design::FaceDesign& f
         {"c", t.typed(n.coverInput)},
         {"s", t.typed(Input::ss)},
         {"d", static_cast<long long>(k.d)},
-        {"h0", shown(k.h0)},
-        {"As", shown(k.As)},
-        {"rte", rte},
-        {"rteu", shown(k.rhoTe.used)},
+        {"h0", sk.h0},
+        {"As", sk.As},
+        {"rte", sk.rhoTe},
+        {"rteu", sk.rhoTeUsed},
         {"M", shown(Mq)},
-        {"sq", shown(k.sigma)},
+        {"sq", sk.sigma},
         {"ftk", m.concrete->ftk},
-        {"psi", psi},
-        {"psiu", shown(k.psi.used)},
-        {"cs", cs},
-        {"csu", k.cs.used},
+        {"psi", sk.psi},
+        {"psiu", sk.psiUsed},
+        {"cs", sk.cs},
+        {"csu", sk.csUsed},
         {"nu", k.nu},
-        {"deq", shown(k.deq)},
+        {"deq", sk.deq},
         {"Es", m.steel->Es},
-        {"w", shown(k.w)},
+        {"w", sk.w},
         {"limit", t.typed(Input::Wmax)},
         {"cmp", f.crackMet ? "≤" : ">"},
         {"verdict", f.crackMet ? "，满足" : "，不满足，请增加外墙厚度或减小钢筋间距"},

@@ -2,6 +2,7 @@
 #include "wallcalc/model/panel_analysis.hpp"
 
 #include <string>
+#include <vector>
 
 #include "wallcalc/report/shown_value.hpp"
 
@@ -37,22 +38,25 @@ std::variant<PanelAnalysis, PanelFailure> analysePanelOf(const WallModel& m,
                                                          const ModelLoads& loads) {
     PanelAnalysis out;
     try {
-        plate::PanelResult k = plate::analysePanel(plateOf(m, loads[Combination::Characteristic]));
+        // The characteristic combination sets the mesh; the others are solved on it from
+        // the same factorisation.
+        std::vector<Combination> others = {Combination::Design, Combination::QuasiPermanent};
+        if (modeOf(m) == Mode::CivilDefence) others.push_back(Combination::CivilDefence);
+        std::vector<std::vector<plate::LoadPiece>> otherLoads;
+        for (Combination c : others)
+            otherLoads.push_back(plateOf(m, loads[c]).load);
+        std::vector<plate::PanelResult> results =
+            plate::analysePanelUnder(plateOf(m, loads[Combination::Characteristic]), otherLoads);
+        const plate::PanelResult& k = results.front();
         if (!k.converged) {
             return PanelFailure{{"panel",
                                  "panel（双向板墙板）：有限元网格加密至上限仍未收敛（控制弯矩"
                                  "变化约" +
                                      percent(k.remaining) + "），请检查墙板宽度与层高之比"}};
         }
-        const int level = k.mesh.level;
-        out.combinations[index(Combination::Characteristic)] = std::move(k);
-        std::array cases = {Combination::Design, Combination::QuasiPermanent};
-        for (Combination c : cases)
-            out.combinations[index(c)] = plate::analysePanelOnMesh(plateOf(m, loads[c]), level);
-        if (modeOf(m) == Mode::CivilDefence) {
-            out.combinations[index(Combination::CivilDefence)] =
-                plate::analysePanelOnMesh(plateOf(m, loads[Combination::CivilDefence]), level);
-        }
+        out.combinations[index(Combination::Characteristic)] = std::move(results.front());
+        for (std::size_t i = 0; i < others.size(); ++i)
+            out.combinations[index(others[i])] = std::move(results[i + 1]);
     } catch (const plate::PanelRejected& e) {
         return PanelFailure{{e.key, e.what()}};
     }

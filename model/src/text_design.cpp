@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "text_parts.hpp"
+#include "wallcalc/design/crack_width_text.hpp"
 
 namespace wallcalc::model::text {
 namespace {
@@ -165,29 +166,28 @@ void strengthLines(Lines& t, const StoreyDesign& s, const FaceCheck& f, const Fa
 void crackLines(Lines& t, const StoreyDesign& s, const FaceCheck& f, const WallDesign& w) {
     const design::CrackWidth& k = *f.crack;
     const design::Materials& m = w.peacetime;
-    const std::string rte = bounded(k.rhoTe, "ρte"), psi = bounded(k.psi, "ψ");
-    const std::string cs = bounded(k.cs, "cs", "(mm)");
+    const design::CrackWidthShown sk = design::crackWidthShown(k);
     const bool met = f.crackOk();
     const std::initializer_list<Named> v = {{"cn", coverName(f.place)},
                                             {"h", s.thickness},
                                             {"c", f.cover},
                                             {"sp", f.provided->spacing},
                                             {"d", static_cast<long long>(k.d)},
-                                            {"h0", shown(k.h0)},
-                                            {"As", shown(k.As)},
-                                            {"rte", rte},
-                                            {"rteu", shown(k.rhoTe.used)},
+                                            {"h0", sk.h0},
+                                            {"As", sk.As},
+                                            {"rte", sk.rhoTe},
+                                            {"rteu", sk.rhoTeUsed},
                                             {"Mq", shown(*f.Mq)},
-                                            {"sq", shown(k.sigma)},
+                                            {"sq", sk.sigma},
                                             {"ftk", m.concrete->ftk},
-                                            {"psi", psi},
-                                            {"psiu", shown(k.psi.used)},
-                                            {"cs", cs},
-                                            {"csu", k.cs.used},
+                                            {"psi", sk.psi},
+                                            {"psiu", sk.psiUsed},
+                                            {"cs", sk.cs},
+                                            {"csu", sk.csUsed},
                                             {"nu", k.nu},
-                                            {"deq", shown(k.deq)},
+                                            {"deq", sk.deq},
                                             {"Es", m.steel->Es},
-                                            {"w", shown(k.w)},
+                                            {"w", sk.w},
                                             {"limit", f.limit},
                                             {"cmp", met ? "≤" : ">"},
                                             {"verdict", met ? "满足" : "不满足"}};

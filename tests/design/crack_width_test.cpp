@@ -1,7 +1,11 @@
 // The crack width of GB 50010-2010 7.1.2: each bound replaces its quotient and says so.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "wallcalc/design/crack_width.hpp"
+#include "wallcalc/design/crack_width_text.hpp"
 
 namespace {
 
@@ -93,5 +97,36 @@ TEST(CrackWidth, PlainBarsTakeTheirEquivalentDiameter) {
     EXPECT_DOUBLE_EQ(crackWidth(plain, 20, 3141.593).deq, 20 / 0.7);
     EXPECT_GT(crackWidth(plain, 20, 3141.593).w, crackWidth(ribbed, 20, 3141.593).w);
 }
+
+// The bound written out reads true as shown: a quotient that rounds to its bound keeps the
+// digits that show it is past the bound.
+struct BoundTextRow {
+    const char* name;
+    wallcalc::design::Bounded bounded;
+    const char* symbol;
+    const char* unit;
+    const char* text;
+};
+
+class BoundText : public testing::TestWithParam<BoundTextRow> {};
+
+TEST_P(BoundText, ReadsAsTheComparisonItMakes) {
+    const BoundTextRow& r = GetParam();
+    EXPECT_EQ(wallcalc::design::boundedText(r.bounded, r.symbol, r.unit), r.text);
+}
+
+using wallcalc::design::within;
+INSTANTIATE_TEST_SUITE_P(
+    CrackWidthText, BoundText,
+    testing::Values(
+        BoundTextRow{"QuotientWithinStandsAlone", within(0.0137, 0.01, HUGE_VAL), "ρte", "",
+                     "0.014"},
+        BoundTextRow{"QuotientBelowNamesTheBoundTaken", within(0.0062, 0.01, HUGE_VAL), "ρte", "",
+                     "0.0062<0.01，取ρte=0.01"},
+        BoundTextRow{"QuotientShownAsItsBoundKeepsThreeDigits", within(0.00969, 0.01, HUGE_VAL),
+                     "ρte", "", "0.00969<0.01，取ρte=0.01"},
+        BoundTextRow{"QuotientAboveWithUnitOnEveryNumber", within(70.5, 20, 65), "cs", "(mm)",
+                     "70.5(mm)>65(mm)，取cs=65(mm)"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

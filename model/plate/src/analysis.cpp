@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "governing.hpp"
 #include "hermite.hpp"
 #include "reactions.hpp"
+#include "solve.hpp"
 
 namespace wallcalc::plate {
 
@@ -18,33 +20,53 @@ namespace {
 // by the minimum steel, and relative to themselves they need not settle as closely.
 constexpr double kSmallestReference = 0.05;
 
-PanelResult solveOnMesh(const Panel& panel, int level, bool mirror) {
-    const detail::MeshLines lines = detail::meshLines(panel, level);
-    const detail::PlateOperators ops = detail::plateOperators(panel, lines);
-    const detail::HeldIndices held = detail::heldIndices(panel, lines);
+// A mesh of the panel with its equations factorised: results under the panel's own load
+// and under any other load uniform along the width, each from the one factorisation.
+class MeshSolution {
+  public:
+    MeshSolution(const Panel& panel, int level, bool mirror)
+        : panel_(panel),
+          level_(level),
+          lines_(detail::meshLines(panel, level)),
+          held_(detail::heldIndices(panel, lines_)),
+          solver_(detail::plateOperators(panel, lines_), lines_, held_,
+                  mirror && panel.left == panel.right) {}
 
-    PanelResult result;
-    result.field.xLines_m = lines.x_m;
-    result.field.zLines_m = lines.z_m;
-    result.field.firstRowOfStorey = lines.firstRowOfStorey;
-    result.field.rigidity_kNm = ops.rigidity_kNm;
-    result.field.poisson = panel.poisson;
-    result.field.dof = detail::solveDeflections(
-        ops, lines, held, mirror && panel.left == panel.right, result.mesh.unknowns);
+    PanelResult under(const std::vector<LoadPiece>& load) const {
+        Panel loaded = panel_;
+        loaded.load = load;
+        const detail::PlateOperators ops = detail::plateOperators(loaded, lines_);
+        PanelResult result;
+        result.field.xLines_m = lines_.x_m;
+        result.field.zLines_m = lines_.z_m;
+        result.field.firstRowOfStorey = lines_.firstRowOfStorey;
+        result.field.rigidity_kNm = ops.rigidity_kNm;
+        result.field.poisson = loaded.poisson;
+        result.field.dof = solver_.deflections(ops.depth.load);
 
-    result.mesh.level = level;
-    result.mesh.refinement = detail::refinementOf(level);
-    result.mesh.across = result.field.columns();
-    for (std::size_t s = 0; s + 1 < lines.firstRowOfStorey.size(); ++s)
-        result.mesh.perStorey.push_back(lines.firstRowOfStorey[s + 1] - lines.firstRowOfStorey[s]);
+        result.mesh.level = level_;
+        result.mesh.refinement = detail::refinementOf(level_);
+        result.mesh.across = result.field.columns();
+        result.mesh.unknowns = solver_.unknowns();
+        const auto& rows = lines_.firstRowOfStorey;
+        for (std::size_t s = 0; s + 1 < rows.size(); ++s)
+            result.mesh.perStorey.push_back(rows[s + 1] - rows[s]);
 
-    const auto moments = detail::governingMoments(panel, result.field);
-    const auto reactions = detail::edgeReactions(lines, ops, held, result.field.dof);
-    for (std::size_t s = 0; s < moments.size(); ++s)
-        result.storeys.push_back({moments[s].vertical, moments[s].horizontal, reactions[s]});
-    result.totalLoad_kN = panel.width_m * detail::loadBetween(0, lines.z_m.back(), panel.load);
-    return result;
-}
+        const auto moments = detail::governingMoments(loaded, result.field);
+        const auto reactions = detail::edgeReactions(lines_, ops, held_, result.field.dof);
+        for (std::size_t s = 0; s < moments.size(); ++s)
+            result.storeys.push_back({moments[s].vertical, moments[s].horizontal, reactions[s]});
+        result.totalLoad_kN = loaded.width_m * detail::loadBetween(0, lines_.z_m.back(), load);
+        return result;
+    }
+
+  private:
+    const Panel& panel_;
+    int level_;
+    detail::MeshLines lines_;
+    detail::HeldIndices held_;
+    detail::DeflectionSolver solver_;
+};
 
 // Every governing moment of the panel in a fixed order, 0 where there is none.
 std::vector<double> governingValues(const PanelResult& r) {
@@ -127,20 +149,53 @@ void rejectBadInput(const Panel& panel) {
     if (auto problem = checkPanel(panel)) throw PanelRejected(std::move(*problem));
 }
 
-}  // namespace
+// Another load on the panel, refused as the panel's own would be.
+const std::vector<LoadPiece>& checkedLoad(const Panel& panel, const std::vector<LoadPiece>& load) {
+    Panel loaded = panel;
+    loaded.load = load;
+    rejectBadInput(loaded);
+    return load;
+}
 
-PanelResult analysePanelOnMesh(const Panel& panel, int level, const PanelOptions& options) {
-    rejectBadInput(panel);
+void checkLevel(const Panel& panel, int level, const PanelOptions& options) {
     if (level < 0 || level >= detail::kLevels ||
         tooFine(panel, level, kMostUnknowns, options.mirrorEqualSides))
         throw std::invalid_argument("no mesh of level " + std::to_string(level) +
                                     " for this panel: too fine or below 0");
-    return solveOnMesh(panel, level, options.mirrorEqualSides);
+}
+
+}  // namespace
+
+PanelResult analysePanelOnMesh(const Panel& panel, int level, const PanelOptions& options) {
+    rejectBadInput(panel);
+    checkLevel(panel, level, options);
+    return MeshSolution(panel, level, options.mirrorEqualSides).under(panel.load);
+}
+
+std::vector<PanelResult> analysePanelOnMesh(const Panel& panel, int level,
+                                            const std::vector<std::vector<LoadPiece>>& loads,
+                                            const PanelOptions& options) {
+    rejectBadInput(panel);
+    checkLevel(panel, level, options);
+    const MeshSolution mesh(panel, level, options.mirrorEqualSides);
+    std::vector<PanelResult> results;
+    for (const auto& load : loads)
+        results.push_back(mesh.under(checkedLoad(panel, load)));
+    return results;
 }
 
 PanelResult analysePanel(const Panel& panel, const PanelOptions& options) {
+    return std::move(analysePanelUnder(panel, {}, options).front());
+}
+
+std::vector<PanelResult> analysePanelUnder(const Panel& panel,
+                                           const std::vector<std::vector<LoadPiece>>& others,
+                                           const PanelOptions& options) {
     rejectBadInput(panel);
+    for (const auto& load : others)
+        checkedLoad(panel, load);
     std::vector<std::vector<double>> governing;
+    std::unique_ptr<MeshSolution> mesh;
     PanelResult result;
     // Level 0 is too coarse for the rate of convergence to show; the first three meshes
     // split its elements in 2, 3 and 4.
@@ -149,9 +204,11 @@ PanelResult analysePanel(const Panel& panel, const PanelOptions& options) {
             (level > kFirstLevel &&
              tooFine(panel, level, options.maxUnknowns, options.mirrorEqualSides))) {
             if (governing.size() < 3) result.change = result.remaining = HUGE_VAL;
-            return result;
+            break;
         }
-        result = solveOnMesh(panel, level, options.mirrorEqualSides);
+        mesh.reset();  // the coarser mesh's band is freed before the finer one is made
+        mesh = std::make_unique<MeshSolution>(panel, level, options.mirrorEqualSides);
+        result = mesh->under(panel.load);
         governing.push_back(governingValues(result));
         if (governing.size() < 3) continue;
         const std::size_t n = governing.size();
@@ -164,9 +221,19 @@ PanelResult analysePanel(const Panel& panel, const PanelOptions& options) {
         result.remaining = c.remaining;
         if (c.remaining <= options.tolerance) {
             result.converged = true;
-            return result;
+            break;
         }
     }
+    std::vector<PanelResult> results;
+    results.push_back(std::move(result));
+    for (const auto& load : others) {
+        PanelResult r = mesh->under(load);
+        r.change = results.front().change;
+        r.remaining = results.front().remaining;
+        r.converged = results.front().converged;
+        results.push_back(std::move(r));
+    }
+    return results;
 }
 
 int meshRefinement(int level) {

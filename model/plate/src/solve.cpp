@@ -1,6 +1,7 @@
 #include "solve.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include "band_cholesky.hpp"
 
@@ -100,56 +101,88 @@ void assemble(BandCholesky& K, const LineOperators& X, const LineOperators& Z, c
 
 }  // namespace
 
+// The factorised equations of the grid solved (the whole panel, or its left half with the
+// middle line held against slope across), with what maps their unknowns back to the field.
+struct DeflectionSolver::Factor {
+    Factor(const LineOperators& width, const LineOperators& depth, HeldIndices held)
+        : gridHeld(std::move(held)),
+          numbering(numberUnknowns(gridHeld)),
+          widthLoad(width.load),
+          K(numbering.count, numbering.band) {
+        assemble(K, width, depth, numbering);
+        K.factorise();
+    }
+    HeldIndices gridHeld;
+    Numbering numbering;
+    std::vector<double> widthLoad;  // Fx
+    BandCholesky K;
+    int columns = 0;  // elements across the whole panel, when its half is solved
+    bool half = false;
+
+    // The grid's unknowns under F = Fz ⊗ Fx, in PlateField's layout for the grid.
+    std::vector<double> solveGrid(const std::vector<double>& depthLoad) const {
+        const int nx = static_cast<int>(gridHeld.x.size());
+        std::vector<double> u(static_cast<std::size_t>(numbering.count));
+        for (std::size_t i = 0; i < numbering.number.size(); ++i)
+            if (const int r = numbering.number[i]; r >= 0)
+                u[static_cast<std::size_t>(r)] = depthLoad[i / nx] * widthLoad[i % nx];
+        K.solve(u);
+        std::vector<double> dof(numbering.number.size(), 0.0);
+        for (std::size_t i = 0; i < numbering.number.size(); ++i)
+            if (const int r = numbering.number[i]; r >= 0) dof[i] = u[static_cast<std::size_t>(r)];
+        return dof;
+    }
+
+    // The right half mirrored from the left: w and w,z alike, w,x and w,xz of opposite sign.
+    std::vector<double> mirror(const std::vector<double>& left) const {
+        const int middle = columns / 2, nxHalf = 2 * (middle + 1), nx = 2 * (columns + 1);
+        const std::size_t nz = gridHeld.z.size();
+        std::vector<double> dof(static_cast<std::size_t>(nx) * nz);
+        for (std::size_t gz = 0; gz < nz; ++gz)
+            for (int gx = 0; gx < nx; ++gx) {
+                const int node = gx / 2, slope = gx % 2;
+                const int from = node <= middle ? gx : 2 * (columns - node) + slope;
+                const double sign = node > middle && slope == 1 ? -1 : 1;
+                dof[gz * nx + gx] = sign * left[gz * nxHalf + from];
+            }
+        return dof;
+    }
+};
+
 namespace {
 
-std::vector<double> solveGrid(const LineOperators& width, const LineOperators& depth,
-                              const HeldIndices& held, int& unknowns) {
-    const Numbering n = numberUnknowns(held);
-    unknowns = n.count;
-    const int nx = static_cast<int>(held.x.size());
-    std::vector<double> u(static_cast<std::size_t>(n.count));
-    for (std::size_t i = 0; i < n.number.size(); ++i)
-        if (n.number[i] >= 0) u[n.number[i]] = depth.load[i / nx] * width.load[i % nx];
-
-    BandCholesky K(n.count, n.band);
-    assemble(K, width, depth, n);
-    K.factorise();
-    K.solve(u);
-
-    std::vector<double> dof(n.number.size(), 0.0);
-    for (std::size_t i = 0; i < n.number.size(); ++i)
-        if (n.number[i] >= 0) dof[i] = u[n.number[i]];
-    return dof;
-}
-
-// The left half up to the middle line, held there against slope across, solved; the right
-// half mirrored: w and w,z alike, w,x and w,xz of opposite sign.
-std::vector<double> solveHalf(const PlateOperators& ops, const MeshLines& lines,
-                              const HeldIndices& held, int& unknowns) {
+// The left half's equations: its own width operators up to the middle line, held there
+// against slope across.
+std::unique_ptr<DeflectionSolver::Factor> halfFactor(const PlateOperators& ops,
+                                                     const MeshLines& lines,
+                                                     const HeldIndices& held) {
     const int columns = static_cast<int>(lines.x_m.size()) - 1, middle = columns / 2;
-    const int nxHalf = 2 * (middle + 1), nx = 2 * (columns + 1);
+    const int nxHalf = 2 * (middle + 1);
     const LineOperators width = widthOperators({lines.x_m.begin(), lines.x_m.begin() + middle + 1});
     HeldIndices half{{held.x.begin(), held.x.begin() + nxHalf}, held.z};
-    half.x[2 * middle + 1] = 1;
-    const std::vector<double> left = solveGrid(width, ops.depth, half, unknowns);
-
-    std::vector<double> dof(static_cast<std::size_t>(nx) * held.z.size());
-    for (std::size_t gz = 0; gz < held.z.size(); ++gz)
-        for (int gx = 0; gx < nx; ++gx) {
-            const int node = gx / 2, slope = gx % 2;
-            const int from = node <= middle ? gx : 2 * (columns - node) + slope;
-            const double sign = node > middle && slope == 1 ? -1 : 1;
-            dof[gz * nx + gx] = sign * left[gz * nxHalf + from];
-        }
-    return dof;
+    half.x[static_cast<std::size_t>(2 * middle + 1)] = 1;
+    auto f = std::make_unique<DeflectionSolver::Factor>(width, ops.depth, std::move(half));
+    f->columns = columns;
+    f->half = true;
+    return f;
 }
 
 }  // namespace
 
-std::vector<double> solveDeflections(const PlateOperators& ops, const MeshLines& lines,
-                                     const HeldIndices& held, bool mirrored, int& unknowns) {
-    if (mirrored) return solveHalf(ops, lines, held, unknowns);
-    return solveGrid(ops.width, ops.depth, held, unknowns);
+DeflectionSolver::DeflectionSolver(const PlateOperators& ops, const MeshLines& lines,
+                                   const HeldIndices& held, bool mirrored)
+    : factor_(mirrored ? halfFactor(ops, lines, held)
+                       : std::make_unique<Factor>(ops.width, ops.depth, held)) {}
+
+DeflectionSolver::~DeflectionSolver() = default;
+
+std::vector<double> DeflectionSolver::deflections(const std::vector<double>& depthLoad) const {
+    std::vector<double> dof = factor_->solveGrid(depthLoad);
+    return factor_->half ? factor_->mirror(dof) : dof;
+}
+
+int DeflectionSolver::unknowns() const {
+    return factor_->numbering.count;
 }
 
 }  // namespace wallcalc::plate::detail

@@ -118,6 +118,20 @@ PanelResult analysePanel(const Panel& panel, const PanelOptions& options = {});
 // whose mesh would exceed 60000 node unknowns.
 PanelResult analysePanelOnMesh(const Panel& panel, int level, const PanelOptions& options = {});
 
+// The panel under its own load on meshes refined until converged, as analysePanel, and
+// under each of `others` on the mesh it converged on (or the finest, where it did not), all
+// from that mesh's one factorisation: the combinations of a wall share mesh and supports.
+// The results in order: the panel's own load, then `others`; each carries the first's
+// change, remaining and converged.
+std::vector<PanelResult> analysePanelUnder(const Panel& panel,
+                                           const std::vector<std::vector<LoadPiece>>& others,
+                                           const PanelOptions& options = {});
+
+// Each load on one mesh of the given level, from one factorisation; as analysePanelOnMesh.
+std::vector<PanelResult> analysePanelOnMesh(const Panel& panel, int level,
+                                            const std::vector<std::vector<LoadPiece>>& loads,
+                                            const PanelOptions& options = {});
+
 // How many elements a mesh of the level has in place of each element of level 0 along each
 // direction; std::invalid_argument for no such level.
 int meshRefinement(int level);
