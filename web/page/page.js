@@ -701,6 +701,9 @@
 
   async function start() {
     module = await createWallcalc();
+    // The 墙体模型 tab (model_page.js) works on the same module.
+    window.wallcalcModule = module;
+    window.dispatchEvent(new CustomEvent("wallcalc-module", { detail: module }));
     window1 = engine.describe();
     document.title = window1.title;
     buildWindow();
