@@ -491,6 +491,8 @@
     byId("model-page").hidden = name !== "model";
     byId("tab-window").setAttribute("aria-selected", String(name !== "model"));
     byId("tab-model").setAttribute("aria-selected", String(name === "model"));
+    // The window fits itself to the browser window again, which may have changed meanwhile.
+    if (name !== "model") window.dispatchEvent(new Event("resize"));
   }
 
   function wire() {
