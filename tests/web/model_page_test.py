@@ -58,9 +58,9 @@ class ModelPageTest(page_test.PageTest):
 
     def open_page(self):
         super().open_page()
+        self.click("tab-model")
         WebDriverWait(self.browser, 10).until(
             lambda b: b.execute_script("return document.body.dataset.modelReady === 'true'"))
-        self.click("tab-model")
 
     def computed(self):
         return int(self.js("return Number(document.body.dataset.modelComputed || 0)"))

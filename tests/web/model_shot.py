@@ -37,8 +37,10 @@ def main():
         browser.set_window_size(*[int(n) for n in args.size.split("x")])
         browser.get(f"http://127.0.0.1:{server.server_address[1]}/index.html")
         WebDriverWait(browser, 10).until(
-            lambda b: b.execute_script("return document.body.dataset.modelReady === 'true'"))
+            lambda b: b.execute_script("return document.body.dataset.ready === 'true'"))
         browser.find_element("id", "tab-model").click()
+        WebDriverWait(browser, 10).until(
+            lambda b: b.execute_script("return document.body.dataset.modelReady === 'true'"))
         browser.find_element("id", "model-file").send_keys(path)
         WebDriverWait(browser, 20).until(lambda b: b.execute_script(
             "return window.wallcalcModel.lastAnswer() !== null"))

@@ -486,6 +486,8 @@
   // ---- The tabs: the window as it stands, and the wall model.
 
   function showTab(name) {
+    // The tab is built the first time it is shown, so that the window opens as fast as ever.
+    if (name === "model" && keys === null && module !== null) build();
     document.body.dataset.tab = name;
     byId("desk").hidden = name === "model";
     byId("model-page").hidden = name !== "model";
@@ -496,8 +498,6 @@
   }
 
   function wire() {
-    byId("tab-window").addEventListener("click", () => showTab("window"));
-    byId("tab-model").addEventListener("click", () => showTab("model"));
     const page = byId("model-page");
     page.addEventListener("input", edited);
     page.addEventListener("change", (e) => {
@@ -542,8 +542,10 @@
   function start(m) {
     if (module !== null) return;
     module = m;
-    build();
+    if (document.body.dataset.tab === "model") build();
   }
+  byId("tab-window").addEventListener("click", () => showTab("window"));
+  byId("tab-model").addEventListener("click", () => showTab("model"));
   if (window.wallcalcModule) start(window.wallcalcModule);
   else window.addEventListener("wallcalc-module", (e) => start(e.detail));
 })();

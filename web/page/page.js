@@ -701,9 +701,6 @@
 
   async function start() {
     module = await createWallcalc();
-    // The 墙体模型 tab (model_page.js) works on the same module.
-    window.wallcalcModule = module;
-    window.dispatchEvent(new CustomEvent("wallcalc-module", { detail: module }));
     window1 = engine.describe();
     document.title = window1.title;
     buildWindow();
@@ -716,6 +713,9 @@
     exposeForScripts();
     window.wallcalc.readyAt = performance.now();
     document.body.dataset.ready = "true";
+    // The 墙体模型 tab (model_page.js) works on the same module, built once the window is.
+    window.wallcalcModule = module;
+    window.dispatchEvent(new CustomEvent("wallcalc-module", { detail: module }));
   }
 
   start();
