@@ -257,12 +257,21 @@ class Files(ModelPageTest):
                     with self.subTest(key=key):
                         self.assertEqual(saved.get(key), value)
 
-    def test_a_file_that_is_no_model_changes_nothing(self):
-        self.open_model(json.loads(golden("three_storeys.json")))
-        self.el("model-file").send_keys(self.write("bad.json", '{"format": "wallcalc-model/1", "h9": 1}'))
-        WebDriverWait(self.browser, 5).until(lambda b: self.problem() is not None)
-        self.assertTrue(self.problem().startswith("无法读取“bad.json”：键“h9”是未知的键"))
-        self.assertEqual(self.cell("storeys[2].thickness").get_attribute("value"), "450")
+    def test_a_file_the_tab_cannot_show_changes_nothing(self):
+        six = json.loads(golden("three_storeys.json"))
+        six["slabs"] += [-14.0, -17.0, -20.0]
+        six["storeys"] += six["storeys"]
+        rows = [("an unknown key", '{"format": "wallcalc-model/1", "h9": 1}', "键“h9”是未知的键（可用的键见 README 的墙体模型一节）"),
+                ("six storeys", json.dumps(six), "各层墙体有6层，墙体模型为1～5层")]
+        for name, text, why in rows:
+            with self.subTest(row=name):
+                self.open_page()
+                self.open_model(json.loads(golden("three_storeys.json")))
+                self.el("model-file").send_keys(self.write("bad.json", text))
+                WebDriverWait(self.browser, 5).until(lambda b: self.problem() is not None)
+                self.assertEqual(self.problem(), f"无法读取“bad.json”：{why}")
+                self.assertEqual(self.cell("storeys[2].thickness").get_attribute("value"), "450")
+                self.assertEqual(self.js("return document.querySelectorAll('#StoreyTable tbody tr').length"), 4)
 
     def write(self, name, text):
         path = os.path.join(tempfile.mkdtemp(), name)

@@ -428,7 +428,14 @@
       showProblem(`无法读取“${file.name}”：${outcome.error}`);
       return;
     }
-    showModel(outcome.model);
+    // More storeys than the cells hold would be lost from the file: it is refused instead.
+    const m = outcome.model;
+    const storeys = Math.max((m.storeys || []).length, (m.slabs || []).length - 1);
+    if (storeys > keys.maxStoreys) {
+      showProblem(`无法读取“${file.name}”：${keyOf("storeys").label}有${storeys}层，墙体模型为${keys.minStoreys}～${keys.maxStoreys}层`);
+      return;
+    }
+    showModel(m);
   }
 
   // ---- The model's calculation sheet, as the browser prints it.
