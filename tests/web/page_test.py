@@ -782,7 +782,10 @@ class SingleFile(PageTest, BatchChecks):
         for expected in ("地下室外墙配筋计算书", "三、计算简图", "五、计算过程", "六、补充验算"):
             with self.subTest(text=expected):
                 self.assertIn(expected, text)
-        self.assertGreater(self.js("return document.querySelector('#sheet img').naturalWidth"), 0)
+        # The figure drawn for this wall, inline: its MBk is the one of the results.
+        self.assertIn(f"MBk={self.value('Text6')}",
+                      self.js("return [...document.querySelectorAll('#sheet .sheet-figure svg text')]"
+                              ".map(t => t.textContent)"))
 
 
 # ---------------------------------------------------------------- agreement with the CLI

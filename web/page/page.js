@@ -650,15 +650,15 @@
     }
     const head = element("header", "sheet-head");
     head.append(element("h1", "", s.title), titleBlock(s));
-    const figure = element("img", "sheet-figure");
-    figure.src = figureUrl();
-    figure.alt = "计算简图";
+    // The figure drawn for this wall: its elevations, water level and loads.
+    const figure = element("div", "sheet-figure");
+    figure.innerHTML = s.figure;
     sheet.append(
       head,
       sheetSection(s.headings.inputs, entryTable(s.inputs, 2, "entries inputs")),
       sheetSection(s.headings.materials, entryTable(s.materials, 2, "entries"),
         ...notes(s.materialNotes)),
-      sheetSection(s.headings.figure, figure),
+      sheetSection(s.headings.figure, figure, ...notes(s.figureLines)),
       sheetSection(s.headings.results, resultTable(s.results), ...notes(s.resultNotes)),
       sheetSection(s.headings.calculation, calculationLines(s.calculation)),
     );
@@ -713,6 +713,9 @@
     exposeForScripts();
     window.wallcalc.readyAt = performance.now();
     document.body.dataset.ready = "true";
+    // The 墙体模型 tab (model_page.js) works on the same module, built once the window is.
+    window.wallcalcModule = module;
+    window.dispatchEvent(new CustomEvent("wallcalc-module", { detail: module }));
   }
 
   start();

@@ -12,6 +12,7 @@
 #include "wallcalc/engine/checks.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "web_batch.hpp"
+#include "web_model.hpp"
 #include "web_window.hpp"
 
 namespace {
@@ -24,6 +25,11 @@ wallcalc::web::WebWindow& window() {
 wallcalc::web::WebBatch& batch() {
     static wallcalc::web::WebBatch b;
     return b;
+}
+
+wallcalc::web::WebModel& wallModel() {
+    static wallcalc::web::WebModel m;
+    return m;
 }
 
 const char* answer(std::string text) {
@@ -169,6 +175,29 @@ EMSCRIPTEN_KEEPALIVE int wc_batch_results_size() {
 
 EMSCRIPTEN_KEEPALIVE void wc_batch_clear() {
     batch().clear();
+}
+
+// ---- The wall model (the 墙体模型 tab, see web_model.hpp): each takes the model's JSON
+// text, as a model file or a line of --model-batch holds it.
+
+EMSCRIPTEN_KEEPALIVE const char* wc_model_describe() {
+    return answer(wallcalc::web::describeModel());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_model_press(const char* json, int length) {
+    return answer(wallModel().press(text(json, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_model_file(const char* json, int length) {
+    return answer(wallModel().file(text(json, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_model_open(const char* file, int length) {
+    return answer(wallModel().open(text(file, length)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* wc_model_sheet(const char* date) {
+    return answer(wallModel().sheet(date));
 }
 
 }  // extern "C"

@@ -6,6 +6,7 @@
 #include "wallcalc/cli/wall_file.hpp"
 #include "wallcalc/engine/controls.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
+#include "wallcalc/sheet/wall_figure_layout.hpp"
 
 namespace wallcalc::web {
 namespace {
@@ -125,6 +126,9 @@ std::string WebWindow::sheet(std::string_view date) const {
                  {"inputs", entriesJson(s.inputs)},
                  {"materials", entriesJson(s.materials)},
                  {"materialNotes", s.materialNotes},
+                 // The figure drawn for this wall, and the lines that add up its loads.
+                 {"figure", sheet::svgText(sheet::wallFigure(&s.figure))},
+                 {"figureLines", s.figure.loadLines},
                  {"results", results},
                  {"resultNotes", s.resultNotes},
                  {"calculation", s.calculation},
