@@ -158,8 +158,8 @@ char* writeEscaped(char* w, std::string_view s) {
 
 // Room to write a text in, kept from one text to the next.
 char* room(std::size_t size) {
-    thread_local std::unique_ptr<char[]> buffer;
-    thread_local std::size_t capacity = 0;
+    WALLCALC_PER_THREAD std::unique_ptr<char[]> buffer;
+    WALLCALC_PER_THREAD std::size_t capacity = 0;
     if (size > capacity) {
         capacity = std::max(size, 2 * capacity);
         // Left unset (new char[], not make_unique): every byte used is written first; the

@@ -9,8 +9,8 @@ namespace wallcalc::plate::detail {
 
 namespace {
 
-thread_local std::vector<double> keptStorage;
-thread_local bool keptStorageInUse = false;
+WALLCALC_PER_THREAD std::vector<double> keptStorage;
+WALLCALC_PER_THREAD bool keptStorageInUse = false;
 
 }  // namespace
 
