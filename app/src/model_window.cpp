@@ -152,7 +152,7 @@ void ModelWindow::press() {
 }
 
 void ModelWindow::showResults() {
-    figure_->showFigure(sheet::modelFigure(*lastModel_, *lastPress_->analysis));
+    figure_->showFigure(sheet::modelFigure(*lastModel_, *lastPress_));
     showDesign(*results_, *lastPress_->design);
     // A table grown with its figures takes its room from the figure beside it.
     if (results_->width() < results_->minimumWidth()) {

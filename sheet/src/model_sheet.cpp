@@ -147,7 +147,7 @@ ModelSheet modelSheetOf(const WallModel& m, const ModelPress& press) {
     sheet.inputs = inputsOf(m);
     sheet.storeys = storeysOf(m);
     if (!press.completed()) return sheet;
-    sheet.figure = modelFigure(m, *press.analysis);
+    sheet.figure = modelFigure(m, press);
     const design::Verdict& v = press.design->verdict;
     sheet.verdict.ok = v.ok();
     sheet.verdict.line = v.line();
