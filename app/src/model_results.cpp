@@ -1,6 +1,7 @@
 #include "model_results.hpp"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
 #include <functional>
@@ -61,9 +62,18 @@ struct ResultRow {
     bool panelOnly = false;  // a two-way panel's figure: hidden for a one-way wall
 };
 
+// The name of a face's place in the table's headings: the model's, shortened for a panel's
+// horizontal bars (the side supports' on the water face, the span's on the inner face), so
+// that the headings stay as narrow as the one-way wall's.
+QString placeHeading(FacePlace place) {
+    if (place == FacePlace::WaterSide) return QStringLiteral("侧边水平筋");
+    if (place == FacePlace::InnerHorizontalSpan) return QStringLiteral("跨中水平筋");
+    return qs(model::placeName(place));
+}
+
 ResultRow faceRow(FacePlace place, const char* key, const char* figure, const QString& heading,
                   FaceFigure of) {
-    return {QLatin1String(key) + "." + QLatin1String(figure), qs(model::placeName(place)) + heading,
+    return {QLatin1String(key) + "." + QLatin1String(figure), placeHeading(place) + heading,
             [place, of](const StoreyShown& s) -> Cell {
                 const auto& f = s.design.face(place);
                 return f ? of(*f) : Cell{kNone, true};
@@ -205,6 +215,8 @@ void showDesign(QTableWidget& table, const model::WallDesign& design,
     int width = table.verticalHeader()->sizeHint().width() + 2 * table.frameWidth() + 4;
     for (int c = 0; c < table.columnCount(); ++c)
         width += std::max(table.columnWidth(c), table.horizontalHeader()->sectionSizeHint(c));
+    // A panel's rows are more than the page shows: the table scrolls, its bar beside them.
+    if (panel != nullptr) width += table.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     table.horizontalHeader()->setStretchLastSection(true);
     table.setMinimumWidth(width);
 }

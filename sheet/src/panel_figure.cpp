@@ -29,8 +29,10 @@ constexpr double kLegendRoom = 62;   // the base's mark, the scale, its ticks an
 constexpr double kLabelColumn = 52;  // elevations
 constexpr double kMapGap = 60;       // between the maps: both side supports' marks
 constexpr double kRightRoom = 14;
-constexpr double kMark = 7;      // how far a support's mark stands out of the edge
-constexpr int kMapColumns = 60;  // grid points across the width, less one
+constexpr double kMark = 7;  // how far a support's mark stands out of the edge
+constexpr int kMapColumns = 60;
+constexpr double kSeam =
+    0.5;  // the overlap of neighbouring cells  // grid points across the width, less one
 
 std::string fixed(double v, const char* format = "%.3f") {
     char text[32];
@@ -206,8 +208,12 @@ class PanelLayout {
                     const double x0 = frame_.at(map, half(xs, first, false), 0).x;
                     const double x1 = frame_.at(map, half(xs, j - 1, true), 0).x;
                     const FigureColour c = scale_.colour(band);
-                    // Stroked in its own colour so that no hairline shows between runs.
-                    rectangle(x0, y0, x1, y1, c, c, 0.4);
+                    // Each run reaches half a unit under the next run and the next row, drawn
+                    // after it, so that no seam of the background shows between them where
+                    // a painter smooths their edges.
+                    const bool lastColumn = j == xs.size(), lastRow = r + 1 == st.z_m.size();
+                    rectangle(x0, y0, lastColumn ? x1 : x1 + kSeam, lastRow ? y1 : y1 + kSeam, c, c,
+                              0.4);
                     first = j;
                 }
             }

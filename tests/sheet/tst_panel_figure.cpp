@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <ranges>
 #include <sstream>
 
 #include "wallcalc/cli/model_json.hpp"
@@ -66,9 +67,10 @@ bool operator==(sheet::FigureColour a, sheet::FigureColour b) {
 }
 
 // The colour map's cell under a point: a filled rectangle stroked in its own colour (the
-// marks and the labels' grounds are not), the first drawn that holds the point.
+// marks and the labels' grounds are not), the last drawn that holds the point (cells overlap
+// their neighbours a little; the one drawn last shows).
 std::optional<sheet::FigureColour> cellAt(const sheet::FigureDrawing& d, sheet::FigurePoint p) {
-    for (const sheet::FigurePath& path : d.paths) {
+    for (const sheet::FigurePath& path : d.paths | std::views::reverse) {
         if (!path.closed || !path.fill || !path.stroke || !(*path.fill == *path.stroke)) continue;
         const auto [x0, x1] = std::ranges::minmax(path.points, {}, &sheet::FigurePoint::x);
         const auto [y0, y1] = std::ranges::minmax(path.points, {}, &sheet::FigurePoint::y);
