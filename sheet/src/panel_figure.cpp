@@ -319,8 +319,9 @@ class PanelLayout {
         const std::string text = fixed(M);
         const double w = labelWidth(text, 10);
         double x = p.x + 5, y = p.y + 4;
-        if (g.place == Place::Top) y = p.y + 14;
-        if (g.place == Place::Bottom) y = p.y - 6;
+        // Inside the map: below a place on its top edge, above one on its bottom edge.
+        if (g.place == Place::Top || y - 9 < frame_.top) y = p.y + 14;
+        if (g.place == Place::Bottom || y + 3 > mapBottom()) y = p.y - 6;
         if (g.place == Place::Right || x + w > mapRight(g.map)) x = p.x - 5 - w;
         for (int tries = 0; tries < 4 && covers(x, y, w); ++tries)
             y += g.place == Place::Bottom ? -12 : 12;
@@ -369,7 +370,7 @@ MomentScale momentScale(double least, double most) {
     const double largest = std::max(-least, most);
     MomentScale s;
     if (!(largest > 0) || !std::isfinite(largest)) return s;
-    s.step = roundStep(largest / 5);
+    s.step = roundStep(largest / 6);
     s.lowestBand = static_cast<int>(std::floor(least / s.step));
     s.highestBand = std::max(s.lowestBand, static_cast<int>(std::floor(most / s.step)));
     return s;

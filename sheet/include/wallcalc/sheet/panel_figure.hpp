@@ -23,7 +23,7 @@ struct MomentScale {
     double highest() const { return (highestBand + 1) * step; }
 };
 
-// A scale whose bands cover [least, most] with a round step, about five bands to the
+// A scale whose bands cover [least, most] with a round step, six to about ten bands to the
 // larger side.
 MomentScale momentScale(double least, double most);
 
