@@ -188,12 +188,14 @@ class PanelLayout {
 
     // Each row of the grid as runs of equal band: a rectangle per run, a cell reaching
     // halfway to the grid's neighbouring points (to the edge at the panel's edges).
+    // Where a grid point's cell ends: halfway to its neighbour, at the edge for the last.
+    static double half(const std::vector<double>& v, std::size_t j, bool after) {
+        if (after) return j + 1 < v.size() ? (v[j] + v[j + 1]) / 2 : v[j];
+        return j > 0 ? (v[j - 1] + v[j]) / 2 : v[j];
+    }
+
     void colourMap(PanelMap map) {
         const std::vector<double>& xs = map_.x_m;
-        const auto half = [](const std::vector<double>& v, std::size_t j, bool after) {
-            if (after) return j + 1 < v.size() ? (v[j] + v[j + 1]) / 2 : v[j];
-            return j > 0 ? (v[j - 1] + v[j]) / 2 : v[j];
-        };
         for (std::size_t s = 0; s < map_.storeys.size(); ++s) {
             const plate::StoreyMomentMap& st = map_.storeys[s];
             const double top = depthOfStorey(static_cast<int>(s));
@@ -218,8 +220,48 @@ class PanelLayout {
                 }
             }
         }
+        for (std::size_t s = 0; s < map_.storeys.size(); ++s)
+            zeroLine(map, s);
         rectangle(frame_.left(map), frame_.top, mapRight(map), mapBottom(), std::nullopt, kInk,
                   0.8);
+    }
+
+    // The zero line of a storey: along each edge between neighbouring cells of opposite
+    // sign, so that the sign reads in a print without colour too.
+    void zeroLine(PanelMap map, std::size_t storey) {
+        const plate::StoreyMomentMap& st = map_.storeys[storey];
+        const std::vector<double>& xs = map_.x_m;
+        const double top = depthOfStorey(static_cast<int>(storey));
+        // −1, 0 or +1: a moment that shows as 0.000 (an edge free to turn) changes no sign.
+        const auto sign = [&](std::size_t r, std::size_t j) {
+            const double M = valueOn(map, st.moments[r][j]);
+            return std::fabs(M) < 0.0005 ? 0 : (M > 0 ? 1 : -1);
+        };
+        const auto changes = [&](std::size_t r0, std::size_t j0, std::size_t r1, std::size_t j1) {
+            return sign(r0, j0) * sign(r1, j1) < 0;
+        };
+        const auto at = [&](double x, double z) { return frame_.at(map, x, top + z); };
+        for (std::size_t r = 0; r < st.z_m.size(); ++r) {
+            const double z0 = half(st.z_m, r, false), z1 = half(st.z_m, r, true);
+            for (std::size_t j = 1; j < xs.size(); ++j) {
+                if (!changes(r, j - 1, r, j)) continue;
+                const double x = half(xs, j, false);
+                line(at(x, z0), at(x, z1), 0.8);
+            }
+            if (r == 0) continue;
+            // Between this row and the one above, the changes of sign side by side as one.
+            const double z = half(st.z_m, r, false);
+            for (std::size_t j = 0; j < xs.size();) {
+                if (!changes(r - 1, j, r, j)) {
+                    ++j;
+                    continue;
+                }
+                const std::size_t first = j;
+                while (j < xs.size() && changes(r - 1, j, r, j))
+                    ++j;
+                line(at(half(xs, first, false), z), at(half(xs, j - 1, true), z), 0.8);
+            }
+        }
     }
 
     // A supported edge from a to b, the outside toward (nx, ny): fixed hatched, pinned with
@@ -304,7 +346,8 @@ class PanelLayout {
             line({x, y + 10}, {x, y + 13}, 0.6);
             label(x, y + 23, fixed((scale_.lowestBand + k) * scale_.step, "%g"), Anchor::Middle, 9);
         }
-        label((x0 + x1) / 2, y + 37, "红：背水面（内侧）受拉（+）；蓝：迎水面受拉（−）；单位kN·m/m",
+        label((x0 + x1) / 2, y + 37,
+              "红：背水面（内侧）受拉（+）；蓝：迎水面受拉（−）；细线：M=0；单位kN·m/m",
               Anchor::Middle, 9.5);
     }
 
