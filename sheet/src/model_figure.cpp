@@ -245,6 +245,7 @@ FigureDrawing modelFigure(const WallModel& model, const WallAnalysis& analysis, 
 FigureDrawing modelFigure(const WallModel& model, const ModelPress& press, double width,
                           double height) {
     if (model.panel && press.panel) return panelFigure(model, *press.panel, width, height);
+    if (!press.analysis) return {width, height, {}, {}};  // nothing computed: an empty box
     return modelFigure(model, *press.analysis, width, height);
 }
 

@@ -143,3 +143,18 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelFigure, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// A panel whose width is wrong computes nothing: its figure is an empty box, not a crash.
+TEST(PanelFigureOfNothing, PressWithProblemsGivesAnEmptyBox) {
+    model::WallModel m = goldenModel("two_storey_panel");
+    m.panel->width = 0;
+    const model::ModelPress press = model::pressModel(m);
+    ASSERT_FALSE(press.completed());
+    const sheet::FigureDrawing d = sheet::modelFigure(m, press);
+    EXPECT_TRUE(d.paths.empty() && d.labels.empty());
+    EXPECT_EQ(d.width, sheet::kModelFigureWidth);
+}
+
+}  // namespace

@@ -19,7 +19,7 @@ FigureDrawing modelFigure(const model::WallModel& model, const model::WallAnalys
 // The figure of a press with its analysis: a model with a two-way panel as the panel's
 // colour maps of its moments (panel_figure.hpp), any other as above. A panel's model whose
 // plate results are not in the press gets the figure above, which then refers the moments
-// to the calculation.
+// to the calculation. A press that computed nothing gives an empty box.
 FigureDrawing modelFigure(const model::WallModel& model, const model::ModelPress& press,
                           double width = kModelFigureWidth, double height = kModelFigureHeight);
 
