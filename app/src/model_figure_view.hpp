@@ -18,6 +18,7 @@ class ModelFigureView final : public QWidget {
     void setStale(bool stale);
     bool stale() const { return stale_; }
     bool hasFigure() const { return hasFigure_; }
+    const sheet::FigureDrawing& drawing() const { return drawing_; }
     QSize sizeHint() const override;
 
   protected:

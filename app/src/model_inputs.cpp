@@ -47,11 +47,8 @@ QString labelWithUnit(const ModelKey& k, const QString& separator) {
     return k.unit.empty() ? qs(k.label) : qs(k.label) + separator + "(" + qs(k.unit) + ")";
 }
 
-// A cell's text as a number: empty, a finite number, or not a number.
-struct CellNumber {
-    bool empty = false;
-    std::optional<double> value;
-};
+}  // namespace
+
 CellNumber cellNumber(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty()) return {true, std::nullopt};
@@ -67,6 +64,8 @@ model::Problem notNumber(std::string key, std::string_view label, const QString&
                           "”不是数值，请输入数值";
     return {std::move(key), std::move(message)};
 }
+
+namespace {
 
 // The choices of a key that names one: what the model's JSON says, and what the page shows.
 struct Choices {
@@ -103,6 +102,7 @@ ModelInputs::ModelInputs(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     buildStoreys();
     buildFields();
+    buildPanel();
     buildTitle();
     layout->addStretch(1);
     model::WallModel empty;
@@ -272,7 +272,7 @@ void ModelInputs::showModel(const model::WallModel& m) {
     }
     for (std::size_t i = 0; i < model::kTitleFields.size(); ++i)
         title_[i]->setText(qs(m.project.*model::kTitleFields[i].field));
-    panel_ = m.panel;
+    showPanel(m.panel);
     fitStoreyTable();
     showStoreyButtons();
     showing_ = false;
@@ -317,7 +317,7 @@ InputsRead ModelInputs::read() const {
         m.*f.field = names_.at(std::string(f.key))->currentData().toString().toStdString();
     for (std::size_t i = 0; i < model::kTitleFields.size(); ++i)
         m.project.*model::kTitleFields[i].field = title_[i]->text().toStdString();
-    m.panel = panel_;
+    m.panel = readPanel(out);
     return out;
 }
 

@@ -12,6 +12,7 @@
 
 #include "wallcalc/model/wall_model.hpp"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -59,6 +60,12 @@ class ModelInputs final : public QWidget {
     void buildStoreys();
     void buildFields();
     void buildTitle();
+    // The two-way panel: switched on by its box, its width and side supports from the
+    // panel's keys (model_inputs_panel.cpp).
+    void buildPanel();
+    void showPanel(const std::optional<model::Panel>& panel);
+    std::optional<model::Panel> readPanel(InputsRead& out) const;
+    void enablePanel();
     void showStoreyButtons();
     void fitStoreyTable();  // tall enough for every row
     QTableWidgetItem* item(int row, int column) const;
@@ -74,12 +81,21 @@ class ModelInputs final : public QWidget {
     std::map<std::string, QLineEdit*, std::less<>> numbers_;
     std::map<std::string, QComboBox*, std::less<>> names_;
     std::vector<QLineEdit*> title_;  // in the order of kTitleFields
-    // What the page shows no cell for (a two-way panel), kept as the file gave it.
-    std::optional<model::Panel> panel_;
+    QCheckBox* panelOn_ = nullptr;
     bool showing_ = false;  // cells being set from a model, not edited
 };
 
 // Text of a number as a cell shows it, read back to the same value.
 QString numberText(double value);
+
+// A cell's text as a number: empty, a finite number, or not a number.
+struct CellNumber {
+    bool empty = false;
+    std::optional<double> value;
+};
+CellNumber cellNumber(const QString& text);
+
+// The problem of a cell whose text is not a number.
+model::Problem notNumber(std::string key, std::string_view label, const QString& text);
 
 }  // namespace wallcalc::app

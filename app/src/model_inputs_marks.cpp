@@ -1,5 +1,6 @@
 // The marks of the wall model's inputs: the cells that a problem names, coloured, with the
 // problem's message as their tooltip.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -41,6 +42,8 @@ IndexedKey indexedKey(const std::string& key) {
 QWidget* ModelInputs::widgetFor(const std::string& key) const {
     if (const auto at = numbers_.find(key); at != numbers_.end()) return at->second;
     if (const auto at = names_.find(key); at != names_.end()) return at->second;
+    // The panel as a whole (a mesh that does not settle): its box.
+    if (key == "panel") return panelOn_;
     return nullptr;
 }
 

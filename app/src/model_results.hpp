@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "wallcalc/model/panel_analysis.hpp"
 #include "wallcalc/model/wall_design.hpp"
 
 class QTableWidget;
@@ -22,6 +23,9 @@ inline constexpr unsigned kFailedColour = 0xb71c1c;
 void setUpResultsTable(QTableWidget& table);
 // The design's storeys into the table, one column each; `stale` results (of inputs that
 // have changed since) in the grey of disabled text, every colour taken away.
-void showDesign(QTableWidget& table, const model::WallDesign& design, bool stale = false);
+// With a two-way panel's plate results, also its horizontal faces, its side shear and the
+// total reaction of each edge of each storey (those rows are hidden without).
+void showDesign(QTableWidget& table, const model::WallDesign& design,
+                const model::PanelAnalysis* panel = nullptr, bool stale = false);
 
 }  // namespace wallcalc::app

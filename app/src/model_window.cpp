@@ -41,6 +41,10 @@ std::vector<model::Problem> merged(std::vector<model::Problem> notNumbers,
     return notNumbers;
 }
 
+const model::PanelAnalysis* panelOf(const model::ModelPress& press) {
+    return press.panel ? &*press.panel : nullptr;
+}
+
 }  // namespace
 
 ModelWindow::ModelWindow(QWidget* parent) : QMainWindow(parent) {
@@ -152,8 +156,8 @@ void ModelWindow::press() {
 }
 
 void ModelWindow::showResults() {
-    figure_->showFigure(sheet::modelFigure(*lastModel_, *lastPress_->analysis));
-    showDesign(*results_, *lastPress_->design);
+    figure_->showFigure(sheet::modelFigure(*lastModel_, *lastPress_));
+    showDesign(*results_, *lastPress_->design, panelOf(*lastPress_));
     // A table grown with its figures takes its room from the figure beside it.
     if (results_->width() < results_->minimumWidth()) {
         const int total = upper_->width();
@@ -179,7 +183,7 @@ void ModelWindow::showResults() {
 void ModelWindow::showStale(bool stale) {
     stale_ = stale;
     figure_->setStale(stale);
-    if (lastPress_) showDesign(*results_, *lastPress_->design, stale);
+    if (lastPress_) showDesign(*results_, *lastPress_->design, panelOf(*lastPress_), stale);
     QPalette palette = QApplication::palette(text_);
     if (stale) palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
     text_->setPalette(palette);

@@ -3,12 +3,15 @@
 // it under xvfb-run or QT_QPA_PLATFORM=offscreen.
 //
 //   wallcalc-model-shot MODEL.json OUT.png [--size WxH] [--bad KEY=TEXT] [--page N]
+//                       [--show KEY]
 //
 // MODEL.json may be - for the page as it opens, with no file. --bad types TEXT into the field KEY
 // ("ground=abc") after the file is opened, so that the picture shows a marked cell and the results
-// greyed; --page 0 shows the first page (the wall strip) instead, as the window opens.
+// greyed; --page 0 shows the first page (the wall strip) instead, as the window opens; --show
+// scrolls the inputs until the field KEY ("panel.width") is in sight.
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <cstdio>
@@ -36,7 +39,7 @@ int main(int argc, char** argv) {
     if (args.size() < 2 || args[0].startsWith(QLatin1String("--"))) {
         std::fprintf(stderr,
                      "usage: wallcalc-model-shot MODEL.json OUT.png [--size WxH] "
-                     "[--bad KEY=TEXT] [--page N]\n");
+                     "[--bad KEY=TEXT] [--page N] [--show KEY]\n");
         return 2;
     }
     // The settings of Qt's test mode, not the user's.
@@ -53,6 +56,11 @@ int main(int argc, char** argv) {
     if (const QString bad = valueOf(args, "--bad"); bad.contains(QLatin1Char('='))) {
         auto* edit = window.findChild<QLineEdit*>(bad.section(QLatin1Char('='), 0, 0));
         if (edit != nullptr) edit->setText(bad.section(QLatin1Char('='), 1));
+    }
+    if (const QString key = valueOf(args, "--show"); !key.isEmpty()) {
+        auto* area = window.findChild<QScrollArea*>(QStringLiteral("ModelInputsArea"));
+        auto* field = window.findChild<QWidget*>(key);
+        if (area != nullptr && field != nullptr) area->ensureWidgetVisible(field, 0, 200);
     }
     QApplication::processEvents();
     if (window.grab().save(args[1])) return 0;

@@ -123,9 +123,11 @@ struct Reader {
             const std::string name = "panel." + key;
             const ModelKey* pk = keyIn(model::kPanelKeys, key);
             if (pk == nullptr) return unknown(name, "（panel 可用 width、left、right）");
-            const bool ok = key == "width"  ? number(value, name, pk->label, p.width)
-                            : key == "left" ? text(value, name, pk->label, p.left)
-                                            : text(value, name, pk->label, p.right);
+            const auto* n = fieldNamed<model::PanelNumberField>(model::kPanelNumberFields, key);
+            const auto* t = fieldNamed<model::PanelNameField>(model::kPanelNameFields, key);
+            const bool ok = n != nullptr   ? number(value, name, pk->label, p.*(n->field))
+                            : t != nullptr ? text(value, name, pk->label, p.*(t->field))
+                                           : unknown(name, "（panel 可用 width、left、right）");
             if (!ok) return false;
         }
         if (!required(v, model::kPanelKeys, "panel.")) return false;

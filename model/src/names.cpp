@@ -12,6 +12,7 @@ constexpr std::array<std::string_view, 3> kEdge = {"fixed", "pinned", "free"};
 constexpr std::array<std::string_view, 2> kModes = {"ordinary", "civil-defence"};
 constexpr std::array<std::string_view, 3> kTopLabels = {"铰接", "固定", "自由"};
 constexpr std::array<std::string_view, 2> kBaseLabels = {"固定", "铰接"};
+constexpr std::array<std::string_view, 3> kEdgeLabels = {"固定", "铰接", "自由"};
 constexpr std::array<std::string_view, 2> kModeLabels = {"非人防", "人防"};
 
 template <class Enum>
@@ -41,6 +42,9 @@ std::span<const std::string_view> topSupportLabels() {
 }
 std::span<const std::string_view> baseSupportLabels() {
     return kBaseLabels;
+}
+std::span<const std::string_view> edgeSupportLabels() {
+    return kEdgeLabels;
 }
 std::span<const std::string_view> modeLabels() {
     return kModeLabels;

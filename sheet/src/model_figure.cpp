@@ -2,6 +2,8 @@
 // the characteristic load on the earth side and the characteristic moment diagram.
 #include "wallcalc/sheet/model_figure.hpp"
 
+#include "wallcalc/sheet/panel_figure.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -238,6 +240,13 @@ class Layout {
 FigureDrawing modelFigure(const WallModel& model, const WallAnalysis& analysis, double width,
                           double height) {
     return Layout(model, analysis, width, height).draw();
+}
+
+FigureDrawing modelFigure(const WallModel& model, const ModelPress& press, double width,
+                          double height) {
+    if (model.panel && press.panel) return panelFigure(model, *press.panel, width, height);
+    if (!press.analysis) return {width, height, {}, {}};  // nothing computed: an empty box
+    return modelFigure(model, *press.analysis, width, height);
 }
 
 }  // namespace wallcalc::sheet

@@ -127,8 +127,7 @@ std::vector<Block> modelSheetBlocks(const ModelSheet& sheet, const SheetStyle& s
     blocks.push_back(headingBlock(QStringLiteral("二、各层墙体"), style));
     append(blocks, gridBlocks(sheet.storeys, style, width));
     if (sheet.figure.width > 0) {
-        blocks.push_back(
-            headingBlock(QStringLiteral("三、计算简图、荷载图与弯矩图（标准组合）"), style));
+        blocks.push_back(headingBlock(QString::fromStdString(sheet.figureHeading), style));
         blocks.push_back(drawingBlock(sheet.figure, style, width));
     }
     blocks.push_back(headingBlock(QStringLiteral("四、结论"), style));

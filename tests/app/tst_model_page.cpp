@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,6 +27,7 @@
 #include "form1.hpp"
 #include "main_window.hpp"
 #include "message_catcher.hpp"
+#include "model_figure_view.hpp"
 #include "model_results.hpp"
 #include "model_window.hpp"
 #include "scratch_settings.hpp"
@@ -53,6 +55,11 @@ QJsonObject jsonFile(const QString& path, int line = 0) {
 // The three-storey golden wall's file (the first of the golden models).
 QString goldenModelPath() {
     return kGolden + "/three_storeys.json";
+}
+
+// The two-storey golden panel's files: the model, its answer and its calculation text.
+QString panelPath(const QString& name, const QString& ending = ".json") {
+    return kGolden + "/" + name + ending;
 }
 
 QString numberText(const QJsonValue& v) {
@@ -109,9 +116,10 @@ class ModelPage : public QObject {
         }
         qFatal("no storey column %s", qPrintable(key));
     }
-    // The golden wall typed cell by cell into a new page, from its file's values.
-    void typeGoldenModel() {
-        const QJsonObject m = jsonFile(goldenModelPath());
+    // A golden wall typed cell by cell into a new page, from its file's values (its panel
+    // too, where it has one).
+    void typeGoldenModel(const QString& path = goldenModelPath()) {
+        const QJsonObject m = jsonFile(path);
         for (const QString key : {"ground", "water", "waterQuasi", "gamma", "gammaSat", "gammaW",
                                   "K0", "surcharge", "spacing", "limit"})
             typeInto(key, numberText(m[key]));
@@ -131,6 +139,29 @@ class ModelPage : public QObject {
             for (int k = 0; k < keys.size(); ++k)
                 typeCell(r, storeyColumn(columns[k]), numberText(walls[r].toObject()[keys[k]]));
         }
+        if (!m.contains("panel")) return;
+        const QJsonObject panel = m["panel"].toObject();
+        get<QAbstractButton>("panel")->click();
+        typeInto("panel.width", numberText(panel["width"]));
+        for (const QString side : {"left", "right"}) {
+            auto* combo = get<QComboBox>("panel." + side);
+            combo->setCurrentIndex(combo->findData(panel[side].toString()));
+        }
+    }
+    // A face's figures in the results against the golden answer's (a dash where the face is
+    // not in tension).
+    void compareFace(const QJsonObject& storey, const QString& face, int s) {
+        const QJsonValue f = storey[face];
+        if (f.isNull()) {
+            QCOMPARE(result(face + ".M", s)->text(), QStringLiteral("—"));
+            return;
+        }
+        QCOMPARE(result(face + ".M", s)->text().toDouble(), f["M"].toDouble());
+        QCOMPARE(result(face + ".bars", s)->text(), f["bars"].toString());
+        if (f["w"].isNull())
+            QCOMPARE(result(face + ".w", s)->text(), QStringLiteral("—"));
+        else
+            QCOMPARE(result(face + ".w", s)->text().toDouble(), f["w"].toDouble());
     }
 
   private slots:
@@ -225,6 +256,134 @@ class ModelPage : public QObject {
             QCOMPARE(get<QPlainTextEdit>("ModelText")->toPlainText(),
                      QString::fromUtf8(text.readAll()));
         }
+    }
+
+    // A two-way golden panel on the page gives its golden answer: every face both ways,
+    // the shears, each edge's reaction, the calculation text, and its moments on the figure.
+    void panelGoldenFigures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("two-storey panel, opened from its file") << "two_storey_panel" << false;
+        QTest::newRow("two-storey panel, typed on the page") << "two_storey_panel" << true;
+        QTest::newRow("the panel under its permanent loads, opened")
+            << "two_storey_panel_permanent" << false;
+    }
+    void panelGoldenFigures() {
+        QFETCH(QString, name);
+        QFETCH(bool, typed);
+        if (typed)
+            typeGoldenModel(panelPath(name));
+        else
+            QVERIFY(page_->openModelFile(panelPath(name)));
+        QVERIFY(!page_->stale());
+        QVERIFY(get<QAbstractButton>("panel")->isChecked());
+        const QJsonObject answer = jsonFile(panelPath(name, ".expected.json"));
+        const QJsonArray design = answer["design"].toObject()["storeys"].toArray();
+        const QJsonArray analysis = answer["analysis"].toObject()["storeys"].toArray();
+        QCOMPARE(results()->columnCount(), design.size());
+        QVERIFY(!results()->isRowHidden(resultRow("horizontalSupport.M")));
+        QStringList governing;
+        for (int s = 0; s < design.size(); ++s) {
+            const QJsonObject storey = design[s].toObject();
+            for (const QString face : {"waterFaceTop", "innerFace", "waterFaceBottom",
+                                       "horizontalSupport", "horizontalSpan"})
+                compareFace(storey, face, s);
+            for (const QString support : {"shearTop", "shearBottom", "shearSide"}) {
+                for (const QString figure : {"V", "Vc"}) {
+                    QCOMPARE(result(support + "." + figure, s)->text().toDouble(),
+                             storey[support][figure].toDouble());
+                }
+            }
+            const QJsonObject plate = analysis[s].toObject();
+            for (const QString edge : {"top", "bottom", "left", "right"}) {
+                QCOMPARE(result("reactions." + edge, s)->text().toDouble(),
+                         plate["reactions"][edge].toDouble());
+            }
+            for (const QString way : {"vertical", "horizontal"}) {
+                for (const QJsonValue m : plate[way].toObject()) {
+                    if (m.isObject() && m["M"].toDouble() != 0)
+                        governing << QString::number(m["M"].toDouble(), 'f', 3);
+                }
+            }
+        }
+        QFile text(panelPath(name, ".text.expected.txt"));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QCOMPARE(get<QPlainTextEdit>("ModelText")->toPlainText(),
+                 QString::fromUtf8(text.readAll()));
+        // Every governing moment other than a pinned edge's zero is written on the figure.
+        QStringList written;
+        for (const auto& l : get<wallcalc::app::ModelFigureView>("ModelFigure")->drawing().labels)
+            written << QString::fromStdString(l.text);
+        for (const QString& M : governing)
+            QVERIFY2(written.contains(M), qPrintable(M));
+    }
+
+    // A wall without a panel shows none of the panel's rows.
+    void oneWayWallHidesPanelRows() {
+        QVERIFY(page_->openModelFile(goldenModelPath()));
+        QVERIFY(!get<QAbstractButton>("panel")->isChecked());
+        QVERIFY(!get<QLineEdit>("panel.width")->isEnabled());
+        for (const QString key : {"horizontalSupport.M", "shearSide.V", "reactions.left"})
+            QVERIFY(results()->isRowHidden(resultRow(key)));
+    }
+
+    // A wrong panel: the field the problem names is marked with its message, nothing is
+    // computed (the last results stay, greyed), and put right it computes again.
+    void wrongPanelMarked_data() {
+        QTest::addColumn<QString>("field");  // typed into, or chosen
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("marked");  // the field the problem names
+        QTest::addColumn<QString>("named");
+        QTest::newRow("width zero") << "panel.width"
+                                    << "0"
+                                    << "panel.width"
+                                    << "panel.width（";
+        QTest::newRow("width not a number") << "panel.width"
+                                            << "6m"
+                                            << "panel.width"
+                                            << "panel.width（";
+        // One storey free at both sides over a pinned base: a free top lets it turn about
+        // its base.
+        QTest::newRow("a mechanism: sides and top free over a pinned base") << "top"
+                                                                            << "free"
+                                                                            << "base"
+                                                                            << "可变体系";
+    }
+    void wrongPanelMarked() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, marked);
+        QFETCH(QString, named);
+        QVERIFY(page_->openModelFile(panelPath("two_storey_panel")));
+        const auto choose = [this](const QString& key, const QString& name) {
+            auto* combo = get<QComboBox>(key);
+            combo->setCurrentIndex(combo->findData(name));
+        };
+        const bool chosen = field == "top";
+        if (chosen) {
+            choose("panel.left", "free");
+            choose("panel.right", "free");
+            get<QPushButton>("RemoveStorey")->click();
+            choose("base", "pinned");
+        }
+        QVERIFY(!page_->stale());
+        const QString before = result("horizontalSpan.M", 0)->text();
+        if (chosen)
+            choose(field, text);
+        else
+            typeInto(field, text);
+        QVERIFY(page_->stale());
+        QVERIFY(resultsGrey());
+        QCOMPARE(result("horizontalSpan.M", 0)->text(), before);
+        const QString mark = get<QWidget>(marked)->property("problem").toString();
+        QVERIFY2(mark.contains(named), qPrintable(mark));
+        QVERIFY(get<QLabel>("ModelProblems")->text().contains(named));
+        if (chosen)
+            choose(field, "pinned");
+        else
+            typeInto(field, "6");
+        QVERIFY(!page_->stale());
+        QVERIFY(get<QWidget>(marked)->property("problem").toString().isEmpty());
     }
 
     // A wrong cell: marked with its message, the results of the last inputs kept and
@@ -352,8 +511,14 @@ class ModelPage : public QObject {
         QVERIFY(!get<QLabel>("ModelProblems")->text().isEmpty());
     }
 
+    void savedModelReadsBack_data() {
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("three storeys, one added") << goldenModelPath();
+        QTest::newRow("a two-way panel, one storey added") << panelPath("two_storey_panel");
+    }
     void savedModelReadsBack() {
-        QVERIFY(page_->openModelFile(goldenModelPath()));
+        QFETCH(QString, opened);
+        QVERIFY(page_->openModelFile(opened));
         get<QPushButton>("AddStorey")->click();
         // Typed as an input method gives it: the whole text at once.
         get<QLineEdit>("project.project")->setText(QStringLiteral("滨江花园地下车库"));
@@ -365,6 +530,7 @@ class ModelPage : public QObject {
         ModelWindow other;
         QVERIFY(other.openModelFile(path));
         QVERIFY(other.model() == shown);
+        QCOMPARE(other.model().panel.has_value(), QFileInfo(opened).fileName().contains("panel"));
         QCOMPARE(other.lastPress()->design->verdict.line(),
                  page_->lastPress()->design->verdict.line());
     }

@@ -51,6 +51,20 @@ inline constexpr StoreyField kStoreyFields[] = {{"thickness", &Storey::thickness
                                                 {"c2", &Storey::c2},
                                                 {"qrf", &Storey::qrf}};
 
+// The members of Panel by the keys of `panel` (kPanelKeys).
+struct PanelNumberField {
+    std::string_view key;
+    double Panel::*field;
+};
+inline constexpr PanelNumberField kPanelNumberFields[] = {{"width", &Panel::width}};
+
+struct PanelNameField {
+    std::string_view key;
+    std::string Panel::*field;
+};
+inline constexpr PanelNameField kPanelNameFields[] = {{"left", &Panel::left},
+                                                      {"right", &Panel::right}};
+
 // The field of a key, or null.
 template <class Field>
 const Field* fieldNamed(std::span<const Field> fields, std::string_view key) {

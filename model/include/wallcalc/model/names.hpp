@@ -27,6 +27,7 @@ std::span<const std::string_view> modeNames();         // ordinary, civil-defenc
 // The same choices as the window and the sheets name them, in the same order: "铰接" …
 std::span<const std::string_view> topSupportLabels();   // 铰接, 固定, 自由
 std::span<const std::string_view> baseSupportLabels();  // 固定, 铰接
+std::span<const std::string_view> edgeSupportLabels();  // 固定, 铰接, 自由
 std::span<const std::string_view> modeLabels();         // 非人防, 人防
 
 std::optional<TopSupport> topSupportNamed(std::string_view name);

@@ -38,6 +38,9 @@ struct ModelSheet {
     std::vector<std::string> codes;
     std::vector<SheetEntry> inputs;
     std::vector<std::vector<std::string>> storeys;  // a row of headings, then one per storey
+    // The figure and its heading: a two-way panel's shows no load diagram, its moments as
+    // colour maps.
+    std::string figureHeading = "三、计算简图、荷载图与弯矩图（标准组合）";
     FigureDrawing figure;
     SheetVerdict verdict;
     std::vector<DesignRow> design;
