@@ -166,9 +166,8 @@ void checkGround(Checker& c, const WallModel& m) {
 void checkSupports(Checker& c, const WallModel& m, std::optional<std::size_t> storeys) {
     c.name("top", label("top"), m.top, topSupportNames());
     c.name("base", label("base"), m.base, baseSupportNames());
-    // A wall strip free at its top stands on its base alone: pinned there, one storey turns
-    // about it. A panel may still be held by its sides; the plate's own check judges it.
-    if (!m.panel && storeys == 1 && topSupportNamed(m.top) == TopSupport::Free &&
+    // A wall free at its top stands on its base alone: pinned there, one storey turns about it.
+    if (storeys == 1 && topSupportNamed(m.top) == TopSupport::Free &&
         baseSupportNamed(m.base) == BaseSupport::Pinned) {
         c.add("base", label("base"),
               "：单层墙墙顶自由（free）时墙底不能为铰接（pinned），否则墙体为可变体系；"

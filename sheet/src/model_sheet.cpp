@@ -148,7 +148,8 @@ ModelSheet modelSheetOf(const WallModel& m, const ModelPress& press) {
     sheet.storeys = storeysOf(m);
     if (!press.completed()) return sheet;
     sheet.figure = modelFigure(m, press);
-    if (m.panel && press.panel) sheet.figureHeading = "三、计算简图与弯矩云图（双向板，标准组合）";
+    if (m.panel && press.panel)
+        sheet.headings.figure = "三、计算简图与弯矩云图（双向板，标准组合）";
     const design::Verdict& v = press.design->verdict;
     sheet.verdict.ok = v.ok();
     sheet.verdict.line = v.line();

@@ -120,22 +120,22 @@ std::vector<Block> modelSheetBlocks(const ModelSheet& sheet, const SheetStyle& s
                        {label, third - label, label, third - label, label, third - label}, style));
     const qreal half = width / 2;
     const qreal inputLabel = half * 0.55;
-    blocks.push_back(headingBlock(QStringLiteral("一、输入"), style));
+    blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.inputs), style));
     append(blocks,
            tableBlocks(pairRows(sheet.inputs),
                        {inputLabel, half - inputLabel, inputLabel, half - inputLabel}, style));
-    blocks.push_back(headingBlock(QStringLiteral("二、各层墙体"), style));
+    blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.storeys), style));
     append(blocks, gridBlocks(sheet.storeys, style, width));
     if (sheet.figure.width > 0) {
-        blocks.push_back(headingBlock(QString::fromStdString(sheet.figureHeading), style));
+        blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.figure), style));
         blocks.push_back(drawingBlock(sheet.figure, style, width));
     }
-    blocks.push_back(headingBlock(QStringLiteral("四、结论"), style));
+    blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.verdict), style));
     append(blocks, tableBlocks(verdictRows(sheet.verdict), {label, width - label}, style));
-    blocks.push_back(headingBlock(QStringLiteral("五、截面设计"), style));
+    blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.design), style));
     // The steel areas and the bars take the most room, the storey and the verdict the least.
     append(blocks, gridBlocks(designGrid(sheet), style, width, {7, 16, 15, 23, 19, 10, 10}));
-    blocks.push_back(headingBlock(QStringLiteral("六、计算过程"), style));
+    blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.calculation), style));
     append(blocks, textBlocks(sheet.calculation, style, width));
     return blocks;
 }

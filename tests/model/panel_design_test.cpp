@@ -76,7 +76,9 @@ TEST_P(PanelPress, DesignMomentsAreTheFactoredCharacteristicPlateMoments) {
             EXPECT_NEAR(f->Md, factor * Mk, 1e-9 * factor * Mk);
             ASSERT_TRUE(f->Mq.has_value());
             EXPECT_NEAR(*f->Mq, Mk, 1e-9 * Mk);
-            if (f->Mc) EXPECT_NEAR(*f->Mc, m.gamma0 * 1.2 * Mk, 1e-9 * Mk);
+            if (f->Mc) {
+                EXPECT_NEAR(*f->Mc, m.gamma0 * 1.2 * Mk, 1e-9 * Mk);
+            }
         }
     }
     EXPECT_EQ(horizontal, GetParam().horizontalFaces);

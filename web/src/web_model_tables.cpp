@@ -125,8 +125,8 @@ Json sheetJson(const sheet::ModelSheet& s, std::string_view date) {
             {"calculation", s.calculation},
             // The sections as the PDF sheet heads them.
             {"headings",
-             {"一、输入", "二、各层墙体", "三、计算简图、荷载图与弯矩图（标准组合）", "四、结论",
-              "五、截面设计", "六、计算过程"}}};
+             {s.headings.inputs, s.headings.storeys, s.headings.figure, s.headings.verdict,
+              s.headings.design, s.headings.calculation}}};
 }
 
 }  // namespace wallcalc::web

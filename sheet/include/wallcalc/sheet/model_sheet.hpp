@@ -31,6 +31,19 @@ struct DesignRow {
 std::vector<std::string> designColumns();
 std::vector<DesignRow> designRows(const model::WallDesign& design);
 
+// The headings of the model sheet's sections, in their order: the same on the printed sheet
+// and on the web page's. A two-way panel's figure shows no load diagram, its moments as
+// colour maps.
+struct ModelSheetHeadings {
+    std::string inputs = "一、输入";
+    std::string storeys = "二、各层墙体";
+    std::string figure = "三、计算简图、荷载图与弯矩图（标准组合）";
+    std::string verdict = "四、结论";
+    std::string design = "五、截面设计";
+    std::string calculation = "六、计算过程";
+    bool operator==(const ModelSheetHeadings&) const = default;
+};
+
 struct ModelSheet {
     std::string title = std::string(kModelSheetTitle);
     std::string date;
@@ -38,9 +51,7 @@ struct ModelSheet {
     std::vector<std::string> codes;
     std::vector<SheetEntry> inputs;
     std::vector<std::vector<std::string>> storeys;  // a row of headings, then one per storey
-    // The figure and its heading: a two-way panel's shows no load diagram, its moments as
-    // colour maps.
-    std::string figureHeading = "三、计算简图、荷载图与弯矩图（标准组合）";
+    ModelSheetHeadings headings;
     FigureDrawing figure;
     SheetVerdict verdict;
     std::vector<DesignRow> design;
