@@ -53,6 +53,7 @@ class Layout {
         wall();
         groundAndWater();
         elevations();
+        loadValues();
         // A two-way panel's moments vary across its width: the strip's diagram would not be
         // the wall's, and the plate's governing moments stand in the calculation.
         if (!m_.panel) momentDiagram();
@@ -158,19 +159,49 @@ class Layout {
         std::vector<FigurePoint> outline;
         const auto pieces = load.pieces();
         outline.push_back({earthFace_, yDepth(pieces.front().x0)});
-        double lastLabel = -1e9;
         for (const LoadPiece& p : pieces) {
             outline.push_back({earthFace_ - p.p0 * k, yDepth(p.x0)});
             outline.push_back({earthFace_ - p.p1 * k, yDepth(p.x1)});
         }
         outline.push_back({earthFace_, yDepth(pieces.back().x1)});
         path(outline, kLoadFill, kLoadInk, 1, true);
-        // The value at the end of each piece, where there is room for it.
-        for (const LoadPiece& p : pieces) {
+        loadScale_ = k;
+    }
+
+    // Whether a label of `size` over [x0, x1] with its baseline at yy leaves every label
+    // already placed clear.
+    bool clear(double x0, double x1, double yy, double size) const {
+        for (const FigureLabel& l : d_.labels) {
+            const double w = labelWidth(l.text, l.size);
+            const double left = l.anchor == Anchor::Start    ? l.at.x
+                                : l.anchor == Anchor::Middle ? l.at.x - w / 2
+                                                             : l.at.x - w;
+            const bool apart =
+                x1 <= left || x0 >= left + w || yy <= l.at.y - l.size || yy - size >= l.at.y;
+            if (!apart) return false;
+        }
+        return true;
+    }
+
+    // The value at the end of each piece, where there is room for it: outside the diagram's
+    // edge, or inside it where a water level's or an elevation's label stands outside.
+    void loadValues() {
+        if (!(loadScale_ > 0)) return;
+        constexpr double kSize = 10;
+        double lastLabel = -1e9;
+        for (const LoadPiece& p : a_[Combination::Characteristic].load().pieces()) {
             const double yy = yDepth(p.x1);
             if (p.p1 <= 0 || yy - lastLabel < kText + 1) continue;
-            label(earthFace_ - p.p1 * k - 3, yy - 2, fixed(p.p1, "%.1f"), Anchor::End, kLoadInk,
-                  10);
+            const std::string text = fixed(p.p1, "%.1f");
+            const double edge = earthFace_ - p.p1 * loadScale_, w = labelWidth(text, kSize);
+            if (clear(edge - 3 - w, edge - 3, yy - 2, kSize) && edge - 3 - w >= kLabelColumn) {
+                label(edge - 3, yy - 2, text, Anchor::End, kLoadInk, kSize);
+            } else if (edge + 3 + w <= earthFace_ - 2 &&
+                       clear(edge + 3, edge + 3 + w, yy - 2, kSize)) {
+                label(edge + 3, yy - 2, text, Anchor::Start, kLoadInk, kSize);
+            } else {
+                continue;
+            }
             lastLabel = yy;
         }
     }
@@ -232,6 +263,7 @@ class Layout {
     const WallAnalysis& a_;
     double width_, height_;
     double top_ = 0, scale_ = 1, earthFace_ = 0, momentLeft_ = 0;
+    double loadScale_ = 0;  // figure units per kN/m of load
     FigureDrawing d_;
 };
 

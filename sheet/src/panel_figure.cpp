@@ -377,7 +377,7 @@ class PanelLayout {
         double x, y, w;
     };
     bool covers(double x, double y, double w) const {
-        return std::ranges::any_of(written_, [&](const Written& o) {
+        return std::any_of(written_.begin(), written_.end(), [&](const Written& o) {
             return x < o.x + o.w + 2 && o.x < x + w + 2 && std::fabs(y - o.y) < 11;
         });
     }
