@@ -52,14 +52,9 @@ Json choicesOf(std::string_view key) {
         for (const auto& g : design::kSteelGrades)
             out.push_back(choice(g.name, g.name));
     }
-    // A side of a panel is fixed, pinned or free, named as the wall's top is.
-    if (key == "left" || key == "right") {
-        const auto labels = model::topSupportLabels();
-        for (const std::string_view name : model::edgeSupportNames()) {
-            const auto at = model::positionOf(model::topSupportNames(), name);
-            out.push_back(choice(name, at ? labels[*at] : name));
-        }
-    }
+    // A side of a panel is fixed, pinned or free.
+    if (key == "left" || key == "right")
+        both(model::edgeSupportNames(), model::edgeSupportLabels());
     return out;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The figure of the specified wall as a list of what to draw (figure_drawing_list.hpp): a
+// The wall strip's figure as a list of what to draw (figure_drawing_list.hpp): a
 // section through the basement wall with its elevations and its water level, and beside it
 // the calculation diagram (a member propped at the top and fixed at the base) under the
 // wall's load diagram to scale, with its moment diagram and MBk. Standard C++: the web
