@@ -149,7 +149,7 @@ void loadLines(Lines& t, const WallModel& m, const WallAnalysis& a) {
             "人防组合prf=1.2*(e+pw)+1.0*qrf（GB 50038-2005，qrf为本层人防等效静荷载，"
             "附加荷载不参与）");
     }
-    t.line("各荷载折点（楼板、室外地面与水位处），荷载单位kN/m2，每米墙长即kN/m：");
+    t.line("各荷载折点（楼板、室外地面与水位处），荷载单位（kN/m2），每米墙长即（kN/m）：");
     const auto pieces = loads[Combination::Characteristic].pieces();
     for (std::size_t k = 0; k <= pieces.size(); ++k) {
         const double x = k < pieces.size() ? pieces[k].x0 : pieces.back().x1;

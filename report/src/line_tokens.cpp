@@ -8,10 +8,10 @@ namespace wallcalc::report::detail {
 namespace {
 
 constexpr UnitForm kUnits[] = {
-    {"kNm", "kN·m", ""},    {"kN.m", "kN·m", ""},   {"kN·m", "kN·m", ""},   {"kN/m", "kN/m", ""},
-    {"kN/m2", "kN/m", "2"}, {"kN/m3", "kN/m", "3"}, {"N/mm2", "N/mm", "2"}, {"mm2", "mm", "2"},
-    {"m2", "m", "2"},       {"m3", "m", "3"},       {"mm", "mm", ""},       {"m", "m", ""},
-    {"kN", "kN", ""},
+    {"kNm", "kN·m", ""},    {"kN.m", "kN·m", ""},     {"kN·m", "kN·m", ""},   {"kN/m", "kN/m", ""},
+    {"kN/m2", "kN/m", "2"}, {"kN/m3", "kN/m", "3"},   {"N/mm2", "N/mm", "2"}, {"mm2", "mm", "2"},
+    {"m2", "m", "2"},       {"m3", "m", "3"},         {"mm", "mm", ""},       {"m", "m", ""},
+    {"kN", "kN", ""},       {"kN·m/m", "kN·m/m", ""},
 };
 
 // One character of UTF-8 text: its code and its length in bytes.
@@ -98,7 +98,8 @@ constexpr std::size_t kLongestName = 4;
 // Words set upright though they read as names: codes, functions, the steel and concrete
 // grades (HRB400, C30), and a word typed where a number belongs ("thirty").
 bool upright(std::string_view name) {
-    for (std::string_view word : {"GB", "JGJ", "max", "min"}) {
+    // EI the bending stiffness, dx and dt of an integral, ΣR a sum of reactions: as written.
+    for (std::string_view word : {"GB", "JGJ", "max", "min", "EI", "dx", "dt", "ΣR"}) {
         if (name == word) return true;
     }
     if (name.size() > kLongestName &&
@@ -137,7 +138,8 @@ std::size_t bracketedUnit(std::string_view text, std::size_t i, Token& unit) {
         const std::size_t from = i + open.size();
         for (std::string_view close : kClose) {
             const std::size_t end = text.find(close, from);
-            if (end == std::string_view::npos || end - from > 6) continue;
+            // The longest unit's bytes: "kN·m/m" (the middle dot takes two).
+            if (end == std::string_view::npos || end - from > 7) continue;
             if (const UnitForm* u = unitNamed(text.substr(from, end - from))) {
                 unit = token(Tok::Unit, std::string(u->key));
                 unit.open = open;

@@ -1,5 +1,6 @@
 #include "wallcalc/sheet/model_sheet.hpp"
 
+#include "wallcalc/design/materials.hpp"
 #include "wallcalc/model/model_text.hpp"
 #include "wallcalc/report/number_text.hpp"
 #include "wallcalc/report/shown_value.hpp"
@@ -146,6 +147,8 @@ ModelSheet modelSheetOf(const WallModel& m, const ModelPress& press) {
     sheet.codes.push_back(codeLine(kWaterproofing));
     sheet.inputs = inputsOf(m);
     sheet.storeys = storeysOf(m);
+    if (const design::SteelGrade* steel = design::steelNamed(m.steel))
+        sheet.notation.barSymbol = steel->symbol;
     if (!press.completed()) return sheet;
     sheet.figure = modelFigure(m, press);
     if (m.panel && press.panel)

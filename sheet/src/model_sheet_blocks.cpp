@@ -40,15 +40,26 @@ std::vector<TableRow> titleBlockRows(const ModelSheet& sheet) {
     };
 }
 
-// Inputs two to a row: label, value, label, value.
-std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries) {
+// A text set as the calculation is: units, indices and powers, bars with their symbol.
+TableCell setCell(const std::string& text, const report::Notation& notation, bool label = false) {
+    return {qs(text), 1, label, report::typesetText(text, notation)};
+}
+
+// Inputs two to a row: label, value, label, value. The labels are typeset (kN/m³, γsat);
+// the values stand as typed.
+std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries,
+                               const report::Notation& notation) {
     std::vector<TableRow> rows;
     for (std::size_t i = 0; i < entries.size(); i += 2) {
         TableRow row;
         for (std::size_t k = i; k < i + 2; ++k) {
-            const bool present = k < entries.size();
-            row.push_back({present ? qs(entries[k].label) : QString(), 1, present});
-            row.push_back({present ? qs(entries[k].value) : QString()});
+            if (k >= entries.size()) {
+                row.push_back({QString(), 1, false});
+                row.push_back({QString()});
+                continue;
+            }
+            row.push_back(setCell(entries[k].label, notation, true));
+            row.push_back({qs(entries[k].value)});
         }
         rows.push_back(std::move(row));
     }
@@ -58,14 +69,14 @@ std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries) {
 // A table of text rows, the first its headings, in columns of the given shares of the
 // width (equal ones where none are given).
 std::vector<Block> gridBlocks(const std::vector<std::vector<std::string>>& rows,
-                              const SheetStyle& style, qreal width,
-                              std::vector<qreal> shares = {}) {
+                              const report::Notation& notation, const SheetStyle& style,
+                              qreal width, std::vector<qreal> shares = {}) {
     if (rows.empty()) return {};
     std::vector<TableRow> table;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         TableRow row;
         for (const std::string& cell : rows[r])
-            row.push_back({qs(cell), 1, r == 0});
+            row.push_back(setCell(cell, notation, r == 0));
         table.push_back(std::move(row));
     }
     if (shares.size() != rows.front().size()) shares.assign(rows.front().size(), 1.0);
@@ -122,10 +133,10 @@ std::vector<Block> modelSheetBlocks(const ModelSheet& sheet, const SheetStyle& s
     const qreal inputLabel = half * 0.55;
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.inputs), style));
     append(blocks,
-           tableBlocks(pairRows(sheet.inputs),
+           tableBlocks(pairRows(sheet.inputs, sheet.notation),
                        {inputLabel, half - inputLabel, inputLabel, half - inputLabel}, style));
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.storeys), style));
-    append(blocks, gridBlocks(sheet.storeys, style, width));
+    append(blocks, gridBlocks(sheet.storeys, sheet.notation, style, width));
     if (sheet.figure.width > 0) {
         blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.figure), style));
         blocks.push_back(drawingBlock(sheet.figure, style, width));
@@ -134,9 +145,13 @@ std::vector<Block> modelSheetBlocks(const ModelSheet& sheet, const SheetStyle& s
     append(blocks, tableBlocks(verdictRows(sheet.verdict), {label, width - label}, style));
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.design), style));
     // The steel areas and the bars take the most room, the storey and the verdict the least.
-    append(blocks, gridBlocks(designGrid(sheet), style, width, {7, 16, 15, 23, 19, 10, 10}));
+    append(blocks, gridBlocks(designGrid(sheet), sheet.notation, style, width,
+                              {7, 16, 15, 23, 19, 10, 10}));
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.calculation), style));
-    append(blocks, textBlocks(sheet.calculation, style, width));
+    report::TypesetText calculation;
+    for (const std::string& line : sheet.calculation)
+        calculation.push_back(report::typesetText(line, sheet.notation));
+    append(blocks, typesetBlocks(calculation, style, width));
     return blocks;
 }
 

@@ -110,4 +110,14 @@ QString withoutBlanks(QString text) {
     return text.remove(blanks);
 }
 
+QString printedInLine(const wallcalc::report::TypesetLine& line) {
+    QString out;
+    for (const wallcalc::report::Item& item : line.items) {
+        const auto* run = std::get_if<wallcalc::report::Run>(&item);
+        if (run == nullptr || run->script == wallcalc::report::Script::Super) return {};
+        out += QString::fromStdString(run->text);
+    }
+    return out;
+}
+
 }  // namespace wallcalc::testing

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "wallcalc/report/typeset.hpp"
+
 namespace wallcalc::testing {
 
 bool popplerInstalled();
@@ -40,5 +42,10 @@ QList<QImage> pdfPageImages(const QString& path, int dpi);
 // The text with every blank and line break taken out: wrapped lines and the columns of
 // a table then compare as the characters they are.
 QString withoutBlanks(QString text);
+
+// The characters a typeset line prints, where they read back in order from the text of
+// the page: a line with neither a fraction nor a raised power (both set apart from the
+// line's baseline); nothing for others.
+QString printedInLine(const wallcalc::report::TypesetLine& line);
 
 }  // namespace wallcalc::testing

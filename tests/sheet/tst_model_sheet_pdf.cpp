@@ -86,8 +86,11 @@ class ModelSheetPdf : public QObject {
         for (const sheet::DesignRow& r : s.design)
             wanted << head(r.section) << q(r.force) << head(r.bars) << q(r.ok ? "满足" : "不满足");
         wanted << q("六、计算过程");
-        for (const std::string& line : s.calculation)
-            wanted << q(line);
+        // Each line as the sheet sets it (× for *, kN/m³), where it reads back in order.
+        for (const std::string& line : s.calculation) {
+            const QString printed = printedInLine(report::typesetText(line, s.notation));
+            if (!printed.isEmpty()) wanted << withoutBlanks(printed);
+        }
         qsizetype at = 0;
         for (const QString& w : wanted) {
             const qsizetype found = text.indexOf(w, at);

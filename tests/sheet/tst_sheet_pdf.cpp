@@ -45,19 +45,6 @@ void addLine(CalculationSheet& sheet, const std::string& line) {
     sheet.calculationTypeset.push_back(wallcalc::report::typesetText(line, sheet.notation));
 }
 
-// The characters a typeset line prints, where they read back in order from the text of
-// the page: a line with neither a fraction nor a raised power (both set apart from the
-// line's baseline); nothing for others.
-QString printedInLine(const wallcalc::report::TypesetLine& line) {
-    QString out;
-    for (const wallcalc::report::Item& item : line.items) {
-        const auto* run = std::get_if<wallcalc::report::Run>(&item);
-        if (run == nullptr || run->script == wallcalc::report::Script::Super) return {};
-        out += QString::fromStdString(run->text);
-    }
-    return out;
-}
-
 CalculationSheet longSheet() {
     CalculationSheet sheet = defaultsSheet();
     for (int i = 0; i < 300; ++i)

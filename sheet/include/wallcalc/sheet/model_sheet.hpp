@@ -56,6 +56,8 @@ struct ModelSheet {
     SheetVerdict verdict;
     std::vector<DesignRow> design;
     std::vector<std::string> calculation;
+    // The steel grade's bar symbol, for the typeset texts (Φ14@150, C14@150 for HRB400).
+    report::Notation notation;
 };
 
 // The sheet of a completed press (date empty; the title block from the model).
