@@ -75,8 +75,10 @@ std::vector<Block> gridBlocks(const std::vector<std::vector<std::string>>& rows,
     std::vector<TableRow> table;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         TableRow row;
+        // The headings stand as written: a heading names two units in one bracket
+        // ("内力(kN·m/m，kN/m)"), which the setting would read as names.
         for (const std::string& cell : rows[r])
-            row.push_back(setCell(cell, notation, r == 0));
+            row.push_back(r == 0 ? TableCell{qs(cell), 1, true} : setCell(cell, notation));
         table.push_back(std::move(row));
     }
     if (shares.size() != rows.front().size()) shares.assign(rows.front().size(), 1.0);
