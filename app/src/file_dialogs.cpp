@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace wallcalc::app {
@@ -35,6 +37,22 @@ QString askForFileToOpen(QWidget* parent, const FileChoice& choice) {
 
 QString askForFileToSave(QWidget* parent, const FileChoice& choice) {
     return ask(parent, choice, QFileDialog::AcceptSave);
+}
+
+UnsavedAnswer askAboutUnsavedChanges(QWidget* parent, const QString& title, const QString& name) {
+    QMessageBox box(QMessageBox::Question, title,
+                    QStringLiteral("“%1”已修改，是否保存？").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("UnsavedBox"));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("保存"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Save) return UnsavedAnswer::Save;
+    if (answer == QMessageBox::Discard) return UnsavedAnswer::Discard;
+    return UnsavedAnswer::Cancel;
 }
 
 }  // namespace wallcalc::app

@@ -24,4 +24,9 @@ QString startFolder(const QString& remembered);
 QString askForFileToOpen(QWidget* parent, const FileChoice& choice);
 QString askForFileToSave(QWidget* parent, const FileChoice& choice);
 
+// What the engineer answers when a changed file is about to be closed: "“name”已修改，是否
+// 保存？" with 保存, 不保存 and 取消 (Esc), 保存 the default.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+UnsavedAnswer askAboutUnsavedChanges(QWidget* parent, const QString& title, const QString& name);
+
 }  // namespace wallcalc::app

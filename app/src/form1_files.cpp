@@ -4,9 +4,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextEdit>
 
 #include "file_dialogs.hpp"
@@ -107,18 +105,15 @@ bool Form1::settleUnsavedChanges() {
     if (!m_core.modified()) return true;
     const QString name =
         wallFile_.isEmpty() ? QStringLiteral("未命名的墙体") : QFileInfo(wallFile_).fileName();
-    QMessageBox box(QMessageBox::Question, QStringLiteral("地下室外墙配筋计算"),
-                    QStringLiteral("“%1”已修改，是否保存？").arg(name),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("UnsavedBox"));
-    box.button(QMessageBox::Save)->setText(QStringLiteral("保存"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    const int answer = box.exec();
-    if (answer == QMessageBox::Save) return saveWall();
-    return answer == QMessageBox::Discard;
+    switch (askAboutUnsavedChanges(this, QStringLiteral("地下室外墙配筋计算"), name)) {
+        case UnsavedAnswer::Save:
+            return saveWall();
+        case UnsavedAnswer::Discard:
+            return true;
+        case UnsavedAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

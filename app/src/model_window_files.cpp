@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 
 #include "file_dialogs.hpp"
 #include "model_inputs.hpp"
@@ -160,18 +158,15 @@ bool ModelWindow::settleUnsavedChanges() {
     if (!modified_) return true;
     const QString name =
         file_.isEmpty() ? QStringLiteral("未命名的墙体模型") : QFileInfo(file_).fileName();
-    QMessageBox box(QMessageBox::Question, QStringLiteral("墙体模型"),
-                    QStringLiteral("“%1”已修改，是否保存？").arg(name),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("UnsavedBox"));
-    box.button(QMessageBox::Save)->setText(QStringLiteral("保存"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    const int answer = box.exec();
-    if (answer == QMessageBox::Save) return saveModel();
-    return answer == QMessageBox::Discard;
+    switch (askAboutUnsavedChanges(this, QStringLiteral("墙体模型"), name)) {
+        case UnsavedAnswer::Save:
+            return saveModel();
+        case UnsavedAnswer::Discard:
+            return true;
+        case UnsavedAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 }  // namespace wallcalc::app
