@@ -9,20 +9,9 @@
 namespace wallcalc::model::text {
 namespace {
 
-struct CombinationName {
-    Combination combination;
-    std::string_view name;
-};
-constexpr CombinationName kCombinations[] = {
-    {Combination::Characteristic, "标准组合pk（输出的支座弯矩、反力与跨中弯矩）"},
-    {Combination::Design, "基本组合pd（承载力）"},
-    {Combination::QuasiPermanent, "准永久组合pq（裂缝宽度）"},
-    {Combination::CivilDefence, "人防组合prf（人防承载力）"},
-};
-
 void memberLines(Lines& t, const WallModel& m, const Member& mb) {
-    const std::string_view top = m.top == "fixed" ? "固定" : m.top == "free" ? "自由" : "铰接";
-    const std::string_view base = m.base == "pinned" ? "铰接" : "固定";
+    const std::string_view top = topSupportLabel(m);
+    const std::string_view base = baseSupportLabel(m);
     t.line(
         "墙体按连续墙条计算：墙顶{top}，墙底{base}，中间楼板为铰支座，墙体在其上连续；"
         "x为墙顶以下深度，t为层顶以下深度；弯矩以背水面受拉为正，反力以推向土体为正",
@@ -175,9 +164,9 @@ void analysisLines(Lines& t, const WallModel& m, const WallAnalysis& a) {
     t.line("二、内力（每米墙长）");
     memberLines(t, m, a.member);
     const bool civil = modeOf(m) == Mode::CivilDefence;
-    for (const CombinationName& c : kCombinations) {
+    for (const CombinationHeading& c : kCombinationHeadings) {
         if (c.combination == Combination::CivilDefence && !civil) continue;
-        combinationLines(t, m, a[c.combination], c.name);
+        combinationLines(t, m, a[c.combination], headingOf(c, "输出的支座弯矩、反力与跨中弯矩"));
     }
 }
 

@@ -8,19 +8,10 @@
 namespace wallcalc::model::text {
 namespace {
 
-struct PanelCombination {
-    Combination combination;
-    std::string_view name;
-};
-constexpr PanelCombination kPanelCombinations[] = {
-    {Combination::Characteristic, "标准组合pk（输出的弯矩与反力）"},
-    {Combination::Design, "基本组合pd（承载力）"},
-    {Combination::QuasiPermanent, "准永久组合pq（裂缝宽度）"},
-    {Combination::CivilDefence, "人防组合prf（人防承载力）"},
-};
-
-std::string_view edgeText(std::string_view name) {
-    return name == "fixed" ? "固定" : name == "free" ? "自由" : "铰接";
+// A side as the window and the sheets name it: "固定", "铰接", "自由".
+std::string_view sideText(std::string_view name) {
+    return edgeSupportLabels()[static_cast<std::size_t>(
+        edgeSupportNamed(name).value_or(EdgeSupport::Pinned))];
 }
 
 std::string momentText(const std::optional<plate::PanelMoment>& m) {
@@ -35,10 +26,10 @@ void plateLines(Lines& t, const WallModel& m, const plate::PanelResult& k) {
         "铰支座，墙板在其上连续；各层按其墙厚的Kirchhoff薄板，ν=0.2（GB 50010-2010 4.1.8），"
         "有限元（双三次Hermite矩形单元）",
         {{"B", m.panel->width},
-         {"l", edgeText(m.panel->left)},
-         {"r", edgeText(m.panel->right)},
-         {"top", edgeText(m.top)},
-         {"base", edgeText(m.base)}});
+         {"l", sideText(m.panel->left)},
+         {"r", sideText(m.panel->right)},
+         {"top", topSupportLabel(m)},
+         {"base", baseSupportLabel(m)}});
     std::string down;
     for (int n : k.mesh.perStorey)
         down += (down.empty() ? "" : "/") + std::to_string(n);
@@ -115,10 +106,10 @@ void balanceLine(Lines& t, const plate::PanelResult& r) {
 void panelAnalysisLines(Lines& t, const WallModel& m, const PanelAnalysis& a) {
     t.line("二、内力（双向板）");
     plateLines(t, m, a.characteristic());
-    for (const PanelCombination& c : kPanelCombinations) {
+    for (const CombinationHeading& c : kCombinationHeadings) {
         const auto& r = a[c.combination];
         if (!r) continue;
-        t.line(c.name);
+        t.line(headingOf(c, "输出的弯矩与反力"));
         // The shear is designed in the combinations of strength.
         const bool shears =
             c.combination == Combination::Design || c.combination == Combination::CivilDefence;
