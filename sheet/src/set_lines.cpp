@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "sheet_style.hpp"
+#include "text_painting.hpp"
 
 namespace wallcalc::sheet {
 namespace {
@@ -345,7 +346,7 @@ void paintSetLine(QPainter& p, QPointF origin, const SetLine& line, const SetFon
             p.setFont(fonts.font(piece.size));
             current = piece.size;
         }
-        p.drawText(at, piece.text);
+        paintText(p, at, piece.text);
     }
 }
 

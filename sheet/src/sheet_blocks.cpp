@@ -6,6 +6,7 @@
 
 #include "line_wrapping.hpp"
 #include "set_lines.hpp"
+#include "text_painting.hpp"
 #include "wallcalc/sheet/wall_figure_drawing.hpp"
 
 namespace wallcalc::sheet {
@@ -36,7 +37,7 @@ Block lineBlock(const QString& text, const QFont& font, const SheetStyle& style,
         p.save();
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(QPointF(x, box.top() + baseline), text);
+        paintText(p, QPointF(x, box.top() + baseline), text);
         p.restore();
     };
     return b;

@@ -7,6 +7,7 @@
 #include "page_rendering.hpp"
 #include "sheet_blocks.hpp"
 #include "sheet_style.hpp"
+#include "text_painting.hpp"
 
 namespace wallcalc::sheet {
 namespace {
@@ -44,9 +45,9 @@ void paintPageFrame(QPainter& p, const SheetStyle& style, const PageHead& sheet,
         }
         const QString date = QStringLiteral("计算日期：") + qs(sheet.date);
         const qreal baseline = page.top() + fm.ascent();
-        p.drawText(QPointF(page.left(), baseline),
-                   fm.elidedText(head, Qt::ElideRight, page.width() * 0.6));
-        p.drawText(QPointF(page.right() - fm.horizontalAdvance(date), baseline), date);
+        paintText(p, QPointF(page.left(), baseline),
+                  fm.elidedText(head, Qt::ElideRight, page.width() * 0.6));
+        paintText(p, QPointF(page.right() - fm.horizontalAdvance(date), baseline), date);
         p.setPen(QPen(Qt::black, style.mm(0.2)));
         const qreal rule = page.top() + headHeight - style.mm(3);
         p.drawLine(QPointF(page.left(), rule), QPointF(page.right(), rule));
@@ -54,7 +55,8 @@ void paintPageFrame(QPainter& p, const SheetStyle& style, const PageHead& sheet,
     if (!sheet.satisfied) paintNotSatisfiedBand(p, style, page);
     const QString foot = QStringLiteral("第 %1 页  共 %2 页").arg(number + 1).arg(pages);
     p.setPen(Qt::black);
-    p.drawText(
+    paintText(
+        p,
         QPointF(page.center().x() - fm.horizontalAdvance(foot) / 2, page.bottom() - fm.descent()),
         foot);
     p.restore();

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "../text_painting.hpp"
+
 namespace wallcalc::sheet::figure {
 
 QString fromUtf8(const std::string& text) {
@@ -19,12 +21,12 @@ void setFigureFont(QPainter& p, qreal size) {
 
 void text(QPainter& p, QPointF at, const QString& s, bool alignRight) {
     if (alignRight) at.rx() -= QFontMetricsF(p.font()).horizontalAdvance(s);
-    p.drawText(at, s);
+    paintText(p, at, s);
 }
 
 void centredText(QPainter& p, QPointF at, const QString& s) {
     at.rx() -= QFontMetricsF(p.font()).horizontalAdvance(s) / 2;
-    p.drawText(at, s);
+    paintText(p, at, s);
 }
 
 void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, qreal head) {

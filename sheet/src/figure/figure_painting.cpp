@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "../text_painting.hpp"
+
 namespace wallcalc::sheet {
 namespace {
 
@@ -38,7 +40,7 @@ void paintLabel(QPainter& p, const FigureLabel& l) {
         const qreal width = QFontMetricsF(font).horizontalAdvance(text);
         x -= l.anchor == Anchor::Middle ? width / 2 : width;
     }
-    p.drawText(QPointF(x, l.at.y), text);
+    paintText(p, QPointF(x, l.at.y), text);
 }
 
 }  // namespace

@@ -173,31 +173,47 @@ void appendHex4(std::string& out, unsigned value) {
         out += "0123456789ABCDEF"[(value >> shift) & 0xF];
 }
 
-// The ToUnicode map: each CID to the characters it stands for, as UTF-16BE.
+// The ToUnicode map: each CID to the characters it stands for, as UTF-16BE. CIDs that
+// follow one another are written as one range with the characters of each in an array
+// (a range stays within 256 codes that share their first byte, ISO 32000-1 §9.10.3).
 std::string toUnicodeMap(const std::vector<std::u16string>& texts) {
     std::string map =
         "/CIDInit/ProcSet findresource begin\n12 dict begin\nbegincmap\n"
         "/CIDSystemInfo<</Registry(Adobe)/Ordering(UCS)/Supplement 0>>def\n"
         "/CMapName/Adobe-Identity-UCS def\n/CMapType 2 def\n"
         "1 begincodespacerange\n<0000><FFFF>\nendcodespacerange\n";
-    std::vector<std::size_t> mapped;
+    struct Range {
+        std::size_t first, last;
+    };
+    std::vector<Range> ranges;
     for (std::size_t cid = 1; cid < texts.size(); ++cid) {
-        if (!texts[cid].empty()) mapped.push_back(cid);
+        if (texts[cid].empty()) continue;
+        if (!ranges.empty() && ranges.back().last + 1 == cid && (cid & 0xFF) != 0) {
+            ranges.back().last = cid;
+        } else {
+            ranges.push_back({cid, cid});
+        }
     }
     // At most 100 entries to a block.
-    for (std::size_t from = 0; from < mapped.size(); from += 100) {
-        const std::size_t to = std::min(mapped.size(), from + 100);
+    for (std::size_t from = 0; from < ranges.size(); from += 100) {
+        const std::size_t to = std::min(ranges.size(), from + 100);
         appendInteger(map, static_cast<long long>(to - from));
-        map += " beginbfchar\n";
+        map += " beginbfrange\n";
         for (std::size_t i = from; i < to; ++i) {
             map += '<';
-            appendHex4(map, static_cast<unsigned>(mapped[i]));
+            appendHex4(map, static_cast<unsigned>(ranges[i].first));
             map += "><";
-            for (const char16_t unit : texts[mapped[i]])
-                appendHex4(map, unit);
-            map += ">\n";
+            appendHex4(map, static_cast<unsigned>(ranges[i].last));
+            map += ">[";
+            for (std::size_t cid = ranges[i].first; cid <= ranges[i].last; ++cid) {
+                map += '<';
+                for (const char16_t unit : texts[cid])
+                    appendHex4(map, unit);
+                map += '>';
+            }
+            map += "]\n";
         }
-        map += "endbfchar\n";
+        map += "endbfrange\n";
     }
     map += "endcmap\nCMapName currentdict/CMap defineresource pop\nend\nend\n";
     return map;
@@ -240,6 +256,27 @@ void writeDescriptor(PdfObjects& objects, int id, const Face& face, const std::s
     objects.end();
 }
 
+// The widths of the CIDs that are not the default width of 1,000 (the hanzi), each run of
+// consecutive CIDs as "first[w w …]"; a reader takes the default for every CID not listed.
+void appendWidths(std::string& out, const std::vector<double>& widths) {
+    constexpr double kDefaultWidth = 1000;  // /DW when the font leaves it out
+    bool open = false;
+    for (std::size_t cid = 1; cid < widths.size(); ++cid) {
+        const bool listed = widths[cid] != kDefaultWidth;
+        if (listed && !open) {
+            appendInteger(out, static_cast<long long>(cid));
+            out += '[';
+        } else if (listed) {
+            out += ' ';
+        } else if (open) {
+            out += ']';
+        }
+        if (listed) appendNumber(out, widths[cid]);
+        open = listed;
+    }
+    if (open) out += ']';
+}
+
 void writeCidFont(PdfObjects& objects, int id, const std::string& name,
                   const std::vector<double>& widths, int descriptor, int glyphMapId) {
     std::string& out = objects.begin(id);
@@ -249,12 +286,9 @@ void writeCidFont(PdfObjects& objects, int id, const std::string& name,
     appendInteger(out, descriptor);
     out += " 0 R/CIDToGIDMap ";
     appendInteger(out, glyphMapId);
-    out += " 0 R/W[1[";
-    for (std::size_t cid = 1; cid < widths.size(); ++cid) {
-        if (cid > 1) out += ' ';
-        appendNumber(out, widths[cid]);
-    }
-    out += "]]>>";
+    out += " 0 R/W[";
+    appendWidths(out, widths);
+    out += "]>>";
     objects.end();
 }
 

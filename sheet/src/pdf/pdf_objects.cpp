@@ -96,25 +96,34 @@ std::string deflated(std::string_view data) {
     return out;
 }
 
-PdfObjects::PdfObjects() : offsets_(1, 0) {
+PdfObjects::PdfObjects() : places_(1) {
     file_.reserve(64 * 1024);
     // The header, and a comment of bytes above 127 that marks the file as binary.
-    file_ += "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+    file_ += "%PDF-1.5\n%\xE2\xE3\xCF\xD3\n";
 }
 
 int PdfObjects::reserve() {
-    offsets_.push_back(0);
-    return static_cast<int>(offsets_.size() - 1);
+    places_.emplace_back();
+    return static_cast<int>(places_.size() - 1);
 }
 
 std::string& PdfObjects::begin(int id) {
-    offsets_[static_cast<std::size_t>(id)] = file_.size();
+    packedAt_.emplace_back(id, packed_.size());
+    return packed_;
+}
+
+void PdfObjects::end() {
+    packed_ += '\n';
+}
+
+std::string& PdfObjects::beginInFile(int id) {
+    places_[static_cast<std::size_t>(id)].offset = file_.size();
     appendInteger(file_, id);
     file_ += " 0 obj\n";
     return file_;
 }
 
-void PdfObjects::end() {
+void PdfObjects::endInFile() {
     file_ += "\nendobj\n";
 }
 
@@ -131,7 +140,7 @@ void PdfObjects::compressedStream(int id, std::string_view dictionary, std::stri
 }
 
 void PdfObjects::write(int id, std::string_view dictionary, std::string_view body, bool compress) {
-    std::string& out = begin(id);
+    std::string& out = beginInFile(id);
     out += "<<";
     out += dictionary;
     out += "/Length ";
@@ -140,31 +149,67 @@ void PdfObjects::write(int id, std::string_view dictionary, std::string_view bod
     out += ">>\nstream\n";
     out += body;
     out += "\nendstream";
-    end();
+    endInFile();
+}
+
+// The object stream: the number and offset of each object, then the objects.
+void PdfObjects::writeObjectStream() {
+    const int id = reserve();
+    std::string numbers;
+    for (std::size_t i = 0; i < packedAt_.size(); ++i) {
+        const auto [object, offset] = packedAt_[i];
+        places_[static_cast<std::size_t>(object)] = {0, id, static_cast<int>(i)};
+        appendInteger(numbers, object);
+        numbers += ' ';
+        appendInteger(numbers, static_cast<long long>(offset));
+        numbers += ' ';
+    }
+    std::string dictionary = "/Type/ObjStm/N ";
+    appendInteger(dictionary, static_cast<long long>(packedAt_.size()));
+    dictionary += "/First ";
+    appendInteger(dictionary, static_cast<long long>(numbers.size()));
+    stream(id, dictionary, numbers + packed_);
+}
+
+// The cross-reference stream: for each object its kind (0 free, 1 in the file, 2 in the
+// object stream) in one byte, its offset or its object stream in four, and its generation
+// or its index in that stream in two.
+void PdfObjects::writeCrossReferences(int catalog, int info) {
+    const int id = reserve();
+    places_[static_cast<std::size_t>(id)].offset = file_.size();
+    std::string table;
+    table.reserve(places_.size() * 7);
+    const auto put = [&table](int kind, std::size_t second, unsigned third) {
+        table += static_cast<char>(kind);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            table += static_cast<char>((second >> shift) & 0xFF);
+        table += static_cast<char>((third >> 8) & 0xFF);
+        table += static_cast<char>(third & 0xFF);
+    };
+    put(0, 0, 0xFFFF);  // object 0, the head of the free list
+    for (std::size_t object = 1; object < places_.size(); ++object) {
+        const Place& p = places_[object];
+        if (p.stream != 0) {
+            put(2, static_cast<std::size_t>(p.stream), static_cast<unsigned>(p.index));
+        } else {
+            put(1, p.offset, 0);
+        }
+    }
+    std::string dictionary = "/Type/XRef/Size ";
+    appendInteger(dictionary, static_cast<long long>(places_.size()));
+    dictionary += "/W[1 4 2]/Root ";
+    appendInteger(dictionary, catalog);
+    dictionary += " 0 R/Info ";
+    appendInteger(dictionary, info);
+    dictionary += " 0 R";
+    stream(id, dictionary, table);
 }
 
 std::string PdfObjects::finish(int catalog, int info) {
+    if (!packedAt_.empty()) writeObjectStream();
     const std::size_t xref = file_.size();
-    file_ += "xref\n0 ";
-    appendInteger(file_, static_cast<long long>(offsets_.size()));
-    file_ += "\n0000000000 65535 f \n";
-    char entry[21];
-    for (std::size_t id = 1; id < offsets_.size(); ++id) {
-        // Ten digits of offset, five of generation, "n" and a two-byte end of line.
-        std::size_t offset = offsets_[id];
-        for (int i = 9; i >= 0; --i, offset /= 10)
-            entry[i] = static_cast<char>('0' + offset % 10);
-        std::string_view tail = " 00000 n \n";
-        std::copy(tail.begin(), tail.end(), entry + 10);
-        file_.append(entry, 20);
-    }
-    file_ += "trailer\n<</Size ";
-    appendInteger(file_, static_cast<long long>(offsets_.size()));
-    file_ += "/Root ";
-    appendInteger(file_, catalog);
-    file_ += " 0 R/Info ";
-    appendInteger(file_, info);
-    file_ += " 0 R>>\nstartxref\n";
+    writeCrossReferences(catalog, info);
+    file_ += "startxref\n";
     appendInteger(file_, static_cast<long long>(xref));
     file_ += "\n%%EOF\n";
     return std::move(file_);

@@ -1,6 +1,7 @@
 #include "pdf_paint_engine.hpp"
 
 #include <QDateTime>
+#include <QPainter>
 #include <QPainterPath>
 #include <QTextItem>
 #include <algorithm>
@@ -9,8 +10,10 @@
 namespace wallcalc::sheet::pdf {
 namespace {
 
-// Positions in the content stream to a tenth of a device pixel (1/6,000 inch at the sheets'
-// 600 pixels to the inch, 0.004 mm).
+// Positions in the content stream to a whole device pixel (1/600 inch at the sheets' 600
+// pixels to the inch, 0.04 mm, finer than any printer places a line); line widths, dashes
+// and text sizes to a tenth of one.
+constexpr int kPositionPlaces = 0;
 constexpr int kPlaces = 1;
 // A glyph more than this off the place the widths put it is moved there (device units).
 constexpr double kGlyphSlack = 0.01;
@@ -129,6 +132,7 @@ void PdfPaintEngine::startPage() {
 }
 
 void PdfPaintEngine::endPage() {
+    endText();
     flushLines();
     const int id = objects_.reserve();
     objects_.stream(id, {}, content_);
@@ -142,9 +146,9 @@ void PdfPaintEngine::newPage() {
 
 void PdfPaintEngine::point(const QPointF& p, const char* op) {
     const QPointF d = mapped(p);
-    appendNumber(content_, d.x(), kPlaces);
+    appendNumber(content_, d.x(), kPositionPlaces);
     content_ += ' ';
-    appendNumber(content_, d.y(), kPlaces);
+    appendNumber(content_, d.y(), kPositionPlaces);
     content_ += ' ';
     content_ += op;
     content_ += '\n';
@@ -216,6 +220,7 @@ void PdfPaintEngine::setStroke() {
 // Sets what the path about to be written is painted with (PDF allows no change of the
 // graphics state within a path) and returns how to paint it.
 PdfPaintEngine::Paint PdfPaintEngine::paintFor(bool closed) {
+    endText();
     flushLines();
     Paint paint;
     paint.stroke = pen_.style() != Qt::NoPen;
@@ -272,9 +277,9 @@ void PdfPaintEngine::drawPath(const QPainterPath& path) {
                 const QPointF c2(path.elementAt(i + 1)), to(path.elementAt(i + 2));
                 for (const QPointF& p : {at, c2}) {
                     const QPointF d = mapped(p);
-                    appendNumber(content_, d.x(), kPlaces);
+                    appendNumber(content_, d.x(), kPositionPlaces);
                     content_ += ' ';
-                    appendNumber(content_, d.y(), kPlaces);
+                    appendNumber(content_, d.y(), kPositionPlaces);
                     content_ += ' ';
                 }
                 point(to, "c");
@@ -304,6 +309,7 @@ void PdfPaintEngine::drawPolygon(const QPointF* points, int count, PolygonDrawMo
 
 void PdfPaintEngine::drawLines(const QLineF* lines, int count) {
     if (!drawable() || pen_.style() == Qt::NoPen || count <= 0) return;
+    endText();
     if (!linesOpen_) {
         setStroke();
         linesOpen_ = true;
@@ -318,9 +324,13 @@ void PdfPaintEngine::drawRects(const QRectF* rects, int count) {
     if (!drawable() || count <= 0) return;
     const Paint paint = paintFor(true);
     for (int i = 0; i < count; ++i) {
+        // The corners rounded, not the sizes: rectangles side by side (the cells of a
+        // table, the bands of a map) keep their common edge.
         const QRectF r = transform_.mapRect(rects[i]);
-        for (const double v : {r.x(), r.y(), r.width(), r.height()}) {
-            appendNumber(content_, v, kPlaces);
+        const double left = std::round(r.left()), top = std::round(r.top());
+        for (const double v :
+             {left, top, std::round(r.right()) - left, std::round(r.bottom()) - top}) {
+            appendNumber(content_, v, kPositionPlaces);
             content_ += ' ';
         }
         content_ += "re\n";
@@ -360,8 +370,47 @@ void PdfPaintEngine::drawTiledPixmap(const QRectF&, const QPixmap&, const QPoint
     record("tiled pixmap");
 }
 
+// Texts drawn one after the other stand in one text object: only a path ends it (colours and
+// line widths may change within it).
+void PdfPaintEngine::beginText() {
+    if (textObject_) return;
+    content_ += "BT\n";
+    textObject_ = true;
+    textMatrixSet_ = false;
+}
+
+void PdfPaintEngine::endText() {
+    if (!textObject_) return;
+    content_ += "ET\n";
+    textObject_ = false;
+}
+
+// Starts a line of text at (x, y) in device units, rounded to whole units: the first line of
+// a text object by its text matrix (y downwards, as the page's), every later one by its
+// offset from the line before. Returns where the line starts.
+QPointF PdfPaintEngine::moveTextTo(double x, double y) {
+    const QPointF at(std::round(x), std::round(y));
+    if (!textMatrixSet_) {
+        content_ += "1 0 0 -1 ";
+        appendNumber(content_, at.x(), kPositionPlaces);
+        content_ += ' ';
+        appendNumber(content_, at.y(), kPositionPlaces);
+        content_ += " Tm\n";
+        textMatrixSet_ = true;
+    } else {
+        // Td moves in the text's space, whose y runs up the page.
+        appendNumber(content_, at.x() - textLine_.x(), kPositionPlaces);
+        content_ += ' ';
+        appendNumber(content_, textLine_.y() - at.y(), kPositionPlaces);
+        content_ += " Td\n";
+    }
+    textLine_ = at;
+    return at;
+}
+
 // One run of glyphs of one face: its font, where it starts, and its glyphs with the
-// adjustments that put each where the shaping placed it (kerning, for one).
+// adjustments that put each where the shaping placed it (kerning, for one). A line without
+// adjustments is shown as one string (Tj), one with them as an array (TJ).
 void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, bool makeBold) {
     const Face& face = *run.face;
     const int renderMode = makeBold && !face.bold ? 2 : 0;
@@ -379,10 +428,26 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
         content_ += " Tr\n";
         written_.renderMode = renderMode;
     }
-    bool open = false;  // inside a TJ array
+    std::string& shown = shown_;  // the open line's strings and adjustments
+    shown.clear();
+    bool open = false;  // a line started and not yet shown
+    bool adjusted = false;
     bool inString = false;
     double pen = 0;
     double line = 0;  // the baseline of the open text line (a mark may sit above it)
+    const auto show = [&] {
+        if (inString) shown += ')';
+        if (adjusted) {
+            content_ += '[';
+            content_ += shown;
+            content_ += "]TJ\n";
+        } else {
+            content_ += shown;
+            content_ += "Tj\n";
+        }
+        shown.clear();
+        adjusted = inString = false;
+    };
     const QString& text = textOf_;
     for (const ShapedGlyph& g : run.glyphs) {
         // A control character (a tab typed into a name) takes its room and draws nothing.
@@ -395,8 +460,7 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
         const double y = origin.y() - g.y * size;
         const bool newFont = written_.font != use.font || written_.fontSize != size;
         if (newFont || !open || y != line) {
-            if (inString) content_ += ')';
-            if (open) content_ += "]TJ\n";
+            if (open) show();
             if (newFont) {
                 // The text state lasts from one text object to the next.
                 content_ += "/F";
@@ -407,36 +471,52 @@ void PdfPaintEngine::textRun(const ShapedRun& run, QPointF origin, double size, 
                 written_.font = use.font;
                 written_.fontSize = size;
             }
-            content_ += "1 0 0 -1 ";
-            appendNumber(content_, x, kPlaces);
-            content_ += ' ';
-            appendNumber(content_, y, kPlaces);
-            content_ += " Tm[";
+            pen = moveTextTo(x, y).x();
             open = true;
-            inString = false;
-            pen = x;
             line = y;
-        } else if (const double units = std::round((pen - x) * 1000 / size * 100) / 100;
-                   std::abs(x - pen) > kGlyphSlack && units != 0) {
+        }
+        if (const double units = std::round((pen - x) * 1000 / size * 100) / 100;
+            std::abs(x - pen) > kGlyphSlack && units != 0) {
             // TJ moves left by a thousandth of the text size for each unit.
-            if (inString) content_ += ')';
+            if (inString) shown += ')';
             inString = false;
-            appendNumber(content_, units, 2);
+            appendNumber(shown, units, 2);
+            adjusted = true;
             pen -= units * size / 1000;
         }
-        if (!inString) content_ += '(';
+        if (!inString) shown += '(';
         inString = true;
-        appendCid(content_, use.cid);
+        appendCid(shown, use.cid);
         pen += use.width * size / 1000;
     }
-    if (inString) content_ += ')';
-    if (open) content_ += "]TJ\n";
+    if (open) show();
 }
 
 void PdfPaintEngine::drawTextItem(const QPointF& at, const QTextItem& item) {
     if (!drawable() || pen_.style() == Qt::NoPen) return;
-    textOf_ = item.text();
-    const QFont font = item.font();
+    // The origin where Qt's layout puts it: on its grid of 1/64 of the painter's unit.
+    drawShaped(QPointF(std::round(at.x() * 64) / 64, std::round(at.y() * 64) / 64), item.text(),
+               item.font());
+}
+
+void PdfPaintEngine::drawText(const QPainter& painter, const QPointF& baseline,
+                              const QString& text) {
+    if (text.isEmpty()) return;
+    // The painter's state as it stands now: it sends its changes only before the next thing
+    // it draws itself.
+    flushLines();
+    pen_ = painter.pen();
+    transform_ = painter.combinedTransform();
+    clipping_ = painter.hasClipping();
+    opacity_ = painter.opacity();
+    composition_ = painter.compositionMode();
+    opaqueBackground_ = painter.backgroundMode() == Qt::OpaqueMode;
+    if (!drawable() || pen_.style() == Qt::NoPen) return;
+    drawShaped(baseline, text, painter.font());
+}
+
+void PdfPaintEngine::drawShaped(const QPointF& origin, const QString& text, const QFont& font) {
+    textOf_ = text;
     // Set as the face has it: upright, its own spacing.
     if (font.style() != QFont::StyleNormal) record("italic or oblique text");
     const qreal unchanged = font.letterSpacingType() == QFont::PercentageSpacing ? 100 : 0;
@@ -451,14 +531,14 @@ void PdfPaintEngine::drawTextItem(const QPointF& at, const QTextItem& item) {
     }
     if (shaped.runs.empty()) return;
     flushLines();
+    beginText();
     setFill(pen_.color());
     const double size = pixels * scale();
-    content_ += "BT\n";
-    // The origin where Qt's layout puts it: on its grid of 1/64 of the painter's unit.
-    const QPointF origin(std::round(at.x() * 64) / 64, std::round(at.y() * 64) / 64);
+    // The first glyph on a whole device unit, the others placed from it as shaped.
+    const QPointF start = mapped(origin);
+    const QPointF at(std::round(start.x()), std::round(start.y()));
     for (const ShapedRun& run : shaped.runs)
-        textRun(run, mapped(origin), size, font.weight() >= QFont::Bold);
-    content_ += "ET\n";
+        textRun(run, at, size, font.weight() >= QFont::Bold);
 }
 
 std::string PdfPaintEngine::finish(const QString& title, std::string& failure) {
@@ -499,14 +579,14 @@ std::string PdfPaintEngine::finish(const QString& title, std::string& failure) {
     objects_.begin(catalog) += "<</Type/Catalog/Pages " + std::to_string(pagesId_) + " 0 R>>";
     objects_.end();
     const int info = objects_.reserve();
-    std::string& out = objects_.begin(info);
+    std::string& out = objects_.beginInFile(info);
     out += "<</Title";
     appendTextString(out, std::u16string_view(reinterpret_cast<const char16_t*>(title.utf16()),
                                               static_cast<std::size_t>(title.size())));
     out += "/Creator(wallcalc)/Producer(wallcalc)/CreationDate(D:";
     out += QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toStdString();
     out += "Z)>>";
-    objects_.end();
+    objects_.endInFile();
     return objects_.finish(catalog, info);
 }
 

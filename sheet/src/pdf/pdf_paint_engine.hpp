@@ -45,6 +45,12 @@ class PdfPaintEngine final : public QPaintEngine {
     void drawTiledPixmap(const QRectF& target, const QPixmap& pixmap, const QPointF& at) override;
     Type type() const override { return QPaintEngine::User; }
 
+    // Draws `text` with its baseline starting at `baseline` (in the painter's coordinates)
+    // in the painter's font, pen and transformation as they stand, set by this engine's own
+    // shaping: what QPainter::drawText would draw here, without Qt laying the text out first
+    // only for this engine to set it again.
+    void drawText(const QPainter& painter, const QPointF& baseline, const QString& text);
+
     // Ends the page and starts the next one.
     void newPage();
     // The whole file, once painting has ended; empty, and why in `failure`, when a font
@@ -84,7 +90,11 @@ class PdfPaintEngine final : public QPaintEngine {
     Paint paintFor(bool closed);
     void paintPath(Paint paint, bool evenOdd);
     void flushLines();
+    void beginText();
+    void endText();
+    QPointF moveTextTo(double x, double y);
     void textRun(const ShapedRun& run, QPointF origin, double size, bool makeBold);
+    void drawShaped(const QPointF& origin, const QString& text, const QFont& font);
 
     const Faces& faces_;
     PageGeometry page_;
@@ -97,7 +107,11 @@ class PdfPaintEngine final : public QPaintEngine {
     QPen pen_;
     QBrush brush_;
     QTransform transform_;
-    bool linesOpen_ = false;  // lines written whose stroke is still to come
+    bool linesOpen_ = false;      // lines written whose stroke is still to come
+    bool textObject_ = false;     // a text object begun (BT) and not yet ended
+    bool textMatrixSet_ = false;  // its first line placed; later ones move from textLine_
+    QPointF textLine_;            // where the last line of text started, device units
+    std::string shown_;           // the line of text being written, kept for its storage
     bool clipping_ = false, opaqueBackground_ = false;
     double opacity_ = 1;
     QPainter::CompositionMode composition_ = QPainter::CompositionMode_SourceOver;
