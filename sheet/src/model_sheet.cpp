@@ -90,10 +90,10 @@ DesignRow faceRow(const StoreyDesign& s, const FaceCheck& f) {
     const design::FaceDesign& g = f.governing().face;
     DesignRow r{storeyName(s.index),
                 std::string(placeName(f.place)),
-                "M=" + shownText(g.strength.M),
-                g.strength.tooSmall
-                    ? "αs=" + shownText(g.strength.alphaS) + "≥0.5"
-                    : "As=" + shownText(g.strength.As) + "，As,min=" + shownText(g.AsMin),
+                "M=" + shownText(g.strength.M) + " (kN·m/m)",
+                g.strength.tooSmall ? "αs=" + shownText(g.strength.alphaS) + "≥0.5"
+                                    : "As=" + shownText(g.strength.As) +
+                                          " (mm2)，As,min=" + shownText(g.AsMin) + " (mm2)",
                 barsOf(f.provided),
                 f.crack ? shownText(f.crack->w) : "",
                 f.ok()};
@@ -105,8 +105,8 @@ DesignRow shearRow(const StoreyDesign& s, const model::ShearCheck& c, std::strin
     const design::Shear& v = c.governing().shear;
     return {storeyName(s.index),
             std::string(where),
-            "V=" + shownText(v.V),
-            "Vc=" + shownText(v.Vc),
+            "V=" + shownText(v.V) + " (kN/m)",
+            "Vc=" + shownText(v.Vc) + " (kN/m)",
             "",
             "",
             c.ok()};
@@ -115,8 +115,9 @@ DesignRow shearRow(const StoreyDesign& s, const model::ShearCheck& c, std::strin
 }  // namespace
 
 std::vector<std::string> designColumns() {
-    return {"层",        "截面", "内力(kN·m/m，kN/m)", "计算(mm2，kN/m)", "配筋（实配mm2）",
-            "裂缝w(mm)", "结论"};
+    // One unit to a heading: the forces and what they ask are of two kinds (a face's
+    // moment and bars, a section's shear), so those cells carry their own units.
+    return {"层", "截面", "内力", "计算", "实配钢筋As(mm2)", "裂缝w(mm)", "结论"};
 }
 
 std::vector<DesignRow> designRows(const WallDesign& d) {
@@ -129,8 +130,9 @@ std::vector<DesignRow> designRows(const WallDesign& d) {
         rows.push_back(shearRow(s, s.shearBottom, "墙底受剪"));
         if (s.shearSide) rows.push_back(shearRow(s, *s.shearSide, "侧边支座受剪"));
         const design::HorizontalBars& h = s.horizontal();
-        rows.push_back({storeyName(s.index), "水平分布钢筋（每侧）", "", "As,h=" + shownText(h.As),
-                        barsOf(h.bars), "", h.bars.has_value()});
+        rows.push_back({storeyName(s.index), "水平分布钢筋（每侧）", "",
+                        "As,h=" + shownText(h.As) + " (mm2)", barsOf(h.bars), "",
+                        h.bars.has_value()});
     }
     return rows;
 }

@@ -75,10 +75,9 @@ std::vector<Block> gridBlocks(const std::vector<std::vector<std::string>>& rows,
     std::vector<TableRow> table;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         TableRow row;
-        // The headings stand as written: a heading names two units in one bracket
-        // ("内力(kN·m/m，kN/m)"), which the setting would read as names.
+        // The headings set as their cells are (c₁, q_rf, kN/m², mm²), in the labels' weight.
         for (const std::string& cell : rows[r])
-            row.push_back(r == 0 ? TableCell{qs(cell), 1, true} : setCell(cell, notation));
+            row.push_back(setCell(cell, notation, r == 0));
         table.push_back(std::move(row));
     }
     if (shares.size() != rows.front().size()) shares.assign(rows.front().size(), 1.0);
@@ -146,9 +145,10 @@ std::vector<Block> modelSheetBlocks(const ModelSheet& sheet, const SheetStyle& s
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.verdict), style));
     append(blocks, tableBlocks(verdictRows(sheet.verdict), {label, width - label}, style));
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.design), style));
-    // The steel areas and the bars take the most room, the storey and the verdict the least.
+    // The forces, the steel areas and the bars with their units take the most room, the
+    // crack width and the verdict the least.
     append(blocks, gridBlocks(designGrid(sheet), sheet.notation, style, width,
-                              {7, 16, 15, 23, 19, 10, 10}));
+                              {8, 15, 22, 22, 15, 9, 9}));
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.calculation), style));
     report::TypesetText calculation;
     for (const std::string& line : sheet.calculation)

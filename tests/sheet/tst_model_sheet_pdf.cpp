@@ -83,8 +83,13 @@ class ModelSheetPdf : public QObject {
         for (const std::string& f : s.verdict.failures)
             wanted << q(f);
         wanted << q("五、截面设计");
+        // The cells set as the calculation is (their units with them).
+        const auto set = [&s](const std::string& cell) {
+            return withoutBlanks(printedInLine(report::typesetText(cell, s.notation)));
+        };
         for (const sheet::DesignRow& r : s.design)
-            wanted << head(r.section) << q(r.force) << head(r.bars) << q(r.ok ? "满足" : "不满足");
+            wanted << head(r.section) << set(r.force) << head(r.bars)
+                   << q(r.ok ? "满足" : "不满足");
         wanted << q("六、计算过程");
         // Each line as the sheet sets it (× for *, kN/m³), where it reads back in order.
         for (const std::string& line : s.calculation) {
