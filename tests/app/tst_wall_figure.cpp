@@ -27,17 +27,8 @@ QRect inkBounds(const QImage& image) {
     return bounds;
 }
 
-// The figure of a wall as the sheet of its press draws it.
-wallcalc::sheet::SheetFigure figureOf(int kase, const char* h2, bool civilDefence) {
-    wallcalc::WindowModel w;
-    civilDefence ? w.clickCivilDefence() : w.clickOrdinary();
-    if (civilDefence) w.type(wallcalc::Box::Text20, "50");
-    w.type(wallcalc::Box::Text2, h2);
-    w.select(wallcalc::List::Combo3, kase);
-    return wallcalc::sheet::sheetOf(w.pressCompute()).figure;
-}
-
-// A wall typed with its elevations h1 h2 h3 h4 (m).
+// The figure of a wall as the sheet of its press draws it, typed with its elevations
+// h1 h2 h3 h4 (m).
 wallcalc::sheet::SheetFigure figureOf(int kase, bool civilDefence, const QStringList& levels) {
     wallcalc::WindowModel w;
     civilDefence ? w.clickCivilDefence() : w.clickOrdinary();
@@ -100,8 +91,9 @@ class WallFigureTest : public QObject {
             wallcalc::app::paintWallFigure(painter, target);
         } else {
             const int kase = wall[0].unicode() - 'A';
-            const char* h2 = kase == 0 ? "-1.35" : kase == 1 ? "-3.5" : "-7";
-            const auto figure = figureOf(kase, h2, wall.endsWith("civil"));
+            const QString h2 = kase == 0 ? "-1.35" : kase == 1 ? "-3.5" : "-7";
+            const auto figure =
+                figureOf(kase, wall.endsWith("civil"), {"-0.45", h2, "-2.45", "-6.3"});
             QCOMPARE(figure.loadCase, kase);
             wallcalc::app::paintWallFigure(painter, target, figure);
         }
