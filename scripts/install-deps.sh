@@ -27,8 +27,8 @@ packages=(
   # rsvg-convert to check the menu entry and the icon it installs
   dpkg-dev file desktop-file-utils librsvg2-bin
   # the web edition: Emscripten, fast_float for its standard library's missing
-  # floating-point from_chars, the figure as SVG, and a real browser for its tests
-  emscripten libfast-float-dev qt6-svg-dev
+  # floating-point from_chars, and a real browser for its tests
+  emscripten libfast-float-dev
   chromium chromium-driver python3-selenium
 )
 

@@ -1,44 +1,30 @@
-// Draws the wall figure, as the window and the calculation sheet draw it, into an SVG
-// file for the web page: wallcalc-figure-svg OUT.svg. The page's copy is made with it, and
-// a test makes it again and compares, so that the page never shows an older drawing.
-#include <QBuffer>
-#include <QFile>
-#include <QFont>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QSvgGenerator>
+// Writes the explanatory wall figure, the one layout the window and the calculation sheet
+// paint, as an SVG file for the web page: wallcalc-figure-svg OUT.svg. The page's copy is
+// made with it, and a test makes it again and compares, so that the page never shows an
+// older drawing.
 #include <cstdio>
+#include <fstream>
+#include <string>
 
 #include "wallcalc/engine/window_layout.hpp"
-#include "wallcalc/sheet/wall_figure_drawing.hpp"
+#include "wallcalc/sheet/wall_figure_layout.hpp"
 
 namespace {
 
-// The drawing names one font family; a browser without it takes the next one that has
+// The page shows the file as an image, which does not take the page's fonts: the drawing
+// names the page's own families, and a browser without them takes the next one that has
 // the Chinese characters.
-constexpr char kFamily[] = "WenQuanYi Micro Hei";
-constexpr char kFallbacks[] = "WenQuanYi Micro Hei,Microsoft YaHei,SimSun,sans-serif";
+constexpr char kGeneric[] = "font-family=\"sans-serif\"";
+constexpr char kFamilies[] =
+    "font-family=\"WenQuanYi Micro Hei,Microsoft YaHei,SimSun,sans-serif\"";
 
-QByteArray figureSvg() {
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    const QSize size(static_cast<int>(wallcalc::sheet::kFigureWidth),
-                     static_cast<int>(wallcalc::sheet::kFigureHeight));
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(96);
+std::string figureSvg() {
+    std::string svg = wallcalc::sheet::svgText(wallcalc::sheet::wallFigure(nullptr));
+    if (const auto at = svg.find(kGeneric); at != std::string::npos)
+        svg.replace(at, sizeof kGeneric - 1, kFamilies);
+    // The figure's name, as the window names it, for whoever reads the file alone.
     const std::string_view title = wallcalc::controlPlace("WallFigure")->caption;
-    generator.setTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
-    {
-        QPainter painter(&generator);
-        QFont font(QString::fromLatin1(kFamily));
-        painter.setFont(font);
-        wallcalc::sheet::paintWallFigure(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
-    svg.replace(QByteArray("font-family=\"") + kFamily + '"',
-                QByteArray("font-family=\"") + kFallbacks + '"');
+    svg.insert(svg.find('\n') + 1, "<title>" + std::string(title) + "</title>\n");
     return svg;
 }
 
@@ -49,11 +35,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: wallcalc-figure-svg OUT.svg\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    const QByteArray svg = figureSvg();
-    if (!out.open(QIODevice::WriteOnly) || out.write(svg) != svg.size()) {
+    const std::string svg = figureSvg();
+    std::ofstream out(argv[1], std::ios::binary);
+    if (!(out << svg) || !out.flush()) {
         std::fprintf(stderr, "wallcalc-figure-svg: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -15,17 +15,30 @@ QColor colourOf(const FigureColour& c) {
     return QColor(c.r, c.g, c.b);
 }
 
-void paintPath(QPainter& p, const FigurePath& path) {
-    if (path.points.size() < 2) return;
-    QPainterPath outline(QPointF(path.points[0].x, path.points[0].y));
-    for (std::size_t i = 1; i < path.points.size(); ++i)
-        outline.lineTo(path.points[i].x, path.points[i].y);
-    if (path.closed) outline.closeSubpath();
-    if (path.fill) p.fillPath(outline, colourOf(*path.fill));
-    if (!path.stroke) return;
+QPen penOf(const FigurePath& path) {
+    if (!path.stroke) return Qt::NoPen;
     QPen pen(colourOf(*path.stroke), path.width);
     if (path.dashed) pen.setDashPattern({6 / path.width, 4 / path.width});
-    p.strokePath(outline, pen);
+    return pen;
+}
+
+void paintPath(QPainter& p, const FigurePath& path) {
+    if (path.points.size() < 2) return;
+    p.setPen(penOf(path));
+    const auto at = [&](std::size_t i) { return QPointF(path.points[i].x, path.points[i].y); };
+    // A single line as a line: the sheet's PDF strokes the lines drawn one after the other
+    // with the same pen (hatching, the moment diagram's ordinates) as one path.
+    if (path.points.size() == 2 && !path.closed && !path.fill) {
+        p.drawLine(at(0), at(1));
+        return;
+    }
+    QPainterPath outline(at(0));
+    for (std::size_t i = 1; i < path.points.size(); ++i)
+        outline.lineTo(at(i));
+    if (path.closed) outline.closeSubpath();
+    // Filled and stroked at once: the PDF holds the outline's points once.
+    p.setBrush(path.fill ? QBrush(colourOf(*path.fill)) : QBrush(Qt::NoBrush));
+    p.drawPath(outline);
 }
 
 void paintLabel(QPainter& p, const FigureLabel& l) {

@@ -28,7 +28,10 @@ void polygon(FigureDrawing& d, std::vector<FigurePoint> points, std::optional<Fi
 
 void circle(FigureDrawing& d, FigurePoint centre, double radius, std::optional<FigureColour> fill,
             std::optional<FigureColour> stroke) {
-    constexpr int kChords = 24;
+    // The figure's circles are small marks (the rollers, the points A and B, a few units
+    // across): twelve chords keep within 0.1 unit of a radius of 2.5 (1 − cos 15°), and
+    // the sheet's PDF holds about as many points as the circle's own curves would take.
+    constexpr int kChords = 12;
     std::vector<FigurePoint> points;
     for (int i = 0; i < kChords; ++i) {
         const double a = 2 * std::numbers::pi * i / kChords;

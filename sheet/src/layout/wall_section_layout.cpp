@@ -101,9 +101,13 @@ void marks(FigureDrawing& d, const SheetFigure* wall) {
         line(d, {x - 3, dimY + 3}, {x + 3, dimY - 3}, kInk, 0.9);
     label(d, {kInnerFace + 4, dimY - 4}, named("h5", wall, wall ? wall->h5 : none), 12, kInk);
 
-    // The two sides of the wall.
-    label(d, {kOuterFace - 6, 252}, "迎水面", 12, kInk, Anchor::End);
-    arrow(d, {kOuterFace - 16, 258}, {kOuterFace - 1, 258}, kInk, 4);
+    // The two sides of the wall: the water face's name and arrow moved above a water level
+    // whose mark and value would meet them.
+    double sideY = 252;
+    if (wall != nullptr && wall->loadCase == 1 && std::abs(waterLevel(*wall) - sideY) < 26)
+        sideY = waterLevel(*wall) - 30;
+    label(d, {kOuterFace - 6, sideY}, "迎水面", 12, kInk, Anchor::End);
+    arrow(d, {kOuterFace - 16, sideY + 6}, {kOuterFace - 1, sideY + 6}, kInk, 4);
     label(d, {(kInnerFace + kRight) / 2 + 4, 214}, "地库内部", 12, kInk, Anchor::Middle);
 }
 
