@@ -7,24 +7,15 @@
 "use strict";
 
 (() => {
-  const encoder = new TextEncoder();
+  const { encoder, element } = wallcalcPageTools;
   const byId = (id) => document.getElementById(id);
   let module = null;
   let keys = null; // the model's key table
   let lastAnswer = null; // the last press that completed
   let lastComputeMs = null;
 
-  function withBytes(bytes, use) {
-    const pointer = module._malloc(bytes.length + 1);
-    module.HEAPU8.set(bytes, pointer);
-    module.HEAPU8[pointer + bytes.length] = 0;
-    try {
-      return use(pointer, bytes.length);
-    } finally {
-      module._free(pointer);
-    }
-  }
-  const withText = (text, use) => withBytes(encoder.encode(text), use);
+  const withBytes = (bytes, use) => wallcalcPageTools.withBytes(module, bytes, use);
+  const withText = (text, use) => wallcalcPageTools.withText(module, text, use);
   const answer = (pointer) => JSON.parse(module.UTF8ToString(pointer));
   const engine = {
     describe: () => answer(module._wc_model_describe()),
@@ -34,12 +25,6 @@
     sheet: (date) => withText(date, (d) => answer(module._wc_model_sheet(d))),
   };
 
-  function element(tag, className, text) {
-    const e = document.createElement(tag);
-    if (className) e.className = className;
-    if (text !== undefined) e.textContent = text;
-    return e;
-  }
   const withUnit = (k) => (k.unit ? `${k.label} (${k.unit})` : k.label);
   const keyOf = (name) => keys.keys.find((k) => k.key === name);
 

@@ -5,7 +5,7 @@
 "use strict";
 
 (() => {
-  const encoder = new TextEncoder();
+  const { encoder, element } = wallcalcPageTools;
   const decoder = new TextDecoder();
   const byId = (id) => document.getElementById(id);
   // The wall figure's file, named once in the page (a data: URL in the one-file edition).
@@ -16,17 +16,8 @@
 
   // ---- The module's functions, with texts passed as UTF-8 bytes and answers read back.
 
-  function withBytes(bytes, use) {
-    const pointer = module._malloc(bytes.length + 1);
-    module.HEAPU8.set(bytes, pointer);
-    module.HEAPU8[pointer + bytes.length] = 0;
-    try {
-      return use(pointer, bytes.length);
-    } finally {
-      module._free(pointer);
-    }
-  }
-  const withText = (text, use) => withBytes(encoder.encode(text), use);
+  const withBytes = (bytes, use) => wallcalcPageTools.withBytes(module, bytes, use);
+  const withText = (text, use) => wallcalcPageTools.withText(module, text, use);
   const answer = (pointer) => module.UTF8ToString(pointer);
 
   const engine = {
@@ -563,12 +554,6 @@
     return `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
   }
 
-  function element(tag, className, text) {
-    const e = document.createElement(tag);
-    if (className) e.className = className;
-    if (text !== undefined) e.textContent = text;
-    return e;
-  }
 
   // Label and value side by side, `pairs` of them to a row, as the PDF sheet sets them.
   function entryTable(entries, pairs, className) {

@@ -1,0 +1,29 @@
+// What the scripts of both tabs use alike: a text or bytes handed to the module as a
+// zero-ended UTF-8 copy in its memory (freed once the call returns), and elements made with
+// a class and a text.
+"use strict";
+
+const wallcalcPageTools = (() => {
+  const encoder = new TextEncoder();
+
+  function withBytes(module, bytes, use) {
+    const pointer = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, pointer);
+    module.HEAPU8[pointer + bytes.length] = 0;
+    try {
+      return use(pointer, bytes.length);
+    } finally {
+      module._free(pointer);
+    }
+  }
+  const withText = (module, text, use) => withBytes(module, encoder.encode(text), use);
+
+  function element(tag, className, text) {
+    const e = document.createElement(tag);
+    if (className) e.className = className;
+    if (text !== undefined) e.textContent = text;
+    return e;
+  }
+
+  return Object.freeze({ encoder, withBytes, withText, element });
+})();
