@@ -203,11 +203,11 @@ std::string refusalJson(const ModelRefusal& r) {
 
 std::string modelAnswerJson(const ModelPress& press, const WallModel& m) {
     if (!press.completed()) return refusalJson({press.problems});
-    const MemberAnalysis& k = (*press.analysis)[Combination::Characteristic];
     Json out;
     if (press.panel) {
         out["analysis"] = panelAnalysisJson(*press.panel);
     } else {
+        const MemberAnalysis& k = (*press.analysis)[Combination::Characteristic];
         out["analysis"] = {{"supports", supportsJson(m, k)}, {"spans", spansJson(k)}};
     }
     out["design"] = {{"storeys", storeysJson(*press.design, press.panel.has_value())}};

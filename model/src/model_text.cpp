@@ -12,7 +12,7 @@ std::string modelText(const WallModel& model, const ModelPress& press) {
             t.line("  " + p.message);
         return std::move(t.out);
     }
-    text::loadLines(t, model, *press.analysis);
+    text::loadLines(t, model, press.loads);
     if (press.panel) {
         text::panelAnalysisLines(t, model, *press.panel);
     } else {

@@ -120,8 +120,7 @@ void breakLines(Lines& t, const WallModel& m, const ModelLoads& loads, double x,
 
 }  // namespace
 
-void loadLines(Lines& t, const WallModel& m, const WallAnalysis& a) {
-    const ModelLoads& loads = a.loads;
+void loadLines(Lines& t, const WallModel& m, const ModelLoads& loads) {
     const bool civil = modeOf(m) == Mode::CivilDefence;
     t.line("一、荷载（每米墙长，z为室外地面以下深度）");
     t.line("K0={K0}，γ={g}(kN/m3)，γsat={gs}(kN/m3)，γw={gw}(kN/m3)，地面附加荷载q={q}(kN/m2)",

@@ -6,7 +6,7 @@
 
 namespace wallcalc::model::text {
 
-void loadLines(Lines& t, const WallModel& m, const WallAnalysis& a);      // 一、荷载
+void loadLines(Lines& t, const WallModel& m, const ModelLoads& loads);    // 一、荷载
 void analysisLines(Lines& t, const WallModel& m, const WallAnalysis& a);  // 二、内力
 void panelAnalysisLines(Lines& t, const WallModel& m,
                         const PanelAnalysis& a);                      // 二、内力（双向板）

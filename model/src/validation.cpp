@@ -163,15 +163,28 @@ void checkGround(Checker& c, const WallModel& m) {
               "，墙外没有土；请检查标高");
 }
 
+// Whether a panel has a side that holds it (fixed or pinned).
+bool heldAtASide(const WallModel& m) {
+    if (!m.panel) return false;
+    const auto held = [](const std::string& edge) {
+        const auto s = edgeSupportNamed(edge);
+        return s && *s != EdgeSupport::Free;
+    };
+    return held(m.panel->left) || held(m.panel->right);
+}
+
 void checkSupports(Checker& c, const WallModel& m, std::optional<std::size_t> storeys) {
     c.name("top", label("top"), m.top, topSupportNames());
     c.name("base", label("base"), m.base, baseSupportNames());
-    // A wall free at its top stands on its base alone: pinned there, one storey turns about it.
+    // A wall free at its top stands on its base alone: pinned there, one storey turns about
+    // it, unless a side of a two-way panel holds it (the plate finds what else would turn).
     if (storeys == 1 && topSupportNamed(m.top) == TopSupport::Free &&
-        baseSupportNamed(m.base) == BaseSupport::Pinned) {
+        baseSupportNamed(m.base) == BaseSupport::Pinned && !heldAtASide(m)) {
         c.add("base", label("base"),
-              "：单层墙墙顶自由（free）时墙底不能为铰接（pinned），否则墙体为可变体系；"
-              "请将墙底改为固定（fixed），或为墙顶设置支承");
+              m.panel ? "：单层墙墙顶与两侧边均自由（free）时墙底不能为铰接（pinned），"
+                        "否则墙体为可变体系；请将墙底改为固定（fixed），或为墙顶或侧边设置支承"
+                      : "：单层墙墙顶自由（free）时墙底不能为铰接（pinned），否则墙体为可变体系；"
+                        "请将墙底改为固定（fixed），或为墙顶设置支承");
     }
 }
 

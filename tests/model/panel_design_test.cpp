@@ -101,6 +101,15 @@ INSTANTIATE_TEST_SUITE_P(Panels, PanelPress, testing::Values(
                  m.panel = Panel{4, "free", "fixed"};
                  m.base = "pinned";
              }, 4},
+    // One storey free at its top over a pinned base, which as a strip would turn about its
+    // base: held by its sides, the panel stands and spans horizontally.
+    PanelRow{"OneStoreyFreeTopOverPinnedBaseHeldBySides", [](WallModel& m) {
+                 m.slabs = {0.2, -3.8};
+                 m.storeys.resize(1);
+                 m.top = "free";
+                 m.base = "pinned";
+                 m.panel = Panel{4, "fixed", "fixed"};
+             }, 2},
     // Wartime as well, with no qrf: 1.2 times the permanent loads.
     PanelRow{"CivilDefenceWithoutQrf", [](WallModel& m) { m.mode = "civil-defence"; }, 4}),
     [](const auto& info) { return std::string(info.param.name); });
