@@ -1,6 +1,7 @@
 // The wall model's panel analysed as a plate under each combination.
 #include "wallcalc/model/panel_analysis.hpp"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,12 @@ std::variant<PanelAnalysis, PanelFailure> analysePanelOf(const WallModel& m,
             out.combinations[index(others[i])] = std::move(results[i + 1]);
     } catch (const plate::PanelRejected& e) {
         return PanelFailure{{e.key, e.what()}};
+    } catch (const std::runtime_error&) {
+        // The plate's stiffness not positive definite in floating point: numbers each within
+        // range, yet too far apart (a storey hundreds of kilometres high on a panel 4 m wide).
+        return PanelFailure{{"slabs",
+                             "slabs（楼板顶标高）与各层墙厚、墙板宽度相差过于悬殊，内力无法计算；"
+                             "请检查楼板顶标高、墙厚与墙板宽度"}};
     }
     return out;
 }

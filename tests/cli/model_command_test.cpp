@@ -64,6 +64,14 @@ TEST_P(ModelFile, ExitStatusOutputAndTheKeyNamed) {
     }
 }
 
+// The two storeys' upper one alone: a wall of one storey, 3.6 m high.
+std::string oneStorey() {
+    return replaced(replaced(kTwoStoreys, "[0.0, -3.6, -7.5]", "[0.0, -3.6]"),
+                    R"(,
+                    {"thickness": 400, "c1": 50, "c2": 30, "qrf": 0})",
+                    "");
+}
+
 const ModelRow kModelRows[] = {
     {"Satisfied", kTwoStoreys, {"--json"}, 0, R"("verdict":{"ok":true,"failed":[]})", ""},
     {"TextWithoutJson", kTwoStoreys, {}, 0, "结论：满足", ""},
@@ -87,8 +95,7 @@ const ModelRow kModelRows[] = {
      "",
      "storeys[1].thickness"},
     {"FreeTopOverPinnedBase",
-     replaced(replaced(kTwoStoreys, "[0.0, -3.6, -7.5]", "[0.0, -3.6]"), R"("mode")",
-              R"("top": "free", "base": "pinned", "mode")"),
+     replaced(oneStorey(), R"("mode")", R"("top": "free", "base": "pinned", "mode")"),
      {},
      2,
      "",
@@ -146,12 +153,31 @@ const ModelRow kModelRows[] = {
      "panel.right"},
     {"PanelFreeSidesFreeTopOverPinnedBase",
      replaced(
-         replaced(kTwoStoreys, "[0.0, -3.6, -7.5]", "[0.0, -3.6]"), R"("mode")",
+         oneStorey(), R"("mode")",
          R"("top": "free", "base": "pinned", "panel": {"width": 6, "left": "free", "right": "free"}, "mode")"),
      {},
      2,
      "",
      "base"},
+    // Held at one side, the same storey stands as a plate where the strip would turn.
+    {"PanelHeldAtASideFreeTopOverPinnedBase",
+     replaced(
+         oneStorey(), R"("mode")",
+         R"("top": "free", "base": "pinned", "panel": {"width": 4, "left": "fixed", "right": "free"}, "mode")"),
+     {"--json"},
+     3,
+     R"("analysis":{"storeys":[{"vertical":{"top":null,)",
+     "设计不满足规范要求"},
+    // A storey hundreds of kilometres high on a panel 4 m wide: its plate cannot be solved
+    // in floating point, and the model is refused rather than computed.
+    {"PanelStoreyFarTooHighForItsWidth",
+     replaced(
+         replaced(oneStorey(), "[0.0, -3.6]", "[888880.2, -3.6]"), R"("mode")",
+         R"("top": "free", "base": "pinned", "panel": {"width": 4, "left": "pinned", "right": "free"}, "mode")"),
+     {},
+     2,
+     "",
+     "slabs"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, ModelFile, testing::ValuesIn(kModelRows),
