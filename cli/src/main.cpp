@@ -7,16 +7,14 @@
 //   wallcalc-cli --model wall.json [--json] [--pdf FILE]
 //   wallcalc-cli --model-batch models.jsonl|-
 // wallcalc-cli --help lists every option.
-#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "batch_command.hpp"
 #include "exit_status.hpp"
+#include "line_input.hpp"
 #include "model_command.hpp"
 #include "options.hpp"
 #include "wallcalc/cli/session.hpp"
@@ -43,22 +41,8 @@ constexpr std::string_view kGiveTheModeKey =
 constexpr std::size_t kAnswerBuffer = 64 * 1024;
 
 int session(const std::string& path) {
-    std::ifstream file;
-    std::istream* in = &std::cin;
-    if (path == "-") {
-        // Standard input read ahead through a buffer of its own, as a file is (nothing has
-        // been read from it or written to standard output through C++ streams yet).
-        std::ios_base::sync_with_stdio(false);
-    } else {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
-            return refuse(kUsage, "无法读取" + inQuotes(path) + "：" + fileErrorReason(EISDIR));
-        }
-        file.open(path, std::ios::binary);
-        if (!file)
-            return refuse(kUsage, "无法打开" + inQuotes(path) + "：" + fileErrorReason(errno));
-        in = &file;
-    }
+    LineInput in(path);
+    if (in.refusal()) return *in.refusal();
     // Answers are gathered in a large buffer and written when the lines read ahead are
     // answered: a file of lines is answered in large writes, while a program that writes one
     // line and waits for its answer has it at once, as nothing more was read ahead.
@@ -67,29 +51,22 @@ int session(const std::string& path) {
     std::setvbuf(stdout, answers, _IOFBF, sizeof answers);
     WindowModel window;
     std::string line;
-    std::size_t number = 0;
     bool modeAsked = false;
-    while (std::getline(*in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    while (in.next(line)) {
         SessionAnswer answer = sessionPress(window, line);
-        nameLine(answer, number);
+        nameLine(answer, in.number());
         const auto* press = std::get_if<PressResult>(&answer);
         if (press != nullptr && press->end == RunEnd::Reminder && !modeAsked) {
-            std::cerr << "wallcalc-cli：第" << number << kGiveTheModeKey << '\n';
+            std::cerr << "wallcalc-cli：第" << in.number() << kGiveTheModeKey << '\n';
             modeAsked = true;
         }
         const std::string out = answerJson(answer);
         std::fwrite(out.data(), 1, out.size(), stdout);
         std::fputc('\n', stdout);
-        if (in->rdbuf()->in_avail() <= 0) std::fflush(stdout);
+        if (!in.readAhead()) std::fflush(stdout);
     }
     std::fflush(stdout);
-    if (in->bad()) {
-        return refuse(kEndedEarly,
-                      "读取" + inQuotes(path) + "时出错（第" + std::to_string(number) + "行之后）");
-    }
-    return kCompleted;
+    return in.readFailure().value_or(kCompleted);
 }
 
 // The two result frames as the window shows them, then the calculation text.

@@ -1,12 +1,10 @@
 #include "model_command.hpp"
 
-#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "exit_status.hpp"
+#include "line_input.hpp"
 #include "wallcalc/cli/model_json.hpp"
 #include "wallcalc/cli/sheet_writer.hpp"
 #include "wallcalc/cli/texts.hpp"
@@ -54,39 +52,23 @@ int runModelCommand(const char* program, const CommandLine& line) {
 }
 
 int runModelBatchCommand(const CommandLine& line) {
-    const std::string& path = *line.value("model-batch");
-    std::ifstream file;
-    std::istream* in = &std::cin;
-    if (path != "-") {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
-            return refuse(kUsage, "无法读取" + inQuotes(path) + "：" + fileErrorReason(EISDIR));
-        }
-        file.open(path, std::ios::binary);
-        if (!file)
-            return refuse(kUsage, "无法打开" + inQuotes(path) + "：" + fileErrorReason(errno));
-        in = &file;
-    }
+    LineInput in(*line.value("model-batch"));
+    if (in.refusal()) return *in.refusal();
     std::string text;
-    std::size_t number = 0, refused = 0, failing = 0;
-    while (std::getline(*in, text)) {
-        ++number;
-        if (!text.empty() && text.back() == '\r') text.pop_back();
+    std::size_t refused = 0, failing = 0;
+    while (in.next(text)) {
         const ModelAnswer a = answerModelText(text);
         std::fwrite(a.json.data(), 1, a.json.size(), stdout);
         std::fputc('\n', stdout);
         if (!a.understood) {
             ++refused;
-            std::cerr << "wallcalc-cli：第" << number << "行：" << a.problem << '\n';
+            std::cerr << "wallcalc-cli：第" << in.number() << "行：" << a.problem << '\n';
         } else if (!a.satisfied) {
             ++failing;
         }
     }
     std::fflush(stdout);
-    if (in->bad()) {
-        return refuse(kEndedEarly,
-                      "读取" + inQuotes(path) + "时出错（第" + std::to_string(number) + "行之后）");
-    }
+    if (const auto failure = in.readFailure()) return *failure;
     if (refused > 0) {
         return refuse(kUsage, std::to_string(refused) + "行的墙体模型输入有误，未计算");
     }

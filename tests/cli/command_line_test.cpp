@@ -180,7 +180,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--open", "/nonexistent/w.wall"},
                  "无法打开“/nonexistent/w.wall”：文件或文件夹不存在"},
         UsageRow{"SessionOfAFolder", {"--session", "/"}, "无法读取“/”：这是一个文件夹，不是文件"},
-        UsageRow{"BatchOfAFolder", {"--batch", "/"}, "无法读取“/”：这是一个文件夹，不是文件"}),
+        UsageRow{"BatchOfAFolder", {"--batch", "/"}, "无法读取“/”：这是一个文件夹，不是文件"},
+        UsageRow{
+            "ModelBatchOfAFolder", {"--model-batch", "/"}, "无法读取“/”：这是一个文件夹，不是文件"},
+        UsageRow{"ModelBatchOfAMissingFile",
+                 {"--model-batch", "/nonexistent/m.jsonl"},
+                 "无法打开“/nonexistent/m.jsonl”：文件或文件夹不存在"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLine, HelpListsEveryOptionAndVersionSaysTheVersion) {
