@@ -12,10 +12,6 @@
 namespace wallcalc::sheet {
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void append(std::vector<Block>& blocks, std::vector<Block> more) {
     for (Block& b : more)
         blocks.push_back(std::move(b));
@@ -40,32 +36,6 @@ std::vector<TableRow> titleBlockRows(const ModelSheet& sheet) {
     };
 }
 
-// A text set as the calculation is: units, indices and powers, bars with their symbol.
-TableCell setCell(const std::string& text, const report::Notation& notation, bool label = false) {
-    return {qs(text), 1, label, report::typesetText(text, notation)};
-}
-
-// Inputs two to a row: label, value, label, value. The labels are typeset (kN/m³, γsat);
-// the values stand as typed.
-std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries,
-                               const report::Notation& notation) {
-    std::vector<TableRow> rows;
-    for (std::size_t i = 0; i < entries.size(); i += 2) {
-        TableRow row;
-        for (std::size_t k = i; k < i + 2; ++k) {
-            if (k >= entries.size()) {
-                row.push_back({QString(), 1, false});
-                row.push_back({QString()});
-                continue;
-            }
-            row.push_back(setCell(entries[k].label, notation, true));
-            row.push_back({qs(entries[k].value)});
-        }
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
 // A table of text rows, the first its headings, in columns of the given shares of the
 // width (equal ones where none are given).
 std::vector<Block> gridBlocks(const std::vector<std::vector<std::string>>& rows,
@@ -77,7 +47,7 @@ std::vector<Block> gridBlocks(const std::vector<std::vector<std::string>>& rows,
         TableRow row;
         // The headings set as their cells are (c₁, q_rf, kN/m², mm²), in the labels' weight.
         for (const std::string& cell : rows[r])
-            row.push_back(setCell(cell, notation, r == 0));
+            row.push_back(setCell(cell, notation, 1, r == 0));
         table.push_back(std::move(row));
     }
     if (shares.size() != rows.front().size()) shares.assign(rows.front().size(), 1.0);
@@ -134,7 +104,7 @@ std::vector<Block> modelSheetBlocks(const ModelSheet& sheet, const SheetStyle& s
     const qreal inputLabel = half * 0.55;
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.inputs), style));
     append(blocks,
-           tableBlocks(pairRows(sheet.inputs, sheet.notation),
+           tableBlocks(pairRows(sheet.inputs, sheet.notation, false),
                        {inputLabel, half - inputLabel, inputLabel, half - inputLabel}, style));
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.storeys), style));
     append(blocks, gridBlocks(sheet.storeys, sheet.notation, style, width));
@@ -147,8 +117,8 @@ std::vector<Block> modelSheetBlocks(const ModelSheet& sheet, const SheetStyle& s
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.design), style));
     // The forces, the steel areas and the bars with their units take the most room, the
     // crack width and the verdict the least.
-    append(blocks, gridBlocks(designGrid(sheet), sheet.notation, style, width,
-                              {8, 15, 22, 22, 15, 9, 9}));
+    append(blocks,
+           gridBlocks(designGrid(sheet), sheet.notation, style, width, {8, 15, 22, 22, 15, 9, 9}));
     blocks.push_back(headingBlock(QString::fromStdString(sheet.headings.calculation), style));
     report::TypesetText calculation;
     for (const std::string& line : sheet.calculation)

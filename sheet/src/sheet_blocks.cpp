@@ -12,10 +12,6 @@
 namespace wallcalc::sheet {
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Where the baseline of a line of `font` falls in a block of `height`.
 qreal baselineIn(const SheetStyle& style, const QFont& font, qreal height) {
     const QFontMetricsF fm = style.metrics(font);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "page_flow.hpp"
@@ -21,6 +22,19 @@ struct TableCell {
     std::optional<report::TypesetLine> set = std::nullopt;
 };
 using TableRow = std::vector<TableCell>;
+
+// A text of the calculation (UTF-8) as Qt holds it.
+QString qs(std::string_view text);
+
+// A cell whose text is set as the calculation is: units, indices and powers, bars with
+// their symbol; `label` shades it.
+TableCell setCell(const std::string& text, const report::Notation& notation, int span = 1,
+                  bool label = false);
+
+// Entries two to a row: label, value, label, value. The labels are typeset, and the
+// values where they are computed (not where they are the texts as typed).
+std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries,
+                               const report::Notation& notation, bool computedValues);
 
 // The whole sheet, section by section, for a page `width` wide.
 std::vector<Block> sheetBlocks(const CalculationSheet& sheet, const SheetStyle& style, qreal width);

@@ -12,10 +12,6 @@
 namespace wallcalc::sheet {
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Above the page number of every page of a wall that does not satisfy the codes: a red
 // band that says so.
 constexpr qreal kBandMillimetres = 6;

@@ -8,16 +8,6 @@
 namespace wallcalc::sheet {
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A text set as the calculation is: units, indices and powers, bars with their symbol.
-TableCell setCell(const std::string& text, const report::Notation& notation, int span = 1,
-                  bool label = false) {
-    return {qs(text), span, label, report::typesetText(text, notation)};
-}
-
 report::TypesetText setTexts(const std::vector<std::string>& lines,
                              const report::Notation& notation) {
     report::TypesetText out;
@@ -50,28 +40,6 @@ std::vector<qreal> pairColumns(const CalculationSheet& sheet, const SheetStyle& 
     label = std::clamp(label + style.mm(4), width * 0.2, width * 0.32);
     const qreal value = width / 2 - label;
     return {label, value, label, value};
-}
-
-// Entries two to a row: label, value, label, value. The labels are typeset, and the
-// values where they are computed (not where they are the texts as typed).
-std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries,
-                               const report::Notation& notation, bool computed) {
-    std::vector<TableRow> rows;
-    for (std::size_t i = 0; i < entries.size(); i += 2) {
-        TableRow row;
-        for (std::size_t k = i; k < i + 2; ++k) {
-            if (k >= entries.size()) {
-                row.push_back({QString(), 1, false});
-                row.push_back({QString()});
-                continue;
-            }
-            row.push_back(setCell(entries[k].label, notation, 1, true));
-            row.push_back(computed ? setCell(entries[k].value, notation)
-                                   : TableCell{qs(entries[k].value)});
-        }
-        rows.push_back(std::move(row));
-    }
-    return rows;
 }
 
 // The two groups of results side by side, each under its caption.

@@ -8,6 +8,35 @@
 #include "sheet_blocks.hpp"
 
 namespace wallcalc::sheet {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+TableCell setCell(const std::string& text, const report::Notation& notation, int span, bool label) {
+    return {qs(text), span, label, report::typesetText(text, notation)};
+}
+
+std::vector<TableRow> pairRows(const std::vector<SheetEntry>& entries,
+                               const report::Notation& notation, bool computedValues) {
+    std::vector<TableRow> rows;
+    for (std::size_t i = 0; i < entries.size(); i += 2) {
+        TableRow row;
+        for (std::size_t k = i; k < i + 2; ++k) {
+            if (k >= entries.size()) {
+                row.push_back({QString(), 1, false});
+                row.push_back({QString()});
+                continue;
+            }
+            row.push_back(setCell(entries[k].label, notation, 1, true));
+            row.push_back(computedValues ? setCell(entries[k].value, notation)
+                                         : TableCell{qs(entries[k].value)});
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 namespace {
 
 const QColor kRule(0x70, 0x70, 0x70);
