@@ -15,7 +15,6 @@ import os
 import statistics
 import sys
 import tempfile
-import time
 import unittest
 
 from selenium.webdriver.common.keys import Keys
@@ -230,16 +229,7 @@ class Problems(ModelPageTest):
 
 class Files(ModelPageTest):
     def save(self):
-        before = set(os.listdir(self.downloads))
-        self.click("save-model")
-        for _ in range(100):
-            new = [f for f in set(os.listdir(self.downloads)) - before
-                   if not f.endswith(".crdownload") and not f.startswith(".")]
-            if new:
-                with open(os.path.join(self.downloads, new[0]), encoding="utf-8") as f:
-                    return new[0], json.load(f)
-            time.sleep(0.05)
-        self.fail("no file was downloaded")
+        return self.saved_json("save-model")
 
     def test_saved_file_holds_the_opened_model(self):
         rows = [("three storeys", "three_storeys.json", "WQ-3"),

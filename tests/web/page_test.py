@@ -107,6 +107,19 @@ class PageTest(unittest.TestCase):
     def click(self, name):
         self.el(name).click()
 
+    def saved_json(self, button):
+        """Clicks `button` and reads the JSON file it downloads: (its name, its contents)."""
+        before = set(os.listdir(self.downloads))
+        self.click(button)
+        for _ in range(100):
+            new = [f for f in set(os.listdir(self.downloads)) - before
+                   if not f.endswith(".crdownload") and not f.startswith(".")]
+            if new:
+                with open(os.path.join(self.downloads, new[0]), encoding="utf-8") as f:
+                    return new[0], json.load(f)
+            time.sleep(0.05)
+        self.fail(f"{button} downloaded no file")
+
     def dialog(self):
         """The open message box as (title, text), or None."""
         shown = self.js("""const d = document.getElementById('message');
@@ -489,16 +502,7 @@ class Messages(PageTest):
 
 class Files(PageTest):
     def save(self):
-        before = set(os.listdir(self.downloads))
-        self.click("save-wall")
-        for _ in range(100):
-            new = [f for f in set(os.listdir(self.downloads)) - before
-                   if not f.endswith(".crdownload") and not f.startswith(".")]
-            if new:
-                with open(os.path.join(self.downloads, new[0]), encoding="utf-8") as f:
-                    return new[0], json.load(f)
-            time.sleep(0.05)
-        self.fail("no file was downloaded")
+        return self.saved_json("save-wall")
 
     def upload(self, name, text):
         path = os.path.join(tempfile.mkdtemp(), name)

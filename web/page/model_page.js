@@ -7,7 +7,7 @@
 "use strict";
 
 (() => {
-  const { encoder, element } = wallcalcPageTools;
+  const { encoder, element, fileName, download } = wallcalcPageTools;
   const byId = (id) => document.getElementById(id);
   let module = null;
   let keys = null; // the model's key table
@@ -382,14 +382,6 @@
 
   // ---- Model files: opened from the file picker, saved as a download.
 
-  function download(blob, name) {
-    const link = document.createElement("a");
-    link.href = URL.createObjectURL(blob);
-    link.download = name;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 0);
-  }
-
   function saveModel() {
     const { model, notNumbers } = readCells();
     const outcome = notNumbers.length > 0 ? { problems: notNumbers } : engine.file(JSON.stringify(model));
@@ -397,8 +389,7 @@
       showProblem(`无法保存：${outcome.problems[0].message}`);
       return;
     }
-    const name = (model.project.wall || "").trim() || "墙体模型";
-    download(new Blob([outcome.file], { type: "application/json" }), `${name.replace(/[\\/:*?"<>|]/g, "_")}.json`);
+    download(new Blob([outcome.file], { type: "application/json" }), fileName(model.project.wall, "墙体模型", "json"));
   }
 
   function showProblem(text) {

@@ -5,7 +5,7 @@
 "use strict";
 
 (() => {
-  const { encoder, element } = wallcalcPageTools;
+  const { encoder, element, fileName, download } = wallcalcPageTools;
   const decoder = new TextDecoder();
   const byId = (id) => document.getElementById(id);
   // The wall figure's file, named once in the page (a data: URL in the one-file edition).
@@ -381,19 +381,7 @@
 
   // ---- Wall files: opened from the file picker, saved as a download.
 
-  function wallFileName() {
-    const name = (engine.state().project.wall || "").trim() || "墙体";
-    return `${name.replace(/[\\/:*?"<>|]/g, "_")}.wall`;
-  }
-
-  // A file handed to the browser's downloads: no server, the page's own bytes.
-  function download(blob, name) {
-    const link = document.createElement("a");
-    link.href = URL.createObjectURL(blob);
-    link.download = name;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 0);
-  }
+  const wallFileName = () => fileName(engine.state().project.wall, "墙体", "wall");
 
   function saveWall() {
     download(new Blob([engine.wallFile()], { type: "application/json" }), wallFileName());

@@ -1,6 +1,6 @@
 // What the scripts of both tabs use alike: a text or bytes handed to the module as a
-// zero-ended UTF-8 copy in its memory (freed once the call returns), and elements made with
-// a class and a text.
+// zero-ended UTF-8 copy in its memory (freed once the call returns), elements made with
+// a class and a text, and files handed to the browser's downloads.
 "use strict";
 
 const wallcalcPageTools = (() => {
@@ -25,5 +25,21 @@ const wallcalcPageTools = (() => {
     return e;
   }
 
-  return Object.freeze({ encoder, withBytes, withText, element });
+  // A file's name from the wall's name (or `fallback` where it has none), with the
+  // characters no file system takes replaced.
+  function fileName(wall, fallback, extension) {
+    const name = (wall || "").trim() || fallback;
+    return `${name.replace(/[\\/:*?"<>|]/g, "_")}.${extension}`;
+  }
+
+  // A file handed to the browser's downloads: no server, the page's own bytes.
+  function download(blob, name) {
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  }
+
+  return Object.freeze({ encoder, withBytes, withText, element, fileName, download });
 })();
