@@ -60,6 +60,8 @@ int runModelBatchCommand(const CommandLine& line) {
         const ModelAnswer a = answerModelText(text);
         std::fwrite(a.json.data(), 1, a.json.size(), stdout);
         std::fputc('\n', stdout);
+        // A program that writes a model and waits has its answer at once.
+        if (!in.readAhead()) std::fflush(stdout);
         if (!a.understood) {
             ++refused;
             std::cerr << "wallcalc-cli：第" << in.number() << "行：" << a.problem << '\n';
