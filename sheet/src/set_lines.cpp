@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "qt_text.hpp"
 #include "sheet_style.hpp"
 #include "text_painting.hpp"
 
@@ -32,10 +33,6 @@ struct Atom {
     bool unit = false;     // a unit: kept with the number before it
     bool tall = false;
 };
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 qreal pixels(const QFont& font) {
     return font.pixelSize();

@@ -3,10 +3,10 @@
 #include <QString>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "page_flow.hpp"
+#include "qt_text.hpp"
 #include "sheet_style.hpp"
 #include "wallcalc/sheet/calculation_sheet.hpp"
 
@@ -22,9 +22,6 @@ struct TableCell {
     std::optional<report::TypesetLine> set = std::nullopt;
 };
 using TableRow = std::vector<TableCell>;
-
-// A text of the calculation (UTF-8) as Qt holds it.
-QString qs(std::string_view text);
 
 // A cell whose text is set as the calculation is: units, indices and powers, bars with
 // their symbol; `label` shades it.

@@ -9,10 +9,6 @@
 
 namespace wallcalc::sheet {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 TableCell setCell(const std::string& text, const report::Notation& notation, int span, bool label) {
     return {qs(text), span, label, report::typesetText(text, notation)};
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "../qt_text.hpp"
 #include "../text_painting.hpp"
 
 namespace wallcalc::sheet {
@@ -47,7 +48,7 @@ void paintLabel(QPainter& p, const FigureLabel& l) {
     font.setBold(l.bold);
     p.setFont(font);
     p.setPen(colourOf(l.colour));
-    const QString text = QString::fromUtf8(l.text.data(), static_cast<qsizetype>(l.text.size()));
+    const QString text = qs(l.text);
     qreal x = l.at.x;
     if (l.anchor != Anchor::Start) {
         const qreal width = QFontMetricsF(font).horizontalAdvance(text);
